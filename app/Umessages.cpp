@@ -1,0 +1,72 @@
+#include "app/Umessages.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon IconOf(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Question:
+        return QMessageBox::Question;
+    case MessageKind::Plain:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+class DesktopSeam : public MessageSeam {
+public:
+    MessageReply Message(MessageKind kind, const QString& text, const QString& title,
+                         QWidget* parent) override {
+        bool question = kind == MessageKind::Question;
+        QMessageBox box(IconOf(kind), title, text,
+                        question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+        if (question)
+            box.setDefaultButton(QMessageBox::No);
+        int answer = box.exec();
+        if (!question)
+            return MessageReply::Ok;
+        return answer == QMessageBox::Yes ? MessageReply::Yes : MessageReply::No;
+    }
+    int ExecDialog(QDialog& dialog) override { return dialog.exec(); }
+    bool OpenUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
+};
+
+MessageSeam* installed = nullptr;
+
+const QString kTitle = QStringLiteral("Termora");
+
+} // namespace
+
+MessageSeam& Seam() {
+    static DesktopSeam desktop;
+    return installed ? *installed : desktop;
+}
+
+void InstallSeam(MessageSeam* seam) { installed = seam; }
+
+void ShowMessage(const QString& text, QWidget* parent) {
+    Seam().Message(MessageKind::Plain, text, kTitle, parent);
+}
+
+void ShowWarning(const QString& text, QWidget* parent) {
+    Seam().Message(MessageKind::Warning, text, kTitle, parent);
+}
+
+void ShowError(const QString& text, QWidget* parent) {
+    Seam().Message(MessageKind::Error, text, kTitle, parent);
+}
+
+bool AskYesNo(const QString& text, const QString& title, QWidget* parent) {
+    return Seam().Message(MessageKind::Question, text, title, parent) == MessageReply::Yes;
+}
+
+int ExecModal(QDialog& dialog) { return Seam().ExecDialog(dialog); }
+
+bool OpenWithDesktop(const QUrl& url) { return Seam().OpenUrl(url); }

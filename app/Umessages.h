@@ -1,0 +1,36 @@
+#pragma once
+// The one seam through which the program shows message boxes, runs modal dialogs and
+// asks the desktop to open files and web addresses. Tests install a recorder instead.
+#include <QString>
+#include <QUrl>
+
+class QDialog;
+class QWidget;
+
+enum class MessageKind { Plain, Warning, Error, Question };
+enum class MessageReply { Ok, Yes, No };
+
+class MessageSeam {
+public:
+    virtual ~MessageSeam() = default;
+    // Plain, warning and error boxes have one "OK" button; questions "Yes" and "No".
+    virtual MessageReply Message(MessageKind kind, const QString& text, const QString& title,
+                                 QWidget* parent) = 0;
+    // Runs the dialog modally and returns its result (QDialog::Accepted or Rejected).
+    virtual int ExecDialog(QDialog& dialog) = 0;
+    // Opens a local file or a web address with the desktop's viewer; false when it cannot.
+    virtual bool OpenUrl(const QUrl& url) = 0;
+};
+
+// The seam in force: the desktop one unless a test installed its own.
+MessageSeam& Seam();
+// Installs a seam (not owned); nullptr goes back to the desktop one.
+void InstallSeam(MessageSeam* seam);
+
+// Short forms; the title defaults to the program's name.
+void ShowMessage(const QString& text, QWidget* parent = nullptr);
+void ShowWarning(const QString& text, QWidget* parent = nullptr);
+void ShowError(const QString& text, QWidget* parent = nullptr);
+bool AskYesNo(const QString& text, const QString& title, QWidget* parent = nullptr);
+int ExecModal(QDialog& dialog);
+bool OpenWithDesktop(const QUrl& url);

@@ -1,0 +1,72 @@
+#pragma once
+// Stands in for message boxes, modal dialogs and the desktop in tests: records what the
+// program shows and answers as the test says.
+#include <QDialog>
+#include <QStringList>
+#include <QUrl>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "app/Umessages.h"
+#include "support/Printers.h"
+#include "engine/State.h"
+
+struct RecordedMessage {
+    MessageKind kind;
+    QString text;
+    QString title;
+};
+
+class RecordingSeam : public MessageSeam {
+public:
+    std::vector<RecordedMessage> messages;
+    std::deque<MessageReply> answers; // for questions; "No" once they run out
+    QStringList dialogTitles;         // window titles of the dialogs run modally
+    std::vector<QUrl> opened;
+    bool openSucceeds = true;
+    // Acts on a modal dialog instead of the user; without it the dialog is rejected unseen.
+    std::function<int(QDialog&)> onDialog;
+
+    MessageReply Message(MessageKind kind, const QString& text, const QString& title,
+                         QWidget*) override {
+        messages.push_back({kind, text, title});
+        if (kind != MessageKind::Question)
+            return MessageReply::Ok;
+        if (answers.empty())
+            return MessageReply::No;
+        MessageReply reply = answers.front();
+        answers.pop_front();
+        return reply;
+    }
+    int ExecDialog(QDialog& dialog) override {
+        dialogTitles << dialog.windowTitle();
+        return onDialog ? onDialog(dialog) : QDialog::Rejected;
+    }
+    bool OpenUrl(const QUrl& url) override {
+        opened.push_back(url);
+        return openSucceeds;
+    }
+
+    QStringList Texts() const {
+        QStringList texts;
+        for (const auto& m : messages)
+            texts << m.text;
+        return texts;
+    }
+};
+
+// Each test starts from the start-up state with the recorder installed.
+class SeamTest : public ::testing::Test {
+protected:
+    RecordingSeam seam;
+    void SetUp() override {
+        ResetShared();
+        InstallSeam(&seam);
+    }
+    void TearDown() override {
+        InstallSeam(nullptr);
+        ResetShared();
+    }
+};
