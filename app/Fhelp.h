@@ -1,0 +1,14 @@
+#pragma once
+#include <QDialog>
+
+// The help window: opens a configured help file with the desktop's viewer, or shows a
+// built-in help text.
+class TF_Help : public QDialog {
+    Q_OBJECT
+public:
+    explicit TF_Help(QWidget* parent = nullptr);
+    // 1 when the help file at that position of the help-file list was handed to the
+    // viewer, 0 when it is not configured or does not exist.
+    int OpenHelpFile(int position);
+    void SetHelpText(const QString& text);
+};

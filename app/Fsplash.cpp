@@ -1,0 +1,3 @@
+#include "app/Fsplash.h"
+
+TSplash::TSplash(QWidget* parent) : QDialog(parent) {}
