@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/Umessages.h"
+#include "config/Ureport.h"
 #include "support/Printers.h"
 #include "engine/State.h"
 
@@ -64,8 +65,10 @@ protected:
     void SetUp() override {
         ResetShared();
         InstallSeam(&seam);
+        SetErrorReporter([](const QString& text) { ShowError(text); });
     }
     void TearDown() override {
+        SetErrorReporter(nullptr);
         InstallSeam(nullptr);
         ResetShared();
     }

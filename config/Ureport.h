@@ -1,0 +1,11 @@
+#pragma once
+// How code without windows reports an error to the user: one callback, which the main
+// window (and the tests) register. Without one, reports are dropped.
+#include <QString>
+#include <functional>
+
+using ErrorReporter = std::function<void(const QString& text)>;
+
+void SetErrorReporter(ErrorReporter reporter);
+// Shows the text in the error box (error icon, one "OK" button) through the reporter.
+void ReportError(const QString& text);
