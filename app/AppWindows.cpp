@@ -44,7 +44,15 @@ void DestroyAppWindows() {
     w.info.reset();
 }
 
-Tfrm_Info& InfoWindow() { return Ensure(TheWindows().info); }
-TF_Help& HelpWindow() { return Ensure(TheWindows().help); }
-TSplash& SplashWindow() { return Ensure(TheWindows().splash); }
-TThermal_Cond& ThermalCondDialog() { return Ensure(TheWindows().thermalCond); }
+Tfrm_Info& InfoWindow() {
+    return Ensure(TheWindows().info);
+}
+TF_Help& HelpWindow() {
+    return Ensure(TheWindows().help);
+}
+TSplash& SplashWindow() {
+    return Ensure(TheWindows().splash);
+}
+TThermal_Cond& ThermalCondDialog() {
+    return Ensure(TheWindows().thermalCond);
+}

@@ -1,7 +1,59 @@
 #include "app/Fhelp.h"
 
-TF_Help::TF_Help(QWidget* parent) : QDialog(parent) {}
+#include <QApplication>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QUrl>
 
-int TF_Help::OpenHelpFile(int) { return 0; }
+#include "app/Ulook.h"
+#include "app/Umessages.h"
+#include "engine/State.h"
 
-void TF_Help::SetHelpText(const QString&) {}
+TF_Help::TF_Help(QWidget* parent)
+    : QDialog(parent), Memo_Help(new QPlainTextEdit(this)), Cmd_OK(new QPushButton(this)) {
+    setFixedSize(554, 394);
+    ApplyCream(*this);
+    Memo_Help->setObjectName(QStringLiteral("Memo_Help"));
+    Memo_Help->setGeometry(8, 8, 537, 337);
+    Memo_Help->setReadOnly(true);
+    QPalette palette = Memo_Help->palette();
+    palette.setColor(QPalette::Base, Look::kCream);
+    Memo_Help->setPalette(palette);
+    QFont font = Memo_Help->font();
+    font.setPixelSize(14);
+    Memo_Help->setFont(font);
+    Cmd_OK->setObjectName(QStringLiteral("Cmd_OK"));
+    Cmd_OK->setGeometry(232, 360, 75, 26);
+    Cmd_OK->setDefault(true);
+    connect(Cmd_OK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+int TF_Help::OpenHelpFile(int position) {
+    const auto& files = Shared().ReferenceLists.HelpFiles;
+    if (position < 0 || position >= static_cast<int>(files.size()))
+        return 0;
+    const QString path = QString::fromStdString(files[static_cast<size_t>(position)]);
+    if (!QFileInfo(path).isFile())
+        return 0;
+    // A file nobody could open is as unavailable as a missing one: the caller then shows
+    // its own notice or text instead of leaving the user with nothing.
+    return OpenWithDesktop(QUrl::fromLocalFile(path)) ? 1 : 0;
+}
+
+void TF_Help::SetHelpText(const QString& text) {
+    Memo_Help->clear();
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n|\u2028"));
+    Memo_Help->setPlainText(text.split(lineBreak).join(u'\n'));
+}
+
+void TF_Help::showEvent(QShowEvent* event) {
+    ApplyGlobalFont(*this);
+    Cmd_OK->setText(QStringLiteral("Close"));
+    setWindowTitle(QStringLiteral("Help"));
+    // Centred over the window that asked for help (the main window or a calculation form).
+    if (QWidget* over = QApplication::activeWindow(); over && over != this)
+        move(over->frameGeometry().center() - rect().center());
+    QDialog::showEvent(event);
+}

@@ -49,7 +49,9 @@ MessageSeam& Seam() {
     return installed ? *installed : desktop;
 }
 
-void InstallSeam(MessageSeam* seam) { installed = seam; }
+void InstallSeam(MessageSeam* seam) {
+    installed = seam;
+}
 
 void ShowMessage(const QString& text, QWidget* parent) {
     Seam().Message(MessageKind::Plain, text, kTitle, parent);
@@ -67,6 +69,10 @@ bool AskYesNo(const QString& text, const QString& title, QWidget* parent) {
     return Seam().Message(MessageKind::Question, text, title, parent) == MessageReply::Yes;
 }
 
-int ExecModal(QDialog& dialog) { return Seam().ExecDialog(dialog); }
+int ExecModal(QDialog& dialog) {
+    return Seam().ExecDialog(dialog);
+}
 
-bool OpenWithDesktop(const QUrl& url) { return Seam().OpenUrl(url); }
+bool OpenWithDesktop(const QUrl& url) {
+    return Seam().OpenUrl(url);
+}

@@ -1,9 +1,52 @@
-#include <QApplication>
+#include <QCoreApplication>
+#include <QTimer>
+#include <exception>
 
+#include "app/AppWindows.h"
+#include "app/Main.h"
+#include "app/Uapplication.h"
+#include "app/Umessages.h"
+#include "config/Ureport.h"
 #include "config/Uutils.h"
 
+namespace {
+
+// The start-up measurement (scripts/bench-startup) sets TERMORA_BENCH_QUIT=1: the program
+// then skips the splash and ends as soon as the main window is shown and ready for input.
+// It is the only variable read, and only for that measurement.
+bool MeasuringStartup() {
+    return qEnvironmentVariable("TERMORA_BENCH_QUIT") == QLatin1String("1");
+}
+
+int Run(TApplication& app) {
+    Tfrm_Main main;
+    main.FormCreate(QCoreApplication::applicationDirPath());
+    CreateAppWindows();
+    // exit(), not quit(): quit() would close every window and ask the close question again.
+    QObject::connect(&main, &Tfrm_Main::Closed, &app, [] { QCoreApplication::exit(0); });
+    if (MeasuringStartup()) {
+        main.SetSplashOnFirstShow(false);
+        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+    }
+    main.show();
+    const int code = app.exec();
+    DestroyAppWindows();
+    return code;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
+    // The application object has taken the user's locale; numbers stay with ".".
     UseDotForNumbers();
-    return 0;
+    SetErrorReporter([](const QString& text) { ShowError(text); });
+    try {
+        return Run(app);
+    } catch (const std::exception& e) {
+        // Start-up itself failed: show why, then end.
+        ShowError(QString::fromUtf8(e.what()));
+        DestroyAppWindows();
+        return 1;
+    }
 }

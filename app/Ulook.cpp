@@ -1,0 +1,62 @@
+#include "app/Ulook.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+#include "engine/State.h"
+
+void ApplyCream(QWidget& widget) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, Look::kCream);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+namespace {
+void SetFamily(QWidget& widget, const QString& family) {
+    QFont font = widget.font();
+    font.setFamily(family);
+    widget.setFont(font);
+}
+} // namespace
+
+void ApplyGlobalFont(QWidget& widget) {
+    const QString family = QString::fromStdString(Shared().GlobalSettings.FontName);
+    if (family.isEmpty())
+        return;
+    SetFamily(widget, family);
+    for (QWidget* child : widget.findChildren<QWidget*>())
+        SetFamily(*child, family);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& place, const QColor& color,
+                  int pixelSize) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    return label;
+}
+
+void ShowPicture(QLabel& label, const QString& path) {
+    QPixmap picture(path);
+    if (picture.isNull()) {
+        label.clear();
+        return;
+    }
+    label.setAlignment(Qt::AlignCenter);
+    label.setPixmap(picture.scaled(label.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+QString BesideExecutable(const QString& fileName) {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
+}

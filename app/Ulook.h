@@ -1,0 +1,37 @@
+#pragma once
+// The look the windows share: cream background, the configured font, fixed-place labels
+// and pictures from the executable's directory.
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace Look {
+inline const QColor kCream(255, 251, 240);
+inline const QColor kGreen(0, 128, 0);
+inline const QColor kMaroon(128, 0, 0);
+inline const QColor kNavy(0, 0, 128);
+inline const QColor kBlue(0, 0, 255);
+} // namespace Look
+
+// Paints the widget's background cream.
+void ApplyCream(QWidget& widget);
+
+// Sets the family of GlobalSettings' FontName on the widget and every control in it,
+// keeping their sizes and weights. An empty name (no configuration) changes nothing; a
+// family that is not installed falls back to the toolkit's substitute silently.
+// CurrCharSet has no counterpart in Qt: Unicode fonts need no character set.
+void ApplyGlobalFont(QWidget& widget);
+
+// A bold, coloured label at a fixed place, its text drawn in pixelSize pixels.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& place, const QColor& color,
+                  int pixelSize);
+
+// Shows the picture file scaled proportionally and centred in the label; a missing or
+// unreadable picture leaves the label empty, silently.
+void ShowPicture(QLabel& label, const QString& path);
+
+// Full name of a file beside the executable.
+QString BesideExecutable(const QString& fileName);
