@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "config/Uutils.h"
-#include "support/Printers.h"
 #include "engine/Errors.h"
+#include "support/Printers.h"
 
 TEST(FormatFloat, RoundsHalfAwayFromZeroOnTheShortestText) {
     EXPECT_EQ(FormatFloat(2.675f, 2), "2.68");

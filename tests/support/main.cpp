@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "app/AppWindows.h"
 #include "config/Uutils.h"
 
 int main(int argc, char** argv) {
@@ -10,5 +11,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     UseDotForNumbers();
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    DestroyAppWindows(); // widgets must go before the application object
+    return result;
 }
