@@ -17,7 +17,8 @@ QString Decode(QStringConverter::Encoding encoding, QByteArrayView bytes) {
 }
 
 QString DecodeWithoutMark(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringConverter::Utf8);
+    // Stateless: a sequence cut off at the end is an error too, not silently dropped.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
