@@ -111,6 +111,6 @@ void LoadConfiguration(const QString& directory, const FontTest& fontInstalled) 
         LoadFrom(directory, fontInstalled, state);
     } catch (const std::exception& e) {
         // What was read before the failure stays; start-up goes on with it.
-        ReportError("Read of Inifile failed! Error: " + QString::fromUtf8(e.what()));
+        ReportError("Read of Inifile failed! Error: " + ErrorText(e));
     }
 }

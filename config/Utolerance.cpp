@@ -41,7 +41,7 @@ void LoadTable(const QString& directory, const QString& fileName,
         }
     } catch (const std::exception& e) {
         // The rows read so far, the malformed one included, stay; the rest is ignored.
-        ReportError("Reading of tolerance table failed! Error: " + QString::fromUtf8(e.what()));
+        ReportError("Reading of tolerance table failed! Error: " + ErrorText(e));
     }
 }
 
@@ -70,7 +70,7 @@ QString Lookup(const std::optional<TToleranceTable>& table, const char* absentTe
         }
         return QStringLiteral("see Help");
     } catch (const std::exception& e) {
-        ReportError("Could not evaluate tolerance table! Error: " + QString::fromUtf8(e.what()));
+        ReportError("Could not evaluate tolerance table! Error: " + ErrorText(e));
         return QStringLiteral("Error!");
     }
 }

@@ -282,6 +282,8 @@ protected:
         LoadConfiguration(dir.Path(), fonts);
         EXPECT_LT(timer.elapsed(), 5000);
         EXPECT_LE(seam.messages.size(), 1u);
+        for (const QString& text : seam.Texts())
+            EXPECT_LT(text.size(), 1000);
     }
 };
 
@@ -300,6 +302,13 @@ TEST_F(ConfigBadInput, TenMegabytesOfBinary) {
 TEST_F(ConfigBadInput, BinaryAfterTheSectionHeader) {
     LoadBytes("[Material]\nMat1=" + RandomBytes(1 << 16, 11));
     EXPECT_EQ(seam.messages.size(), 1u);
+}
+
+TEST_F(ConfigBadInput, TenMegabytesInOneFieldGiveAShortMessage) {
+    LoadBytes("[Cladding]\nClad1=;" + QByteArray(10 << 20, 'x') + "y");
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_TRUE(seam.Texts()[0].startsWith(kFailed + QStringLiteral("'xxx")));
+    EXPECT_TRUE(seam.Texts()[0].endsWith("xy' is not a valid floating point value"));
 }
 
 TEST_F(ConfigBadInput, TruncatedUtf16) {

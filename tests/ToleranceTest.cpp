@@ -180,6 +180,8 @@ protected:
         LoadSheetTable(dir.Path());
         EXPECT_LT(timer.elapsed(), 5000);
         EXPECT_LE(seam.messages.size(), 1u);
+        for (const QString& text : seam.Texts())
+            EXPECT_LT(text.size(), 1000);
         EXPECT_TRUE(Shared().SheetTable.has_value());
     }
 };
@@ -194,6 +196,12 @@ TEST_F(TablesBadInput, TenMegabytesOfBinary) {
     LoadBytes(RandomBytes(10 << 20, 3));
     EXPECT_EQ(seam.messages.size(), 1u);
     EXPECT_TRUE(seam.Texts()[0].startsWith(kReadFailed));
+}
+
+TEST_F(TablesBadInput, TenMegabytesInOneField) {
+    LoadBytes((Header() + "0;0;").toUtf8() + QByteArray(10 << 20, '7') + "x;1;A\n");
+    EXPECT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(Shared().SheetTable->Count(), 1);
 }
 
 TEST_F(TablesBadInput, TenMegabytesOfRows) {
