@@ -7,10 +7,6 @@
 
 namespace {
 
-bool StartsWith(const QByteArray& bytes, const char* mark) {
-    return bytes.startsWith(mark);
-}
-
 QString Decode(QStringConverter::Encoding encoding, QByteArrayView bytes) {
     QStringDecoder decoder(encoding);
     return decoder.decode(bytes);
@@ -32,11 +28,11 @@ QString DecodeWithoutMark(const QByteArray& bytes) {
 
 QString DecodeText(const QByteArray& bytes) {
     QByteArrayView view(bytes);
-    if (StartsWith(bytes, "\xFF\xFE"))
+    if (bytes.startsWith("\xFF\xFE"))
         return Decode(QStringConverter::Utf16LE, view.sliced(2));
-    if (StartsWith(bytes, "\xFE\xFF"))
+    if (bytes.startsWith("\xFE\xFF"))
         return Decode(QStringConverter::Utf16BE, view.sliced(2));
-    if (StartsWith(bytes, "\xEF\xBB\xBF"))
+    if (bytes.startsWith("\xEF\xBB\xBF"))
         return Decode(QStringConverter::Utf8, view.sliced(3));
     return DecodeWithoutMark(bytes);
 }
