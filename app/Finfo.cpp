@@ -15,7 +15,8 @@ QString ProgramVersion() {
 }
 
 namespace {
-constexpr int kLowerPartTop = 293;
+// The sales text above takes up to five lines; the maker's block starts below it.
+constexpr int kLowerPartTop = 322;
 
 QRect Row(int left, int top) {
     return {left, top, 593 - left - 8, 20};
@@ -45,25 +46,28 @@ Tfrm_Info::Tfrm_Info(QWidget* parent) : QDialog(parent) {
 }
 
 void Tfrm_Info::BuildUpperPart() {
-    Label1 = MakeLabel(this, "Label1", {194, 7, 270, 69}, Look::kNavy, 56);
-    Label2 = MakeLabel(this, "Label2", Row(57, 86), Look::kNavy, 17);
-    Label3 = MakeLabel(this, "Label3", {161, 146, 65, 20}, Look::kNavy, 17);
+    Label1 = MakeLabel(this, "Label1", {8, 7, 577, 69}, Look::kNavy, 56);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label2 = MakeLabel(this, "Label2", {8, 86, 577, 20}, Look::kNavy, 15);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label3 = MakeLabel(this, "Label3", {120, 146, 102, 20}, Look::kNavy, 17);
+    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     TntLabel1 = MakeLabel(this, "TntLabel1", {230, 146, 200, 20}, Look::kNavy, 17);
     Label4 = MakeLabel(this, "Label4", {162, 172, 300, 40}, Look::kNavy, 13);
     Label4->setWordWrap(true);
     TntLabel2 = MakeLabel(this, "TntLabel2", {35, 224, 200, 20}, Look::kBlue, 17);
-    TntLabel3 = MakeLabel(this, "TntLabel3", {44, 245, 541, 48}, Look::kBlue, 13);
+    TntLabel3 = MakeLabel(this, "TntLabel3", {44, 245, 420, 76}, Look::kBlue, 12);
     TntLabel3->setWordWrap(true);
     TntLabel3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image2 = MakeLink(this, "Image2", {474, 113, 113, 130});
 }
 
 void Tfrm_Info::BuildLowerPart() {
-    Label6 = MakeLabel(this, "Label6", Row(43, kLowerPartTop + 20), Look::kNavy, 14);
-    Label7 = MakeLabel(this, "Label7", Row(43, kLowerPartTop + 38), Look::kNavy, 14);
-    Label8 = MakeLabel(this, "Label8", Row(43, kLowerPartTop + 55), Look::kNavy, 14);
-    Label9 = MakeLabel(this, "Label9", Row(43, kLowerPartTop + 72), Look::kNavy, 14);
-    Label10 = MakeLink(this, "Label10", Row(43, kLowerPartTop + 98));
+    Label6 = MakeLabel(this, "Label6", Row(43, kLowerPartTop + 4), Look::kNavy, 14);
+    Label7 = MakeLabel(this, "Label7", Row(43, kLowerPartTop + 21), Look::kNavy, 14);
+    Label8 = MakeLabel(this, "Label8", Row(43, kLowerPartTop + 38), Look::kNavy, 14);
+    Label9 = MakeLabel(this, "Label9", Row(43, kLowerPartTop + 55), Look::kNavy, 14);
+    Label10 = MakeLink(this, "Label10", Row(43, kLowerPartTop + 76));
     QFont font = Label10->font();
     font.setBold(true);
     font.setUnderline(true);

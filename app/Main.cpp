@@ -64,11 +64,11 @@ bool FontInstalled(const QString& family) {
 // A group box filling a lowered panel, as the three groups of the window sit.
 QGroupBox* MakeGroup(QWidget* client, const char* name, const QRect& panelPlace) {
     auto* panel = new QFrame(client);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     panel->setGeometry(panelPlace);
     auto* group = new QGroupBox(panel);
     group->setObjectName(QString::fromLatin1(name));
-    group->setGeometry(2, 2, panelPlace.width() - 4, panelPlace.height() - 4);
+    group->setGeometry(4, 2, panelPlace.width() - 8, panelPlace.height() - 6);
     return group;
 }
 

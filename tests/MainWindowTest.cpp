@@ -236,7 +236,7 @@ TEST_F(MainWindowTest, LogoOpensTheMakersWebSite) {
     QTest::mouseClick(Child<QLabel>("Image1"), Qt::LeftButton);
     ASSERT_EQ(seam.opened.size(), 1u);
     EXPECT_EQ(seam.opened[0].scheme(), "https");
-    EXPECT_EQ(seam.opened[0].host(), "www.veltra-insulation.example");
+    EXPECT_EQ(seam.opened[0].host(), "www.veltra.example");
 }
 
 TEST_F(MainWindowTest, AboutShowsTheInformationWindowWithoutBlocking) {
