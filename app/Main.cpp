@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <exception>
+#include <memory>
 
 #include "app/AppWindows.h"
 #include "app/Fhelp.h"
