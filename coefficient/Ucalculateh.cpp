@@ -99,7 +99,7 @@ void CalculateHFor(TParaLine&) {
     if (outdoor)
         state.HFromDialog = true;
     dialog.reset();
-    // MarkResultsStale();
+    TPipeForm::MarkResultsStale();
 }
 
 float DefaultSurfaceCoefficient() {
