@@ -30,6 +30,12 @@ const QString kSelect = QStringLiteral("select");
 const QColor kCream(255, 251, 240);
 constexpr int kLineHeight = 21;
 constexpr int kLabelHeight = 16;
+// "Additional Settings" is wider than the control group so that the cladding names of the
+// configuration fit their selector; its fields line up at the right.
+constexpr int kSettingsWidth = 352;
+constexpr int kFieldLeft = 298;
+constexpr int kFieldWidth = 42;
+constexpr int kCladdingLeft = 118;
 
 bool IsSheetForm() {
     return Shared().CalculationType >= 5;
@@ -137,23 +143,24 @@ void TInsideOutside::BuildParameters() {
 // Rows of the additional settings: "vertical" shares its row with the sheet height and
 // "horizontal" with the wind speed; the handlers never show both members of a pair.
 void TInsideOutside::BuildSettings() {
-    Panel2 = MakePanel(this, QRect(0, 335, 321, 135), &GroupBox2);
-    TntLabel3 = MakeRightLabel(GroupBox2, 8, 266, 15);
-    TntEdit1 = MakeEdit(GroupBox2, 272, 12, 35, QString());
-    TntLabel6 = MakeRightLabel(GroupBox2, 160, 266, 44);
-    TntEdit3 = MakeEdit(GroupBox2, 272, 41, 35, QStringLiteral("1"));
+    Panel2 = MakePanel(this, QRect(0, 335, kSettingsWidth, 135), &GroupBox2);
+    TntLabel3 = MakeRightLabel(GroupBox2, 8, kFieldLeft - 6, 15);
+    TntEdit1 = MakeEdit(GroupBox2, kFieldLeft, 12, kFieldWidth, QString());
+    TntLabel6 = MakeRightLabel(GroupBox2, 160, kFieldLeft - 6, 44);
+    TntEdit3 = MakeEdit(GroupBox2, kFieldLeft, 41, kFieldWidth, QStringLiteral("1"));
     TntRadioButton3 = MakeRadio(GroupBox2, 68, 44, 120);
     TntRadioButton4 = MakeRadio(GroupBox2, 66, 73, 120);
     TntRadioButton4->setChecked(true);
-    TntLabel4 = MakeRightLabel(GroupBox2, 160, 266, 73);
+    TntLabel4 = MakeRightLabel(GroupBox2, 160, kFieldLeft - 6, 73);
     TntLabel4->hide();
-    TntEdit2 = MakeEdit(GroupBox2, 272, 70, 35, QStringLiteral("0"));
+    TntEdit2 = MakeEdit(GroupBox2, kFieldLeft, 70, kFieldWidth, QStringLiteral("0"));
     TntEdit2->hide();
-    TntLabel5 = MakeRightLabel(GroupBox2, 8, 218, 102);
+    TntLabel5 = MakeRightLabel(GroupBox2, 4, kCladdingLeft - 6, 102);
     TntComboBox1 = new QComboBox(GroupBox2);
     TntComboBox1->setEditable(true);
     TntComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    TntComboBox1->setGeometry(224, 99, 82, kLineHeight);
+    TntComboBox1->setGeometry(kCladdingLeft, 99, kFieldLeft + kFieldWidth - kCladdingLeft,
+                              kLineHeight);
     connect(TntComboBox1, &QComboBox::activated, this, &TInsideOutside::TntComboBox1Change);
     // Typed text names no position of the list.
     connect(TntComboBox1->lineEdit(), &QLineEdit::textEdited, this,
@@ -161,11 +168,11 @@ void TInsideOutside::BuildSettings() {
 }
 
 void TInsideOutside::BuildControl() {
-    Panel3 = MakePanel(this, QRect(321, 335, 156, 135), &GroupBox3);
-    Button1 = MakeButton(GroupBox3, QRect(29, 29, 87, 22));
+    Panel3 = MakePanel(this, QRect(kSettingsWidth, 335, 477 - kSettingsWidth, 135), &GroupBox3);
+    Button1 = MakeButton(GroupBox3, QRect(17, 29, 87, 22));
     Button1->setDefault(true);
-    Button3 = MakeButton(GroupBox3, QRect(29, 61, 87, 21));
-    Button2 = MakeButton(GroupBox3, QRect(29, 92, 87, 21));
+    Button3 = MakeButton(GroupBox3, QRect(17, 61, 87, 21));
+    Button2 = MakeButton(GroupBox3, QRect(17, 92, 87, 21));
     connect(Button1, &QPushButton::clicked, this, &TInsideOutside::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TInsideOutside::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TInsideOutside::Button3Click);

@@ -1,7 +1,7 @@
 // The dialog looks tidy in each of its states: every visible control lies inside its
 // group, none overlaps another, and every caption fits its control.
-// With TERMORA_SHOT_DIR set, the outdoor pipe state is saved there as h-dialog.png
-// (scripts/h-dialog-screenshot runs this under Xvfb).
+// With TERMORA_SHOT_DIR set, each state is saved there as a picture; the outdoor pipe is
+// h-dialog.png (scripts/h-dialog-screenshot runs this under Xvfb).
 #include "SurfaceDialogFixture.h"
 
 #include <QAbstractButton>
@@ -31,6 +31,9 @@ int NeededWidth(QWidget* w) {
         return w->sizeHint().width();
     if (auto* button = qobject_cast<QPushButton*>(w))
         return button->fontMetrics().horizontalAdvance(button->text()) + 8;
+    if (auto* combo = qobject_cast<QComboBox*>(w)) // the text beside the arrow
+        return combo->fontMetrics().horizontalAdvance(combo->currentText()) +
+               (combo->width() - combo->lineEdit()->width()) + 4;
     return 0;
 }
 
@@ -78,23 +81,33 @@ void ExpectTidy(QWidget& dialog, const char* state) {
     }
 }
 
-void SaveShot(QWidget& dialog) {
-    QByteArray dir = qgetenv("TERMORA_SHOT_DIR");
+void SaveShot(QWidget& dialog, const QString& name) {
+    QString dir = QString::fromLocal8Bit(qgetenv("TERMORA_SHOT_DIR"));
     if (dir.isEmpty())
         return;
-    QDir().mkpath(QString::fromLocal8Bit(dir));
-    EXPECT_TRUE(dialog.grab().save(QString::fromLocal8Bit(dir) + "/h-dialog.png"));
+    QDir().mkpath(dir);
+    EXPECT_TRUE(dialog.grab().save(dir + "/" + name + ".png"));
 }
 
 } // namespace
 
-using SurfaceDialogLayoutTest = SurfaceDialogTest;
+class SurfaceDialogLayoutTest : public SurfaceDialogTest {
+protected:
+    void SetUp() override {
+        SurfaceDialogTest::SetUp();
+        // Names as long as the shipped configuration's.
+        Shared().ReferenceLists.Claddings = {{"None", 0.93f},
+                                             {"Aluminium-zinc coated steel sheet", 0.16f},
+                                             {"Painted metal, non-metallic finish", 0.94f}};
+    }
+};
 
 TEST_F(SurfaceDialogLayoutTest, PipeDialogIsTidyInsideAndOutside) {
     OpenForm(4); // the longest summary
     CalculateH([](TInsideOutside& d) {
         EXPECT_EQ(d.size(), QSize(477, 470));
         ExpectTidy(d, "pipe inside");
+        SaveShot(d, "h-dialog-pipe-inside");
         ChooseOutside(d);
         ChooseCladding(d, 2);
         ExpectTidy(d, "pipe outside");
@@ -105,8 +118,10 @@ TEST_F(SurfaceDialogLayoutTest, SheetDialogIsTidyInsideAndOutside) {
     OpenForm(6);
     CalculateH([](TInsideOutside& d) {
         ExpectTidy(d, "sheet inside");
+        SaveShot(d, "h-dialog-sheet-inside");
         ChooseOutside(d);
         ExpectTidy(d, "sheet outside");
+        SaveShot(d, "h-dialog-sheet-outside");
     });
 }
 
@@ -116,6 +131,6 @@ TEST_F(SurfaceDialogLayoutTest, OutdoorPipeScreenshot) {
         ChooseOutside(d);
         ChooseCladding(d, 2);
         ExpectTidy(d, "pipe heat loss outside");
-        SaveShot(d);
+        SaveShot(d, "h-dialog");
     });
 }
