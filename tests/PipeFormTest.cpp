@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <algorithm>
@@ -12,6 +13,7 @@
 
 #include "forms/Fpipessheets.h"
 #include "forms/Uclasses.h"
+#include "forms/Ulayouts.h"
 #include "support/FormFixture.h"
 
 namespace {
@@ -626,6 +628,29 @@ TEST_F(PipeFormTest, UnknownTypeReportsAndKeepsTheFormOpen) {
     EXPECT_TRUE(seam.messages[0].text.startsWith("Cannot show calculation form! Error: "));
     EXPECT_TRUE(FormState().HFromDialog);
     EXPECT_EQ(ParameterCount(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PipeFormTest, EnterInAValueFieldPressesCalculate) {
+    Shared().CalculationType = 1;
+    form = std::make_unique<TPipeForm>(nullptr);
+    form->show();
+    QSignalSpy calculate(form->Button1, &QPushButton::clicked);
+    QTest::keyClick(P(0).ValueField(), Qt::Key_Return);
+    EXPECT_EQ(calculate.count(), 1);
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST(HelpTexts, ParagraphsAreSeparatedByAnEmptyLine) {
+    const int paragraphs[8] = {3, 1, 3, 2, 4, 3, 3, 1};
+    for (int type = 0; type < 8; ++type) {
+        const QString text = QString::fromUtf8(FormLayout(type).help);
+        EXPECT_EQ(text.split(QStringLiteral("\n\n")).size(), paragraphs[type]) << type;
+        EXPECT_FALSE(text.contains(QStringLiteral("\n\n\n"))) << type;
+    }
 }
 
 } // namespace
