@@ -1,4 +1,116 @@
 #include "config/Uconfig.h"
 
-// Placeholder until the reader lands.
-void LoadConfiguration(const QString&, const FontTest&) {}
+#include <exception>
+
+#include "config/Tntinifiles.h"
+#include "config/Ufields.h"
+#include "config/Ureport.h"
+#include "engine/State.h"
+
+namespace {
+
+const QString kNoValue;
+
+// Reads <prefix>1, <prefix>2, ... (or from 0) until the first empty value.
+template <typename Handle>
+void ForEachNumbered(const TTntIniFile& ini, const QString& section, const QString& prefix,
+                     int first, Handle handle) {
+    for (int i = first;; ++i) {
+        QString value = ini.ReadValue(section, prefix + QString::number(i), kNoValue);
+        if (value.isEmpty())
+            return;
+        handle(value);
+    }
+}
+
+void LoadMaterials(const TTntIniFile& ini, std::vector<MaterialEntry>& materials) {
+    ForEachNumbered(ini, "Material", "Mat", 1, [&](const QString& value) {
+        TFieldSplitter fields(value);
+        MaterialEntry m;
+        m.Name = fields.Next().toStdString();
+        m.Lambda0 = fields.NextNumber();
+        m.LambdaSlope = fields.NextNumber();
+        m.MinTemp = fields.NextNumber();
+        m.MaxTemp = fields.LastNumber();
+        materials.push_back(std::move(m));
+    });
+    // The user material, whose conductivity is entered at run time.
+    materials.push_back({"k-factor", -99.0f, -99.0f, -200.0f, 200.0f});
+}
+
+void LoadCladdings(const TTntIniFile& ini, TReferenceLists& lists, TGlobalSettings& settings) {
+    lists.Claddings.push_back({"None", 0.93f});
+    ForEachNumbered(ini, "Cladding", "Clad", 1, [&](const QString& value) {
+        TFieldSplitter fields(value);
+        CladdingEntry c;
+        c.Name = fields.Next().toStdString();
+        c.Emissivity = fields.LastNumber();
+        if (c.Name == "Fe")
+            settings.BareSteelEmissivity = c.Emissivity;
+        lists.Claddings.push_back(std::move(c));
+    });
+    if (settings.BareSteelEmissivity == 0.0f)
+        settings.BareSteelEmissivity = 0.7f;
+}
+
+void LoadMedia(const TTntIniFile& ini, std::vector<MediumEntry>& media) {
+    ForEachNumbered(ini, "MediumType", "Med", 1, [&](const QString& value) {
+        TFieldSplitter fields(value);
+        MediumEntry m;
+        m.Name = fields.Next().toStdString();
+        m.Density = fields.NextNumber();
+        m.HeatCapacity = fields.NextNumber();
+        m.LatentHeat = fields.NextNumber();
+        m.FreezingTemp = fields.LastNumber();
+        media.push_back(std::move(m));
+    });
+}
+
+uint8_t CharSetOf(const QString& text) {
+    bool ok = false;
+    qlonglong value = text.toLongLong(&ok);
+    return ok ? static_cast<uint8_t>(value & 0xFF) : 0;
+}
+
+void LoadDisplaySettings(const TTntIniFile& ini, const FontTest& fontInstalled,
+                         TGlobalSettings& settings) {
+    const QString preferred = QStringLiteral("Arial Unicode MS");
+    settings.FontName = (fontInstalled && fontInstalled(preferred))
+                            ? preferred.toStdString()
+                            : ini.ReadValue("Global", "FontName", "Arial").toStdString();
+    settings.CurrCharSet = CharSetOf(ini.ReadValue("Global", "CurrCharSet", "0"));
+    settings.SalesAdress = ini.ReadValue("Global", "SalesAdress", kNoValue).toStdString();
+}
+
+void LoadHelpFiles(const TTntIniFile& ini, const QString& directory, TProcessState& state) {
+    QString helpDir = ini.ReadValue("Global", "HelpFileDir", "HELP");
+    state.GlobalSettings.HelpFileDir = helpDir.toStdString();
+    const QString prefix = FileBeside(directory, helpDir) + u'/';
+    ForEachNumbered(ini, "HelpFiles", "Help", 0, [&](const QString& value) {
+        state.ReferenceLists.HelpFiles.push_back((prefix + value).toStdString());
+    });
+}
+
+void LoadFrom(const QString& directory, const FontTest& fontInstalled, TProcessState& state) {
+    TTntIniFile ini(FileBeside(directory, "Termora.ini"));
+    LoadMaterials(ini, state.ReferenceLists.Materials);
+    LoadCladdings(ini, state.ReferenceLists, state.GlobalSettings);
+    LoadDisplaySettings(ini, fontInstalled, state.GlobalSettings);
+    LoadMedia(ini, state.ReferenceLists.Media);
+    state.GlobalSettings.ShowSurfaceTemp = ini.ReadValue("Global", "ShowSurfaceTemp", "0") == "1";
+    LoadHelpFiles(ini, directory, state);
+}
+
+} // namespace
+
+void LoadConfiguration(const QString& directory, const FontTest& fontInstalled) {
+    TProcessState& state = Shared();
+    state.ReferenceLists = TReferenceLists();
+    state.GlobalSettings = TGlobalSettings();
+    try {
+        LoadFrom(directory, fontInstalled, state);
+    } catch (const std::exception& e) {
+        // What was read before the failure stays; start-up goes on with it.
+        ReportError("Read of Inifile failed! Error: " + ErrorText(e));
+    }
+}

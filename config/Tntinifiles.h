@@ -1,0 +1,46 @@
+#pragma once
+// Text files of the configuration and the thickness tables: read whole, decoded by their
+// byte-order mark, split into lines; and the reader of "[section]" / "name=value" files.
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <utility>
+#include <vector>
+
+// UTF-16 LE/BE or UTF-8 by their byte-order mark; without one, valid UTF-8 is UTF-8 and
+// anything else is Windows-1252, the code page such files are written in.
+QString DecodeText(const QByteArray& bytes);
+
+// Splits at CR LF, CR, LF and U+2028; a terminator at the very end starts no further line.
+QStringList SplitLines(const QString& text);
+
+// Reads the whole file; throws TermoraError "Cannot open file " + fileName.
+QStringList ReadTextLines(const QString& fileName);
+
+// <directory>/<name>, the way files beside the executable are named.
+QString FileBeside(const QString& directory, const QString& name);
+
+class TTntIniFile {
+public:
+    // Loads the file; throws TermoraError "Cannot open file " + fileName.
+    explicit TTntIniFile(const QString& fileName);
+    TTntIniFile(const TTntIniFile&) = delete;
+    TTntIniFile& operator=(const TTntIniFile&) = delete;
+
+    // The text after the first "=" of the first line at or below the first line that is
+    // exactly "[section]" whose text before that "=" is exactly key; later section headers
+    // do not end the search. defaultValue when there is no such section or line.
+    QString ReadValue(const QString& section, const QString& key,
+                      const QString& defaultValue) const;
+
+private:
+    void BuildIndex();
+
+    QStringList lines_;
+    // Lookups are indexed once, so that reading many keys of a large file stays linear.
+    QHash<QStringView, qsizetype> firstHeader_; // whole header line -> its first line
+    QHash<QStringView, std::pair<qsizetype, qsizetype>> nameChain_; // name -> first, last line
+    std::vector<qsizetype> nextSameName_; // line -> next line of the same name, or -1
+};
