@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include "app/AppWindows.h"
 #include "app/Fhelp.h"
@@ -137,6 +139,7 @@ TPipeForm::TPipeForm(QWidget* owner)
     PlacePanel(Panel1, GroupBox1, QRect(0, 0, 632, 400));
     PlacePanel(Panel2, GroupBox2, QRect(0, 400, 457, 181));
     PlacePanel(Panel3, GroupBox3, QRect(457, 400, 175, 181));
+    DrawTitlesOnTheFrame();
     Button1->setGeometry(34, 24, 100, 25);
     Button2->setGeometry(34, 60, 100, 25);
     Button3->setGeometry(34, 96, 100, 25);
@@ -287,6 +290,17 @@ void TPipeForm::ApplyConfiguredFont() {
     font.setPixelSize(12);
     Button1->setFont(font);
     Button2->setFont(font);
+}
+
+// The rows start 10 pixels below a box's top, designed for a frame that runs through the
+// middle of the title; the classic style draws it so, where others put it under the title.
+void TPipeForm::DrawTitlesOnTheFrame() {
+    QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"));
+    if (!classic)
+        return;
+    classic->setParent(this); // created after the boxes, so it goes after them
+    for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox3})
+        box->setStyle(classic);
 }
 
 void TPipeForm::SetCaptions() {

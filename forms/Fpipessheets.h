@@ -58,6 +58,7 @@ protected:
     void done(int result) override;
 
 private:
+    void DrawTitlesOnTheFrame();
     void ApplyConfiguredFont();
     void SetCaptions();
     void BuildLines(const TFormLayout& layout);

@@ -27,6 +27,9 @@ namespace {
 
 constexpr int kRowHeight = 26;
 constexpr int kEditHeight = 24;
+// Units end close to the results box's right edge; a point less than designed keeps
+// "W/m²K" inside it in the wider replacement fonts of Arial.
+constexpr int kUnitPoints = 8;
 const QString kSelect = QStringLiteral("select");
 const QString kUserMaterial = QStringLiteral("k-factor");
 
@@ -135,8 +138,12 @@ TSelector* MakeSelector(QGroupBox* box, int x, int y, int width, const QString& 
     return selector;
 }
 
+QLabel* MakeUnit(QGroupBox* box, int x, int top) {
+    return MakeLabel(box, x, top + 4, kUnitPoints);
+}
+
 QLabel* UnitRightOf(QGroupBox* box, const QWidget* part, int space, int top) {
-    return MakeLabel(box, part->x() + part->width() + space, top + 4, 9);
+    return MakeUnit(box, part->x() + part->width() + space, top);
 }
 
 void FilterNumberKeys(QLineEdit* edit) {
@@ -205,7 +212,7 @@ TParaLine::TParaLine(QGroupBox* box, LineKind kind) : parts_(std::make_unique<Pa
     case lkFlowRate:
         p.flowRate = MakeSelector(box, 270, top, 100, kSelect);
         p.edit = MakeEdit(box, 400, top, 100);
-        p.unit = MakeLabel(box, 510, top + 4, 9);
+        p.unit = MakeUnit(box, 510, top);
         FilterNumberKeys(p.edit);
         connect(p.flowRate, &QComboBox::activated, this, &TParaLine::FlowRateChanged);
         break;
@@ -222,7 +229,7 @@ TParaLine::TParaLine(QGroupBox* box, LineKind kind) : parts_(std::make_unique<Pa
     case lkMedium:
         p.medium = MakeSelector(box, 270, top, 100, kSelect);
         p.edit = MakeEdit(box, 400, top, 100);
-        p.unit = MakeLabel(box, 510, top + 4, 9);
+        p.unit = MakeUnit(box, 510, top);
         connect(p.medium, &QComboBox::activated, this, &TParaLine::MediumChanged);
         break;
     }

@@ -16,6 +16,7 @@ QString TSelector::Text() const {
 void TSelector::SetText(const QString& text) {
     shownText_ = text;
     hasShownText_ = true;
+    setToolTip(text);
     update();
 }
 
@@ -53,5 +54,6 @@ void TSelector::initStyleOption(QStyleOptionComboBox* option) const {
 void TSelector::DropShownText() {
     hasShownText_ = false;
     shownText_.clear();
+    setToolTip(currentText());
     update();
 }

@@ -4,7 +4,8 @@
 
 // A drop-down selector whose shown text can differ from its selected item, as the forms
 // need: "select" with nothing chosen, or "select" over a freshly filled list. Choosing or
-// selecting an item shows that item's text again.
+// selecting an item shows that item's text again. The whole text is also its tool tip, for
+// names longer than the selector is wide.
 class TSelector : public QComboBox {
     Q_OBJECT
 public:

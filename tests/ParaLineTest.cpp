@@ -464,3 +464,14 @@ TEST_F(ParaLineTest, LinesOutliveTheirGroupBoxSafely) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ParaLineTest, LongNamesCanBeReadInFullFromTheToolTip) {
+    TParaLine& medium = AddParameter(lkMedium);
+    medium.SetMediumItems({"Calcium chloride brine 20 % (mass)"});
+    medium.MediumSelector()->setCurrentIndex(0);
+    EXPECT_EQ(medium.MediumSelector()->toolTip(), "Calcium chloride brine 20 % (mass)");
+}
+
+} // namespace
