@@ -1,8 +1,93 @@
 #pragma once
+// The surface coefficient dialog "Calculation of Heat Transfer Coefficent h": the user
+// states how the insulated object is installed, "Continue" runs the matching computation
+// (coefficient/Usurface.h), which leaves h in WorkingValues.SurfaceCoefficient.
+#include <QDialog>
+#include <QList>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 class TParaLine;
 
+class TInsideOutside : public QDialog {
+    Q_OBJECT
+public:
+    explicit TInsideOutside(QWidget* owner = nullptr);
+
+    // The controls; the opener, the computations and the tests address them by name.
+    QFrame* Panel1;
+    QGroupBox* GroupBox1;
+    QLabel* TntLabel1;
+    QFrame* Panel5;
+    QRadioButton* TntRadioButton1; // "inside"
+    QRadioButton* TntRadioButton2; // "outside"
+    QLabel* TntLabel2;
+    QFrame* Panel2;
+    QGroupBox* GroupBox2;
+    QLabel* TntLabel3;
+    QLineEdit* TntEdit1; // emissivity
+    QLabel* TntLabel6;
+    QLineEdit* TntEdit3;           // sheet height, m
+    QRadioButton* TntRadioButton3; // "vertical"
+    QRadioButton* TntRadioButton4; // "horizontal"
+    QLabel* TntLabel4;
+    QLineEdit* TntEdit2; // wind speed, m/s
+    QLabel* TntLabel5;
+    QComboBox* TntComboBox1; // claddings
+    QFrame* Panel3;
+    QGroupBox* GroupBox3;
+    QPushButton* Button1; // "Continue"
+    QPushButton* Button3; // "Help"
+    QPushButton* Button2; // "Cancel"
+
+    // The summary of the form's lines in GroupBox1, three labels per line shown.
+    const QList<QLabel*>& SummaryLabels() const { return summary_; }
+
+public slots:
+    void TntFormShow();
+    void FormActivate();
+    void TntRadioButton1Click();
+    void TntRadioButton2Click();
+    void TntComboBox1Change(int position);
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+
+public:
+    // The key filter of the emissivity field: the key to enter, or QChar(0) to swallow it.
+    QChar TntEdit1KeyPress(QChar key);
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildParameters();
+    void BuildSettings();
+    void BuildControl();
+    void ApplyConfiguredFont();
+    void SetCaptions();
+    void FillCladdings();
+    void BuildSummary();
+    bool EntriesRefused() const;
+    bool SheetHeightMissing() const;
+    void RunComputation();
+
+    QList<QLabel*> summary_;
+    bool finishing_ = false; // "Continue" is running its computation
+};
+
 // "calculate h" of a form's surface-coefficient line: runs the surface coefficient dialog
-// and writes h into the line.
+// and writes h into the form's h line.
 void CalculateHFor(TParaLine& hLine);
 
 // h of a bare surface of the open form, from the dialog driven unseen; stores it as

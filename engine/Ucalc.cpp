@@ -1,5 +1,6 @@
 #include "engine/Ucalc.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/CheckedMath.h"
@@ -130,6 +131,11 @@ float TrialSurfaceTemp(float mediumTemp, float ambientTemp, float innerDiameter,
     const float c = LayerConductance(mediumTemp, previousSurface, x, 0, materialIndex, geometry);
     return SurfaceTemperature(mediumTemp, ambientTemp, c, h, 0, geometry);
 }
+
+// The next trial thickness: where the line through the two trials meets the target.
+float SecantStep(float x0, float x1, float y0, float y1, float targetTemp) {
+    return Store(x0 + Div((double{x1} - x0) * (double{targetTemp} - y0), double{y1} - y0));
+}
 } // namespace
 
 float RequiredThickness(float mediumTemp, float ambientTemp, float innerDiameter, float h,
@@ -138,15 +144,24 @@ float RequiredThickness(float mediumTemp, float ambientTemp, float innerDiameter
     float x1 = 0.0011f;
     float y0 = targetTemp;
     float y1 = targetTemp;
+    // Close to the medium temperature the secant overshoots below zero thickness. There
+    // every trial is a bare surface at the medium temperature, and the next step divides
+    // equal temperatures (or a pipe's insulated diameter turns negative), although the
+    // answer is a thickness near 0. A target between medium and ambient temperature has a
+    // thickness of at least 0, so such a step restarts from there; an unreachable target
+    // is followed as computed.
+    const bool reachable = targetTemp >= std::min(mediumTemp, ambientTemp) &&
+                           targetTemp <= std::max(mediumTemp, ambientTemp);
     for (int round = 0; round < 10; ++round) {
         y0 = TrialSurfaceTemp(mediumTemp, ambientTemp, innerDiameter, h, materialIndex, geometry,
                               x0, y0);
         y1 = TrialSurfaceTemp(mediumTemp, ambientTemp, innerDiameter, h, materialIndex, geometry,
                               x1, y1);
-        const double step = Div((double{x1} - x0) * (double{targetTemp} - y0), double{y1} - y0);
-        const float x = Store(x0 + step);
-        x0 = x;
-        x1 = Store(x + 0.0001);
+        x0 = SecantStep(x0, x1, y0, y1, targetTemp);
+        if (reachable && x0 < 0) {
+            x0 = 0;
+        }
+        x1 = Store(x0 + 0.0001);
     }
     return x0;
 }

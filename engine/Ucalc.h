@@ -52,8 +52,10 @@ float HeatTransferCoefficient(float theta1, float theta2, float emissivity, floa
 float DewPoint(float theta, float relHumidity);
 
 // Insulation thickness (m) at which the outer surface reaches targetTemp: ten secant steps
-// from 1 mm and 1.1 mm, without a convergence test and without clamping the result.
-// innerDiameter is used for the cylinder only. Equal trial temperatures divide by zero.
+// from 1 mm and 1.1 mm, without a convergence test. innerDiameter is used for the cylinder
+// only. For a target between medium and ambient temperature no step goes below zero
+// thickness (a medium at the target needs 0); an unreachable target is not clamped and
+// may give a negative or meaningless value. Equal trial temperatures divide by zero.
 float RequiredThickness(float mediumTemp, float ambientTemp, float innerDiameter, float h,
                         float targetTemp, int materialIndex, int geometry);
 

@@ -1,21 +1,314 @@
 #include "forms/Fpipessheets.h"
 
-#include <array>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+#include <QStyleFactory>
 
+#include "app/AppWindows.h"
+#include "app/Fhelp.h"
+#include "app/Umessages.h"
+#include "config/Uutils.h"
 #include "engine/State.h"
+#include "forms/Uclasses.h"
+#include "forms/Ulayouts.h"
 
-QString CalculationTitle(int calculationType) {
-    static const std::array<const char*, 8> titles = {
-        "Prevention of Condensation on Pipes",   "Calculation of Surface Temperatures",
-        "Calculation of Heat Loss from Pipes",   "Calculation of Temperature Drop in Pipes",
-        "Freezing Times in Pipes",               "Avoiding Condensation on Sheets",
-        "Calculation of Heat Loss from Sheets",  "Calculation of Surface Temperatures on Sheets"};
-    if (calculationType < 0 || calculationType >= static_cast<int>(titles.size()))
-        return {};
-    return QString::fromUtf8(titles[static_cast<size_t>(calculationType)]);
+namespace {
+
+const QColor kCream(255, 251, 240);
+
+void PlacePanel(QFrame* panel, QGroupBox* box, const QRect& geometry) {
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(2);
+    panel->setGeometry(geometry);
+    box->setGeometry(2, 2, geometry.width() - 4, geometry.height() - 4);
 }
 
-// Placeholder until the form lays out its lines.
-TPipeForm::TPipeForm(QWidget* owner) : QDialog(owner) {
+QStringList NamesOf(const auto& entries) {
+    QStringList names;
+    for (const auto& entry : entries)
+        names << QString::fromStdString(entry.Name);
+    return names;
+}
+
+QString InitialText(const TValueSource& value) {
+    const float stored = Shared().WorkingValues.*value.field;
+    const float shown = value.millimetres ? static_cast<float>(stored * 1000.0) : stored;
+    return FormatPattern(shown, value.pattern);
+}
+
+// Caption, initial value, unit, selector items and positions, button: in this order,
+// since setting a value fires the line's change handler.
+void ConfigureParameter(TParaLine& line, const TLineSpec& spec, int position) {
+    const TWorkingValues& stored = Shared().WorkingValues;
+    line.SetParaLineLabelText(QString::fromUtf8(spec.caption));
+    if (spec.value.field)
+        line.SetParaLineEditText(InitialText(spec.value));
+    if (line.ParaLineUnitAvailable())
+        line.SetUnitText(QString::fromUtf8(spec.unit));
+    switch (spec.kind) {
+    case lkMaterial:
+        line.SetMaterialItems(NamesOf(Shared().ReferenceLists.Materials));
+        line.SetMaterialIndex(stored.MaterialIndex);
+        break;
+    case lkFlowRate:
+        line.SetFlowRateItems(FlowRateUnits());
+        line.SetFlowRateIndex(stored.FlowRateIndex);
+        break;
+    case lkMedium:
+        line.SetMediumItems(NamesOf(Shared().ReferenceLists.Media));
+        FormState().MediumLineIndex = position;
+        break;
+    case lkSurfaceCoefficient:
+        line.SetButtonText(QStringLiteral("calculate h"));
+        line.SetGet_h_enabled(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void ConfigureResult(TParaLine& line, const TLineSpec& spec, int moveAlternative) {
+    line.SetParaLineLabelText(QString::fromUtf8(spec.caption));
+    line.SetUnitText(QString::fromUtf8(spec.unit));
+    if (spec.kind == lkAlternatives && moveAlternative != 0)
+        line.SetMoveAlternative(moveAlternative);
+}
+
+int PositionOf(const TFormLayout& layout, LineKind kind) {
+    for (size_t i = 0; i < layout.parameters.size(); ++i)
+        if (layout.parameters[i].kind == kind)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// In line order; the first text that is no number ends the storing, leaving that field,
+// the later ones and the selector positions as they were.
+void StoreInputs(const TFormLayout& layout, const TParas& lines) {
+    TWorkingValues& stored = Shared().WorkingValues;
+    for (size_t i = 0; i < layout.parameters.size(); ++i) {
+        const TValueSource& value = layout.parameters[i].value;
+        if (!value.field)
+            continue;
+        const double number = ParseNumber(lines[static_cast<int>(i)].ParaLineEditText());
+        stored.*value.field = ToSingle(value.millimetres ? number * 0.001 : number);
+    }
+    if (int p = PositionOf(layout, lkMaterial); p >= 0)
+        stored.MaterialIndex = lines[p].MaterialIndex();
+    if (int p = PositionOf(layout, lkMedium); p >= 0)
+        stored.MediumIndex = lines[p].MediumIndex();
+    if (int p = PositionOf(layout, lkFlowRate); p >= 0)
+        stored.FlowRateIndex = lines[p].FlowRateIndex();
+}
+
+void PaintResults(bool stale) {
+    const TFormState& state = FormState();
+    if (!state.ResultLines)
+        return;
+    try {
+        for (int i = 0; i < state.ResultLines->Count(); ++i)
+            (*state.ResultLines)[i].SetEditColor(stale);
+    } catch (const std::exception&) {
+        // Colours only; a failure leaves the rest as they were.
+    }
+}
+
+} // namespace
+
+QString CalculationTitle(int calculationType) {
+    if (calculationType < 0 || calculationType >= 8)
+        return {};
+    return QString::fromUtf8(FormLayout(calculationType).title);
+}
+
+TPipeForm::TPipeForm(QWidget* owner)
+    : QDialog(owner), Panel1(new QFrame(this)), GroupBox1(new QGroupBox(Panel1)),
+      Panel2(new QFrame(this)), GroupBox2(new QGroupBox(Panel2)), Panel3(new QFrame(this)),
+      GroupBox3(new QGroupBox(Panel3)), Button1(new QPushButton(GroupBox3)),
+      Button2(new QPushButton(GroupBox3)), Button3(new QPushButton(GroupBox3)),
+      Button4(new QPushButton(GroupBox3)) {
+    setFixedSize(632, 581);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kCream);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    PlacePanel(Panel1, GroupBox1, QRect(0, 0, 632, 400));
+    PlacePanel(Panel2, GroupBox2, QRect(0, 400, 457, 181));
+    PlacePanel(Panel3, GroupBox3, QRect(457, 400, 175, 181));
+    DrawTitlesOnTheFrame();
+    Button1->setGeometry(34, 24, 100, 25);
+    Button2->setGeometry(34, 60, 100, 25);
+    Button3->setGeometry(34, 96, 100, 25);
+    Button4->setGeometry(34, 132, 100, 25);
+    Button1->setDefault(true);
+    ApplyConfiguredFont();
     setWindowTitle(CalculationTitle(Shared().CalculationType));
+    connect(Button1, &QPushButton::clicked, this, &TPipeForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TPipeForm::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TPipeForm::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &TPipeForm::Button4Click);
+}
+
+// Lines still held here go before the group boxes that hold their parts.
+TPipeForm::~TPipeForm() {
+    if (FormState().Form == this)
+        ReleaseFormLines();
+}
+
+void TPipeForm::FormShow() {
+    built_ = true;
+    TFormState& state = FormState();
+    const bool hFromDialog = state.HFromDialog;
+    ApplyConfiguredFont();
+    state.ClipboardHeaderPending = true;
+    SetCaptions();
+    Button3->setEnabled(false);
+    if (!state.ParameterLines)
+        state.ParameterLines = std::make_unique<TParas>();
+    if (!state.ResultLines)
+        state.ResultLines = std::make_unique<TResult>();
+    state.ResultLog.clear();
+    state.MediumLineIndex = -1;
+    state.Form = this;
+    try {
+        const TFormLayout& layout = FormLayout(Shared().CalculationType);
+        const QString title = QString::fromUtf8(layout.title);
+        state.ResultLog << title << HeaderRow(layout);
+        setWindowTitle(title);
+        BuildLines(layout);
+    } catch (const std::exception& e) {
+        ShowError(QStringLiteral("Cannot show calculation form! Error: ") +
+                      QString::fromUtf8(e.what()),
+                  this);
+    }
+    // Writing the h line's initial value cleared it.
+    if (hFromDialog)
+        state.HFromDialog = true;
+}
+
+void TPipeForm::BuildLines(const TFormLayout& layout) {
+    TFormState& state = FormState();
+    for (const TLineSpec& spec : layout.parameters) {
+        auto line = std::make_unique<TParaLine>(GroupBox1, spec.kind);
+        TParaLine& added = *line;
+        ConfigureParameter(added, spec, state.ParameterLines->Add(std::move(line)));
+    }
+    for (const TLineSpec& spec : layout.results) {
+        auto line = std::make_unique<TParaLine>(GroupBox2, spec.kind);
+        TParaLine& added = *line;
+        state.ResultLines->Add(std::move(line));
+        ConfigureResult(added, spec, layout.moveAlternative);
+    }
+    // Last, so that the medium's properties land in lines that exist.
+    if (state.MediumLineIndex >= 0)
+        (*state.ParameterLines)[state.MediumLineIndex].SetMediumIndex(
+            Shared().WorkingValues.MediumIndex);
+}
+
+void TPipeForm::FormClose() {
+    if (closed_)
+        return;
+    closed_ = true;
+    TFormState& state = FormState();
+    if (state.Form != this)
+        return;
+    try {
+        if (state.ParameterLines)
+            StoreInputs(FormLayout(Shared().CalculationType), *state.ParameterLines);
+    } catch (const std::exception&) {
+        // A value that is no number keeps the stored ones from there on.
+    }
+    ReleaseFormLines();
+}
+
+void TPipeForm::MarkResultsStale() {
+    PaintResults(true);
+}
+
+void TPipeForm::MarkResultsCurrent() {
+    PaintResults(false);
+}
+
+// The calculations are wired here together with their alternatives lists.
+void TPipeForm::Calculate() {}
+
+// The print decision dialog is opened here once it exists.
+void TPipeForm::Print() {}
+
+void TPipeForm::Button1Click() {
+    Calculate();
+}
+
+void TPipeForm::Button2Click() {
+    const int type = Shared().CalculationType;
+    if (HelpWindow().OpenHelpFile(type) != 0)
+        return;
+    if (type < 0 || type >= 8)
+        return;
+    HelpWindow().SetHelpText(QString::fromUtf8(FormLayout(type).help));
+    ExecModal(HelpWindow());
+}
+
+void TPipeForm::Button3Click() {
+    Print();
+}
+
+void TPipeForm::Button4Click() {
+    close();
+}
+
+void TPipeForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (built_ || event->spontaneous())
+        return;
+    if (const QScreen* desktop = screen())
+        move(desktop->availableGeometry().center() - rect().center());
+    FormShow();
+}
+
+void TPipeForm::closeEvent(QCloseEvent* event) {
+    FormClose();
+    QDialog::closeEvent(event);
+}
+
+void TPipeForm::done(int result) {
+    FormClose();
+    QDialog::done(result);
+}
+
+void TPipeForm::ApplyConfiguredFont() {
+    const std::string& configured = Shared().GlobalSettings.FontName;
+    QFont font = this->font();
+    font.setFamily(configured.empty() ? QStringLiteral("Arial")
+                                      : QString::fromStdString(configured));
+    font.setPixelSize(11);
+    setFont(font);
+    font.setPixelSize(12);
+    Button1->setFont(font);
+    Button2->setFont(font);
+}
+
+// The rows start 10 pixels below a box's top, designed for a frame that runs through the
+// middle of the title; the classic style draws it so, where others put it under the title.
+void TPipeForm::DrawTitlesOnTheFrame() {
+    QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"));
+    if (!classic)
+        return;
+    classic->setParent(this); // created after the boxes, so it goes after them
+    for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox3})
+        box->setStyle(classic);
+}
+
+void TPipeForm::SetCaptions() {
+    GroupBox1->setTitle(QStringLiteral("Parameters"));
+    GroupBox2->setTitle(QStringLiteral("Results"));
+    GroupBox3->setTitle(QStringLiteral("Control"));
+    Button1->setText(QStringLiteral("Calculate"));
+    Button2->setText(QStringLiteral("Help"));
+    Button3->setText(QStringLiteral("Print"));
+    Button4->setText(QStringLiteral("Close"));
 }

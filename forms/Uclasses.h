@@ -118,8 +118,13 @@ struct TFormState {
     QStringList ResultLog;
     bool HFromDialog = false;
     int ChosenCladdingIndex = -1;
-    QPointer<TPipeForm> Form; // the open form, for MarkResultsStale/Current
+    QPointer<TPipeForm> Form;            // the open form, for MarkResultsStale/Current
+    bool ClipboardHeaderPending = false; // the clipboard copy still owes its header rows
 };
 
 TFormState& FormState();
+// Everything back to none, HFromDialog and ChosenCladdingIndex included (tests).
 void ResetFormState();
+// What a form's close releases: its lines, ResultLog, MediumLineIndex and Form.
+// HFromDialog and ChosenCladdingIndex carry over to the next form.
+void ReleaseFormLines();

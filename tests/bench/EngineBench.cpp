@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/Coefficient.h"
+#include "engine/PipeCalculations.h"
+#include "engine/SheetCalculations.h"
 #include "engine/State.h"
 #include "engine/Ucalc.h"
 
@@ -74,5 +76,54 @@ void BM_CondensationCoefficientTenRounds(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CondensationCoefficientTenRounds);
+
+// The physics of the calculations (without their forms).
+void BM_PipeCondensation(benchmark::State& state) {
+    UseReferenceMaterials();
+    const PipeCondensationInputs in{20, 5, 0.1f, 1, 8, 60};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PipeCondensation(in));
+    }
+}
+BENCHMARK(BM_PipeCondensation);
+
+void BM_SheetCondensation(benchmark::State& state) {
+    UseReferenceMaterials();
+    const SheetCondensationInputs in{20, 5, 1, 8, 60};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SheetCondensation(in));
+    }
+}
+BENCHMARK(BM_SheetCondensation);
+
+void BM_PipeHeatLoss(benchmark::State& state) {
+    const PipeHeatLossInputs in{25, -5, 0.1f, 0.02f, 10, 8, 0.5f, 0.036f, 10};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PipeHeatLoss(in));
+    }
+}
+BENCHMARK(BM_PipeHeatLoss);
+
+void BM_PipeTemperatureDrop(benchmark::State& state) {
+    const PipeTemperatureDropInputs in{20, 80, 1000, 4180, 1, 0, 0.05f, 0.03f, 100, 8, 0.04f};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PipeTemperatureDrop(in));
+    }
+}
+BENCHMARK(BM_PipeTemperatureDrop);
+
+// The freezing time and its seven alternative thicknesses.
+void BM_PipeFreezingTimeWithAlternatives(benchmark::State& state) {
+    PipeFreezingInputs in{-10, 10, 1000, 4180, 0, 335000, 0.2f, 0.1f, 0.02f, 8, 0.036f};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PipeFreezingTime(in));
+        for (float x : {0.006f, 0.013f, 0.019f, 0.025f, 0.032f, 0.040f, 0.050f}) {
+            in.Thickness = x;
+            benchmark::DoNotOptimize(PipeFreezingTime(in).Hours);
+        }
+        in.Thickness = 0.02f;
+    }
+}
+BENCHMARK(BM_PipeFreezingTimeWithAlternatives);
 
 BENCHMARK_MAIN();

@@ -33,3 +33,10 @@ template <typename F> std::string FloatErrorOf(F f) {
     }
     return "";
 }
+
+// The plausibility test applied to a copy of `in` changed by `edit`.
+template <typename In, typename Edit>
+bool PlausibleWith(In in, bool (*test)(const In&), Edit edit) {
+    edit(in);
+    return test(in);
+}

@@ -216,3 +216,34 @@ TEST_F(Thickness, ZeroDiameterOrCoefficientIsAnError) {
     EXPECT_EQ(FloatErrorOf([] { RequiredThickness(5, 20, 0, 0, 12, kWool, kPlane); }),
               kDivisionByZero);
 }
+
+TEST_F(Thickness, MediumAtTheTargetNeedsNoInsulation) {
+    const float dew = DewPoint(20, 60);
+    EXPECT_EQ(RequiredThickness(dew, 20, 0.1f, 8, dew, kUser, kCylinder), 0);
+    EXPECT_EQ(RequiredThickness(dew, 20, 0, 8, dew, kUser, kPlane), 0);
+    EXPECT_EQ(RequiredThickness(dew, 20, 0.05f, 20, dew, kWool, kCylinder), 0);
+}
+
+TEST_F(Thickness, MediumJustBelowTheTargetGetsAThinLayerNotAnError) {
+    // The plain secant overshoots below zero thickness here and then divides equal
+    // temperatures of two bare trials.
+    const float dew = DewPoint(20, 60);
+    for (float medium : {11.99f, 11.9f, 11.82f}) {
+        const float pipe = RequiredThickness(medium, 20, 0.1f, 8, dew, kUser, kCylinder);
+        EXPECT_GE(pipe, 0) << medium;
+        EXPECT_LT(pipe, 0.0002) << medium;
+        const float outer = 0.1f + 2 * pipe;
+        const float c = LayerConductance(medium, dew, 0.1f, outer, kUser, kCylinder);
+        EXPECT_NEAR(SurfaceTemperature(medium, 20, c, 8, outer, kCylinder), dew, 1e-3) << medium;
+
+        const float sheet = RequiredThickness(medium, 20, 0, 8, dew, kUser, kPlane);
+        EXPECT_GE(sheet, 0) << medium;
+        EXPECT_LT(sheet, 0.0002) << medium;
+    }
+}
+
+TEST_F(Thickness, ZeroConductivityCannotReachTheTarget) {
+    Shared().WorkingValues.KFactor = 0;
+    EXPECT_EQ(FloatErrorOf([] { RequiredThickness(5, 20, 0, 8, 12, kUser, kPlane); }),
+              kDivisionByZero);
+}

@@ -1,0 +1,119 @@
+// The two uses of the surface coefficient dialog: the "calculate h" button of a form's
+// h line, and the default coefficient of a bare surface, with the dialog never shown.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <array>
+#include <memory>
+
+#include "app/Umessages.h"
+#include "coefficient/Finsideoutside.h"
+#include "config/Uutils.h"
+#include "engine/State.h"
+#include "forms/Fpipessheets.h"
+#include "forms/Uclasses.h"
+
+namespace {
+
+constexpr int kNone = -1;
+// Per CalculationType: the line holding the insulation thickness, and the h line.
+constexpr std::array<int, 8> kThicknessLine = {kNone, 3, 3, 6, 8, kNone, 2, 2};
+constexpr std::array<int, 8> kHLine = {4, 5, 6, 9, 10, 3, 5, 4};
+
+int FormType() {
+    int type = Shared().CalculationType;
+    return type >= 0 && type < 8 ? type : 0;
+}
+
+TParaLine* LineAt(int position) {
+    const auto& lines = FormState().ParameterLines;
+    if (!lines || position < 0 || position >= lines->Count())
+        return nullptr;
+    return &(*lines)[position];
+}
+
+bool MaterialChosen() {
+    const auto& lines = FormState().ParameterLines;
+    for (int i = 0; lines && i < lines->Count(); ++i)
+        if ((*lines)[i].ParaLineMaterialAvailable() && (*lines)[i].MaterialIndex() >= 0)
+            return true;
+    return false;
+}
+
+// An insulated surface may be outdoors under a cladding; a bare one is steel indoors.
+void OfferChoicesByThickness(TInsideOutside& dialog) {
+    int position = kThicknessLine[static_cast<size_t>(FormType())];
+    if (position == kNone)
+        return;
+    try {
+        TParaLine* line = LineAt(position);
+        if (!line)
+            return;
+        float thickness = ToSingle(StrToFloat(line->ParaLineEditText()));
+        TWorkingValues& wv = Shared().WorkingValues;
+        if (thickness != 0) {
+            dialog.TntComboBox1->show();
+            dialog.TntLabel5->show();
+            wv.Emissivity = 0.93f;
+        } else {
+            dialog.TntRadioButton2->hide();
+            dialog.TntComboBox1->hide();
+            dialog.TntLabel5->hide();
+            wv.Emissivity = Shared().GlobalSettings.BareSteelEmissivity;
+        }
+    } catch (const std::exception&) {
+        // The dialog opens as configured so far.
+    }
+}
+
+void WriteHLine() {
+    TParaLine* line = LineAt(kHLine[static_cast<size_t>(FormType())]);
+    try {
+        if (!line)
+            throw std::out_of_range("List index out of bounds (" +
+                                    std::to_string(kHLine[static_cast<size_t>(FormType())]) + ")");
+        line->SetParaLineEditText(
+            FormatPattern(Shared().WorkingValues.SurfaceCoefficient, "#0.000"));
+    } catch (const std::exception& e) {
+        ShowError(QStringLiteral("Calulation of h failed! Please check input and retry! Error: ") +
+                  QString::fromStdString(e.what()));
+    }
+}
+
+} // namespace
+
+void CalculateHFor(TParaLine&) {
+    if (!MaterialChosen()) {
+        ShowMessage(QStringLiteral("Please enter the material type before calculating."));
+        return;
+    }
+    TFormState& state = FormState();
+    auto dialog = std::make_unique<TInsideOutside>(state.Form.data());
+    dialog->TntRadioButton2->show();
+    OfferChoicesByThickness(*dialog);
+    ExecModal(*dialog);
+    bool outdoor = state.HFromDialog && dialog->TntRadioButton2->isChecked();
+    state.ChosenCladdingIndex = outdoor ? dialog->TntComboBox1->currentIndex() : -1;
+    WriteHLine(); // its change handler clears HFromDialog
+    if (outdoor)
+        state.HFromDialog = true;
+    dialog.reset();
+    TPipeForm::MarkResultsStale();
+}
+
+float DefaultSurfaceCoefficient() {
+    TWorkingValues& wv = Shared().WorkingValues;
+    try {
+        FormState().HFromDialog = false;
+        TInsideOutside dialog(FormState().Form.data());
+        dialog.TntRadioButton1->setChecked(true);
+        dialog.TntRadioButton4->setChecked(true);
+        dialog.TntEdit1->setText(
+            FormatPattern(Shared().GlobalSettings.BareSteelEmissivity, "#0.00"));
+        dialog.Button1Click();
+    } catch (const std::exception&) {
+        // h stays as the failed computation left it.
+    }
+    return wv.SurfaceCoefficient;
+}
