@@ -6,6 +6,7 @@
 #include "app/Finfo.h"
 #include "app/Fsplash.h"
 #include "app/Fthermal_con.h"
+#include "output/Fprint.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ struct Windows {
     std::unique_ptr<Tfrm_Info> info;
     std::unique_ptr<TF_Help> help;
     std::unique_ptr<TSplash> splash;
+    std::unique_ptr<TPrintDecision> printDecision;
     std::unique_ptr<TThermal_Cond> thermalCond;
 };
 
@@ -33,12 +35,14 @@ void CreateAppWindows() {
     InfoWindow();
     HelpWindow();
     SplashWindow();
+    PrintDecisionDialog();
     ThermalCondDialog();
 }
 
 void DestroyAppWindows() {
     Windows& w = TheWindows();
     w.thermalCond.reset();
+    w.printDecision.reset();
     w.splash.reset();
     w.help.reset();
     w.info.reset();
@@ -52,6 +56,9 @@ TF_Help& HelpWindow() {
 }
 TSplash& SplashWindow() {
     return Ensure(TheWindows().splash);
+}
+TPrintDecision& PrintDecisionDialog() {
+    return Ensure(TheWindows().printDecision);
 }
 TThermal_Cond& ThermalCondDialog() {
     return Ensure(TheWindows().thermalCond);

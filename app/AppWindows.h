@@ -3,9 +3,10 @@
 class Tfrm_Info;
 class TF_Help;
 class TSplash;
+class TPrintDecision;
 class TThermal_Cond;
 
-// Creates the windows in start-up order: information, help, splash, (print decision),
+// Creates the windows in start-up order: information, help, splash, print decision,
 // user conductivity. Each accessor also creates its window on first use, so forms work
 // without a main window (tests).
 void CreateAppWindows();
@@ -15,4 +16,5 @@ void DestroyAppWindows();
 Tfrm_Info& InfoWindow();
 TF_Help& HelpWindow();
 TSplash& SplashWindow();
+TPrintDecision& PrintDecisionDialog();
 TThermal_Cond& ThermalCondDialog();

@@ -16,6 +16,7 @@
 #include "engine/State.h"
 #include "forms/Uclasses.h"
 #include "forms/Ulayouts.h"
+#include "output/Fprint.h"
 
 namespace {
 
@@ -236,8 +237,9 @@ void TPipeForm::MarkResultsCurrent() {
 // The calculations are wired here together with their alternatives lists.
 void TPipeForm::Calculate() {}
 
-// The print decision dialog is opened here once it exists.
-void TPipeForm::Print() {}
+void TPipeForm::Print() {
+    ExecModal(PrintDecisionDialog());
+}
 
 void TPipeForm::Button1Click() {
     Calculate();

@@ -1,0 +1,198 @@
+#include "output/Freport.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <exception>
+
+#include "app/Ulook.h"
+#include "app/Umessages.h"
+#include "config/Ureport.h"
+#include "config/Uutils.h"
+#include "engine/State.h"
+#include "forms/Fpipessheets.h"
+#include "forms/Uclasses.h"
+#include "output/Fprint.h"
+#include "output/Ureportrows.h"
+
+using namespace ReportPage;
+
+namespace {
+
+constexpr double kInnerMargin = 8;   // of the texts at the bands' left and right edges
+constexpr double kPictureLeft = 480; // the picture and its room in the header box
+constexpr double kPictureTop = 40;
+constexpr double kPictureWidth = 226;
+constexpr double kPictureHeight = 91;
+constexpr double kColumnWidth = 669; // of the comment and the sales text
+
+TReportText Item(double bandTop, double left, double top, double points, bool bold,
+                 Qt::Alignment align = Qt::AlignLeft, double wrapWidth = 0) {
+    TReportText item;
+    item.at = QPointF(left, bandTop + top);
+    item.align = align;
+    item.points = points;
+    item.bold = bold;
+    item.wrapWidth = wrapWidth;
+    return item;
+}
+
+QString ConfiguredFamily() {
+    const std::string& name = Shared().GlobalSettings.FontName;
+    return name.empty() ? QStringLiteral("Arial") : QString::fromStdString(name);
+}
+
+QString SalesText() {
+    const QString sales =
+        ExpandLineBreaks(QString::fromStdString(Shared().GlobalSettings.SalesAdress));
+    return sales.split(u'\r').join(u'\n');
+}
+
+QString ChosenCladding() {
+    const TFormState& state = FormState();
+    const auto& claddings = Shared().ReferenceLists.Claddings;
+    const int index = state.ChosenCladdingIndex;
+    if (!state.HFromDialog || index < 0 || index >= static_cast<int>(claddings.size()))
+        return {};
+    return QString::fromStdString(claddings[static_cast<size_t>(index)].Name);
+}
+
+void DrawText(QPainter& painter, const TReportText& item, const QString& family) {
+    QFont font(family);
+    font.setPixelSize(ReportPixels(item.points));
+    font.setBold(item.bold);
+    // The same glyph widths on the screen, in an image and on paper.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    painter.setFont(font);
+    if (item.wrapWidth > 0) {
+        painter.drawText(QRectF(item.at, QSizeF(item.wrapWidth, kHeight)),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, item.text);
+        return;
+    }
+    painter.drawText(QRectF(item.at, QSizeF(0, 0)),
+                     static_cast<int>(item.align | Qt::AlignTop) | Qt::TextDontClip, item.text);
+}
+
+} // namespace
+
+Tf_Print::Tf_Print(TPrintDecision& owner)
+    : QObject(&owner), PicturePath(BesideExecutable(QStringLiteral("logoprint.bmp"))),
+      PrintDate(QDate::currentDate()), owner_(owner) {
+    PlaceFixedItems();
+}
+
+void Tf_Print::PlaceFixedItems() {
+    // The program's name is centred over the box left of the picture.
+    QRL_Version = Item(kHeaderTop, kPictureLeft / 2, 16, 24, true, Qt::AlignHCenter);
+    QRLabel2 = Item(kHeaderTop, kInnerMargin, 80, 12, true);
+    QRLabel1 = Item(kHeaderTop, kInnerMargin, 120, 12, true);
+    QRL_Titel_von_was = Item(kHeadingTop, kInnerMargin, 24, 12, true);
+    QRSysData1 = Item(kHeadingTop, kWidth - kInnerMargin, 24, 12, true, Qt::AlignRight);
+    QRLabel3 = Item(kHeadingTop, kInnerMargin, 64, 12, true);
+    QRL_Project = Item(kHeadingTop, 104, 64, 12, true);
+    QRLabel4 = Item(kHeadingTop, kInnerMargin, 96, 12, true);
+    QRL_Company = Item(kHeadingTop, 104, 96, 12, true);
+    QRLabel5 = Item(kBodyTop, 16, 24, 11, true);
+    QRLabel6 = Item(kBodyTop, 16, 370, 11, true);
+    QRLabel7 = Item(kBodyTop, 16, 560, 11, true);
+    QRL_Remarks = Item(kBodyTop, 20, 590, 11, false, Qt::AlignLeft, kColumnWidth);
+    QRLabel9 = Item(kBodyTop, 16, 640, 11, true);
+    QRLabel10 = Item(kBodyTop, 20, 662, 11, false, Qt::AlignLeft, kColumnWidth);
+    Footer = Item(0, kWidth - kInnerMargin, kHeight - 20, 10, false, Qt::AlignRight);
+}
+
+void Tf_Print::Preview() {
+    try {
+        Build();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                               QPageLayout::Millimeter);
+        printer.setDocName(QRL_Titel_von_was.text);
+        QPrintPreviewDialog preview(&printer, &owner_);
+        connect(&preview, &QPrintPreviewDialog::paintRequested, this, &Tf_Print::Paint);
+        ExecModal(preview);
+    } catch (const std::exception& e) {
+        ShowError(QStringLiteral("could not read medium values") + ErrorText(e), &owner_);
+    }
+}
+
+void Tf_Print::Build() {
+    QRImage1 = QImage(PicturePath); // none when missing: no failure
+    SetFixedTexts();
+    BuildRows();
+}
+
+void Tf_Print::SetFixedTexts() {
+    const QString version = QStringLiteral(TERMORA_VERSION).section(u'.', 0, 1);
+    QRL_Version.text = QStringLiteral("Termora ") + QStringLiteral(" ") + version;
+    QRLabel2.text = QStringLiteral("Calculations for Thermal Insulation Applications");
+    QRLabel1.text = QStringLiteral("Calculation is based on ISO 12241:1998");
+    const TPipeForm* form = FormState().Form;
+    QRL_Titel_von_was.text = form ? form->windowTitle() : QString();
+    QRSysData1.text = QLocale::system().toString(PrintDate, QLocale::ShortFormat);
+    QRLabel3.text = QStringLiteral("Project");
+    QRL_Project.text = owner_.E_project->text();
+    QRLabel4.text = QStringLiteral("Company");
+    QRL_Company.text = owner_.E_company->text();
+    QRLabel5.text = QStringLiteral("Parameters");
+    QRLabel6.text = QStringLiteral("Results");
+    QRLabel7.text = QStringLiteral("Comments");
+    QRL_Remarks.text = owner_.E_remarks->text();
+    QRLabel9.text = QStringLiteral("Sales Contact");
+    QRLabel10.text = SalesText();
+    Footer.text = QStringLiteral("Termora " TERMORA_VERSION);
+}
+
+void Tf_Print::BuildRows() {
+    const TFormState& state = FormState();
+    rows_.clear();
+    if (state.ParameterLines) {
+        const float kFactor = Shared().WorkingValues.KFactor;
+        rows_ = ParameterRows(*state.ParameterLines, kFactor, ChosenCladding());
+    }
+    if (state.ResultLines)
+        for (TReportText& row : ResultRows(*state.ResultLines, Shared().CalculationType))
+            rows_.push_back(std::move(row));
+}
+
+std::vector<TReportText> Tf_Print::Texts() const {
+    std::vector<TReportText> texts = {QRL_Version, QRLabel2, QRLabel1,    QRL_Titel_von_was,
+                                      QRSysData1,  QRLabel3, QRL_Project, QRLabel4,
+                                      QRL_Company, QRLabel5, QRLabel6,    QRLabel7,
+                                      QRL_Remarks, QRLabel9, QRLabel10,   Footer};
+    texts.insert(texts.end(), rows_.begin(), rows_.end());
+    return texts;
+}
+
+QRectF Tf_Print::PictureBox() const {
+    QSizeF size = QRImage1.size();
+    if (size.width() > kPictureWidth || size.height() > kPictureHeight)
+        size.scale(kPictureWidth, kPictureHeight, Qt::KeepAspectRatio);
+    return QRectF(QPointF(kPictureLeft, kHeaderTop + kPictureTop), size);
+}
+
+void Tf_Print::draw(QPainter& painter) const {
+    painter.save();
+    const QPaintDevice& device = *painter.device();
+    painter.scale(device.logicalDpiX() / 96.0, device.logicalDpiY() / 96.0);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(0, kHeaderTop, kWidth, kHeaderHeight));
+    painter.drawLine(QLineF(0, kBodyTop, kWidth, kBodyTop));
+    if (!QRImage1.isNull())
+        painter.drawImage(PictureBox(), QRImage1);
+    const QString family = ConfiguredFamily();
+    for (const TReportText& text : Texts())
+        DrawText(painter, text, family);
+    painter.restore();
+}
+
+void Tf_Print::Paint(QPrinter* printer) const {
+    QPainter painter(printer);
+    draw(painter);
+}

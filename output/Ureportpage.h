@@ -1,0 +1,37 @@
+#pragma once
+// The printed report's page: an A4 sheet with margins of 10 mm, measured in 1/96 inch from
+// the top-left corner of the area inside the margins, and the texts placed on it.
+#include <QPointF>
+#include <QString>
+#include <Qt>
+
+namespace ReportPage {
+constexpr double kUnitsPerMm = 96.0 / 25.4;
+constexpr double kMarginMm = 10.0;
+constexpr double kWidth = (210.0 - 2 * kMarginMm) * kUnitsPerMm;  // 718
+constexpr double kHeight = (297.0 - 2 * kMarginMm) * kUnitsPerMm; // 1047
+
+// Tops of the bands, from the top of the page.
+constexpr double kHeaderTop = 0;
+constexpr double kHeaderHeight = 147;
+constexpr double kHeadingTop = kHeaderTop + kHeaderHeight;
+constexpr double kHeadingHeight = 144;
+constexpr double kBodyTop = kHeadingTop + kHeadingHeight;
+} // namespace ReportPage
+
+// One text of the report. Without a wrap width it is one line anchored at `at`: its left
+// end, its right end or its middle, as `align` says, with `at` at the top of the line.
+// With one, it is word-wrapped into a column of that width from `at`. Nothing is clipped.
+struct TReportText {
+    QPointF at;
+    Qt::Alignment align = Qt::AlignLeft;
+    double points = 12;
+    bool bold = false;
+    double wrapWidth = 0;
+    QString text;
+};
+
+// Font sizes are given in points, drawn in 1/96 inch: 12 points are 16 units.
+inline int ReportPixels(double points) {
+    return static_cast<int>(points * 96.0 / 72.0 + 0.5);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The report's rows of the open calculation form's lines: caption, value and unit in
+// their columns, 25 units apart, in page coordinates.
+#include <QString>
+#include <vector>
+
+#include "output/Ureportpage.h"
+
+class TParas;
+class TResult;
+
+// One row per parameter line at its position, whether or not it prints anything, and
+// then, when `cladding` is not empty, a "type of cladding" row after the last one.
+// The user material prints as "k-factor" and kFactor.
+std::vector<TReportText> ParameterRows(const TParas& lines, float kFactor, const QString& cladding);
+
+// One row per result line; in the freezing time calculation (calculationType 4) an
+// alternatives line takes one row per entry and one more.
+std::vector<TReportText> ResultRows(const TResult& lines, int calculationType);
