@@ -28,8 +28,11 @@ public:
     // All result fields cream (outdated) or white (current).
     static void MarkResultsStale();
     static void MarkResultsCurrent();
+    // "Print" of the open form off, after its results stopped matching a failed run.
+    static void DisablePrint();
 
-    // Runs the calculation of the current type.
+    // Runs the calculation of the current type and, after a success, offers its
+    // alternatives and enables "Print"; an unexpected error is reported here.
     void Calculate();
     // Offers printing or copying the results.
     void Print();
@@ -62,6 +65,8 @@ private:
     void ApplyConfiguredFont();
     void SetCaptions();
     void BuildLines(const TFormLayout& layout);
+    void OfferAlternativeThicknesses();
+    void OfferAlternativeFreezingTimes();
 
     bool built_ = false;
     bool closed_ = false;
