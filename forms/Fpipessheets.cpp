@@ -13,6 +13,7 @@
 #include "app/AppWindows.h"
 #include "app/Fhelp.h"
 #include "app/Umessages.h"
+#include "coefficient/Finsideoutside.h"
 #include "config/Ureport.h"
 #include "config/Uutils.h"
 #include "engine/Errors.h"
@@ -288,6 +289,12 @@ void TPipeForm::OfferAlternativeFreezingTimes() {
     TParaLine& alternatives = ResultLine(1);
     alternatives.SetAlternatives(times);
     alternatives.SetAlternativeText(QStringLiteral("select"));
+}
+
+TInsideOutside& TPipeForm::UnseenHDialog() {
+    if (!unseenHDialog_)
+        unseenHDialog_ = new TInsideOutside(this);
+    return *unseenHDialog_;
 }
 
 // The print decision dialog is opened here once it exists.

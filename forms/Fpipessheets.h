@@ -5,6 +5,7 @@
 class QFrame;
 class QGroupBox;
 class QPushButton;
+class TInsideOutside;
 struct TFormLayout;
 
 // Title of the calculation form of a CalculationType (0..7).
@@ -37,6 +38,11 @@ public:
     // Offers printing or copying the results.
     void Print();
 
+    // The surface coefficient dialog that the default coefficient of a bare surface drives
+    // without showing it; made on first use and kept with the form, since building it
+    // costs more than all the rest of a calculation.
+    TInsideOutside& UnseenHDialog();
+
     // Controls by their design names.
     QFrame* Panel1;
     QGroupBox* GroupBox1; // "Parameters"
@@ -68,6 +74,7 @@ private:
     void OfferAlternativeThicknesses();
     void OfferAlternativeFreezingTimes();
 
+    TInsideOutside* unseenHDialog_ = nullptr; // a child of the form
     bool built_ = false;
     bool closed_ = false;
 };

@@ -131,6 +131,9 @@ float TCalcFrame::SurfaceCoefficientInUse(int hLine, float h, float thickness) {
     const float coefficient = DefaultSurfaceCoefficient();
     ParameterLine(hLine).SetParaLineEditText(
         FormatPattern(Shared().WorkingValues.SurfaceCoefficient, "#0.000"));
+    // The default is no h from the dialog, also when the line's text did not change and so
+    // did not clear the flag itself.
+    FormState().HFromDialog = false;
     return coefficient;
 }
 
