@@ -124,63 +124,63 @@ const Case kCases[] = {
     {7, {"20", "60", "0", "", "8"}, 3},
 };
 
-void BM_PipeCondensation(benchmark::State& s) {
+void BM_CalculatePipeCondensation(benchmark::State& s) {
     BenchCalculate(s, kCases[0]);
 }
-void BM_PipeSurfaceTemperatureBare(benchmark::State& s) {
+void BM_CalculatePipeSurfaceTemperatureBare(benchmark::State& s) {
     BenchCalculate(s, kCases[1]);
 }
-void BM_PipeHeatLossBare(benchmark::State& s) {
+void BM_CalculatePipeHeatLossBare(benchmark::State& s) {
     BenchCalculate(s, kCases[2]);
 }
-void BM_PipeHeatLossInsulated(benchmark::State& s) {
+void BM_CalculatePipeHeatLossInsulated(benchmark::State& s) {
     BenchCalculate(s, kCases[3]);
 }
-void BM_PipeTemperatureDropBare(benchmark::State& s) {
+void BM_CalculatePipeTemperatureDropBare(benchmark::State& s) {
     BenchCalculate(s, kCases[4]);
 }
-void BM_PipeFreezingTimeBare(benchmark::State& s) {
+void BM_CalculatePipeFreezingTimeBare(benchmark::State& s) {
     BenchCalculate(s, kCases[5]);
 }
-void BM_PipeFreezingTimeInsulated(benchmark::State& s) {
+void BM_CalculatePipeFreezingTimeInsulated(benchmark::State& s) {
     BenchCalculate(s, kCases[6]);
 }
-void BM_SheetCondensation(benchmark::State& s) {
+void BM_CalculateSheetCondensation(benchmark::State& s) {
     BenchCalculate(s, kCases[7]);
 }
-void BM_SheetHeatLossBare(benchmark::State& s) {
+void BM_CalculateSheetHeatLossBare(benchmark::State& s) {
     BenchCalculate(s, kCases[8]);
 }
-void BM_SheetHeatLossInsulated(benchmark::State& s) {
+void BM_CalculateSheetHeatLossInsulated(benchmark::State& s) {
     BenchCalculate(s, kCases[9]);
 }
-void BM_SheetSurfaceTemperatureBare(benchmark::State& s) {
+void BM_CalculateSheetSurfaceTemperatureBare(benchmark::State& s) {
     BenchCalculate(s, kCases[10]);
 }
 
-void BM_PipeHeatLossBareFirstPress(benchmark::State& s) {
+void BM_CalculatePipeHeatLossBareFirstPress(benchmark::State& s) {
     BenchFirstCalculate(s, kCases[2]);
 }
-void BM_PipeFreezingTimeBareFirstPress(benchmark::State& s) {
+void BM_CalculatePipeFreezingTimeBareFirstPress(benchmark::State& s) {
     BenchFirstCalculate(s, kCases[5]);
 }
-void BM_SheetHeatLossBareFirstPress(benchmark::State& s) {
+void BM_CalculateSheetHeatLossBareFirstPress(benchmark::State& s) {
     BenchFirstCalculate(s, kCases[8]);
 }
 
 } // namespace
 
-BENCHMARK(BM_PipeCondensation)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PipeSurfaceTemperatureBare)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PipeHeatLossBare)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PipeHeatLossInsulated)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PipeTemperatureDropBare)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PipeFreezingTimeBare)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PipeFreezingTimeInsulated)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SheetCondensation)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SheetHeatLossBare)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SheetHeatLossInsulated)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SheetSurfaceTemperatureBare)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PipeHeatLossBareFirstPress)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PipeFreezingTimeBareFirstPress)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SheetHeatLossBareFirstPress)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculatePipeCondensation)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculatePipeSurfaceTemperatureBare)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculatePipeHeatLossBare)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculatePipeHeatLossInsulated)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculatePipeTemperatureDropBare)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculatePipeFreezingTimeBare)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculatePipeFreezingTimeInsulated)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculateSheetCondensation)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculateSheetHeatLossBare)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculateSheetHeatLossInsulated)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculateSheetSurfaceTemperatureBare)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculatePipeHeatLossBareFirstPress)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculatePipeFreezingTimeBareFirstPress)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculateSheetHeatLossBareFirstPress)->Unit(benchmark::kMicrosecond);
