@@ -1,9 +1,9 @@
 // Renders two computed forms with the shipped configuration for looking at them: a pipe
 // heat loss, and a freezing time with its alternatives open. Run by
 // scripts/calc-screenshots under a real X server, skipped otherwise.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QAbstractItemView>
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
