@@ -78,7 +78,9 @@ double ParseNumber(const QString& text) {
     return ConvertDot(text, repaired);
 }
 
-double StrToFloat(const QString& text) { return ConvertDot(text, text); }
+double StrToFloat(const QString& text) {
+    return ConvertDot(text, text);
+}
 
 float ToSingle(double value) {
     if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max())
@@ -89,8 +91,7 @@ float ToSingle(double value) {
 QChar FilterNumberKey(QChar key) {
     if (key == u',')
         key = u'.';
-    bool passes = key == u'.' || key == u'-' || key.unicode() == 8 ||
-                  (key >= u'0' && key <= u'9');
+    bool passes = key == u'.' || key == u'-' || key.unicode() == 8 || (key >= u'0' && key <= u'9');
     return passes ? key : QChar(0);
 }
 

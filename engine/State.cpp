@@ -7,6 +7,10 @@ TProcessState& Instance() {
 }
 } // namespace
 
-TProcessState& Shared() { return Instance(); }
+TProcessState& Shared() {
+    return Instance();
+}
 
-void ResetShared() { Instance() = TProcessState{}; }
+void ResetShared() {
+    Instance() = TProcessState{};
+}

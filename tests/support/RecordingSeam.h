@@ -11,8 +11,8 @@
 
 #include "app/Umessages.h"
 #include "config/Ureport.h"
-#include "support/Printers.h"
 #include "engine/State.h"
+#include "support/Printers.h"
 
 struct RecordedMessage {
     MessageKind kind;
