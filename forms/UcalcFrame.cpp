@@ -164,7 +164,7 @@ void TCalcFrame::TakeKFactorText() {
 
 void TCalcFrame::AppendRow(bool trailingTab, int unitLine, const QString& unit) const {
     QStringList fields;
-    const TParas& parameters = *FormState().ParameterLines;
+    const TLineList& parameters = Lines(FormState().ParameterLines);
     for (int i = 0; i < parameters.Count(); ++i) {
         const TParaLine& line = parameters[i];
         if (i == materialLine_)
@@ -174,7 +174,7 @@ void TCalcFrame::AppendRow(bool trailingTab, int unitLine, const QString& unit) 
         else
             fields << line.ParaLineEditText();
     }
-    const TResult& results = *FormState().ResultLines;
+    const TLineList& results = Lines(FormState().ResultLines);
     for (int i = 0; i < results.Count(); ++i) {
         if (!results[i].AlternativesAvailable())
             fields << results[i].ParaLineEditText();
