@@ -392,11 +392,9 @@ void TInsideOutside::RunComputation() {
         pipe ? InsidePipeCoefficient(*this) : InsideSheetCoefficient(*this);
         return;
     }
-    try {
-        pipe ? OutsidePipeCoefficient(*this) : OutsideSheetCoefficient(*this);
-    } catch (const std::exception&) {
-        // An outdoor computation that fails keeps the previous h; the dialog closes as usual.
-    }
+    // A text that is no number is reported by "Continue" and keeps the dialog open, as
+    // indoors: closing would pass the unchanged h off as the outdoor one.
+    pipe ? OutsidePipeCoefficient(*this) : OutsideSheetCoefficient(*this);
 }
 
 void TInsideOutside::Button1Click() {

@@ -102,16 +102,34 @@ void CalculateHFor(TParaLine&) {
     TPipeForm::MarkResultsStale();
 }
 
+namespace {
+
+// "inside", "horizontal", the bare steel's emissivity as two decimals, and the fields as a
+// new dialog has them, whether it is new or the form's reused one.
+void PrepareUnseen(TInsideOutside& dialog) {
+    dialog.TntRadioButton1->setChecked(true);
+    dialog.TntRadioButton4->setChecked(true);
+    dialog.TntEdit1->setText(FormatPattern(Shared().GlobalSettings.BareSteelEmissivity, "#0.00"));
+    dialog.TntEdit2->setText(QStringLiteral("0"));
+    dialog.TntEdit3->setText(QStringLiteral("1"));
+}
+
+} // namespace
+
 float DefaultSurfaceCoefficient() {
     TWorkingValues& wv = Shared().WorkingValues;
     try {
         FormState().HFromDialog = false;
-        TInsideOutside dialog(FormState().Form.data());
-        dialog.TntRadioButton1->setChecked(true);
-        dialog.TntRadioButton4->setChecked(true);
-        dialog.TntEdit1->setText(
-            FormatPattern(Shared().GlobalSettings.BareSteelEmissivity, "#0.00"));
-        dialog.Button1Click();
+        std::unique_ptr<TInsideOutside> temporary;
+        TInsideOutside* dialog = nullptr;
+        if (TPipeForm* form = FormState().Form) {
+            dialog = &form->UnseenHDialog();
+        } else {
+            temporary = std::make_unique<TInsideOutside>(nullptr);
+            dialog = temporary.get();
+        }
+        PrepareUnseen(*dialog);
+        dialog->Button1Click();
     } catch (const std::exception&) {
         // h stays as the failed computation left it.
     }

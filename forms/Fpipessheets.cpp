@@ -8,12 +8,18 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QStyleFactory>
+#include <cmath>
 
 #include "app/AppWindows.h"
 #include "app/Fhelp.h"
 #include "app/Umessages.h"
+#include "coefficient/Finsideoutside.h"
+#include "config/Ureport.h"
 #include "config/Uutils.h"
+#include "engine/Errors.h"
 #include "engine/State.h"
+#include "forms/UcalcFrame.h"
+#include "forms/Ucalculations.h"
 #include "forms/Uclasses.h"
 #include "forms/Ulayouts.h"
 #include "output/Fprint.h"
@@ -234,8 +240,63 @@ void TPipeForm::MarkResultsCurrent() {
     PaintResults(false);
 }
 
-// The calculations are wired here together with their alternatives lists.
-void TPipeForm::Calculate() {}
+void TPipeForm::DisablePrint() {
+    if (TPipeForm* form = FormState().Form)
+        form->Button3->setEnabled(false);
+}
+
+// Print only what a successful run has just written.
+void TPipeForm::Calculate() {
+    Button3->setEnabled(false);
+    try {
+        const int type = Shared().CalculationType;
+        if (type == 4)
+            WriteResultText(0, QString()); // a run that decides nothing leaves it empty
+        if (!RunCalculation(type))
+            return;
+        if (type == 2 || type == 6)
+            OfferAlternativeThicknesses();
+        if (type == 4)
+            OfferAlternativeFreezingTimes();
+        Button3->setEnabled(true);
+        MarkResultsCurrent();
+    } catch (const std::exception& e) {
+        ShowError(QStringLiteral("Calculation failed! Error: ") + ErrorText(e), this);
+        Button3->setEnabled(false);
+    }
+}
+
+// Picking one re-runs the heat loss with it (TParaLine::AlternativeChanged).
+void TPipeForm::OfferAlternativeThicknesses() {
+    TParaLine& alternatives = ResultLine(5);
+    alternatives.SetAlternatives({"6", "9", "13", "19", "25", "32", "40", "50"});
+    alternatives.SetAlternativeText(QStringLiteral("select"));
+}
+
+// The freezing times of the same pipe under other thicknesses; none where the medium
+// never freezes or the run decided nothing.
+void TPipeForm::OfferAlternativeFreezingTimes() {
+    static constexpr int kThicknesses[] = {6, 13, 19, 25, 32, 40, 50};
+    QStringList times;
+    for (int mm : kThicknesses) {
+        const float hours = FreezingTimeFor(static_cast<float>(mm * 0.001));
+        if (!std::isfinite(hours))
+            throw FloatError(kOverflow);
+        times << QStringLiteral("%1 mm : ").arg(mm) + FormatPattern(hours, "###0.00");
+    }
+    const QString critical = ResultLine(0).ParaLineEditText();
+    if (critical == QStringLiteral("never") || critical.isEmpty())
+        times.clear();
+    TParaLine& alternatives = ResultLine(1);
+    alternatives.SetAlternatives(times);
+    alternatives.SetAlternativeText(QStringLiteral("select"));
+}
+
+TInsideOutside& TPipeForm::UnseenHDialog() {
+    if (!unseenHDialog_)
+        unseenHDialog_ = new TInsideOutside(this);
+    return *unseenHDialog_;
+}
 
 void TPipeForm::Print() {
     ExecModal(PrintDecisionDialog());

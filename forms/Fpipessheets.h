@@ -5,6 +5,7 @@
 class QFrame;
 class QGroupBox;
 class QPushButton;
+class TInsideOutside;
 struct TFormLayout;
 
 // Title of the calculation form of a CalculationType (0..7).
@@ -28,11 +29,19 @@ public:
     // All result fields cream (outdated) or white (current).
     static void MarkResultsStale();
     static void MarkResultsCurrent();
+    // "Print" of the open form off, after its results stopped matching a failed run.
+    static void DisablePrint();
 
-    // Runs the calculation of the current type.
+    // Runs the calculation of the current type and, after a success, offers its
+    // alternatives and enables "Print"; an unexpected error is reported here.
     void Calculate();
     // Offers printing or copying the results.
     void Print();
+
+    // The surface coefficient dialog that the default coefficient of a bare surface drives
+    // without showing it; made on first use and kept with the form, since building it
+    // costs more than all the rest of a calculation.
+    TInsideOutside& UnseenHDialog();
 
     // Controls by their design names.
     QFrame* Panel1;
@@ -62,7 +71,10 @@ private:
     void ApplyConfiguredFont();
     void SetCaptions();
     void BuildLines(const TFormLayout& layout);
+    void OfferAlternativeThicknesses();
+    void OfferAlternativeFreezingTimes();
 
+    TInsideOutside* unseenHDialog_ = nullptr; // a child of the form
     bool built_ = false;
     bool closed_ = false;
 };

@@ -1,11 +1,16 @@
 #include "forms/Ucalculations.h"
 
-// Placeholders until the calculations are wired.
-bool CalcPipeCondensation() { return false; }
-bool CalcPipeSurfaceTemperature() { return false; }
-bool CalcPipeHeatLoss() { return false; }
-bool CalcPipeTemperatureDrop() { return false; }
-bool CalcPipeFreezingTime() { return false; }
-bool CalcSheetCondensation() { return false; }
-bool CalcSheetHeatLoss() { return false; }
-bool CalcSheetSurfaceTemperature() { return false; }
+#include <array>
+#include <string>
+
+#include "engine/Errors.h"
+
+bool RunCalculation(int calculationType) {
+    static constexpr std::array<bool (*)(), 8> kCalculations = {
+        CalcPipeCondensation,    CalcPipeSurfaceTemperature, CalcPipeHeatLoss,
+        CalcPipeTemperatureDrop, CalcPipeFreezingTime,       CalcSheetCondensation,
+        CalcSheetHeatLoss,       CalcSheetSurfaceTemperature};
+    if (calculationType < 0 || calculationType >= static_cast<int>(kCalculations.size()))
+        throw TermoraError("List index out of bounds (" + std::to_string(calculationType) + ")");
+    return kCalculations[static_cast<size_t>(calculationType)]();
+}

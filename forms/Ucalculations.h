@@ -11,3 +11,11 @@ bool CalcPipeFreezingTime();
 bool CalcSheetCondensation();
 bool CalcSheetHeatLoss();
 bool CalcSheetSurfaceTemperature();
+
+// The critical freezing time (hours) of the freezing form's inputs with the insulation
+// thickness (m) replaced; 0 when the medium does not freeze from above its freezing point,
+// and 0 after "Please enter values that make sense!". Writes no line, appends no row.
+float FreezingTimeFor(float thickness);
+
+// The calculation of a CalculationType (0..7).
+bool RunCalculation(int calculationType);

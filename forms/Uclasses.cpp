@@ -15,6 +15,7 @@
 #include "app/Fthermal_con.h"
 #include "app/Umessages.h"
 #include "coefficient/Finsideoutside.h"
+#include "config/Ureport.h"
 #include "config/Uutils.h"
 #include "engine/Errors.h"
 #include "engine/State.h"
@@ -509,19 +510,26 @@ void TParaLine::MediumChanged() {
 
 // Picking an alternative thickness re-runs the heat loss with it. The results count as
 // current only when that run succeeded; the freezing times only display, so choosing one
-// says nothing about whether the shown results match the inputs.
+// says nothing about whether the shown results match the inputs. A re-run that fails is
+// reported as a press of "Calculate" would report it, and the stale results are not for
+// printing.
 void TParaLine::AlternativeChanged() {
+    const int type = Shared().CalculationType;
+    if (type != 2 && type != 6)
+        return;
+    bool calculated = false;
     try {
-        const int type = Shared().CalculationType;
-        if (type != 2 && type != 6)
-            return;
         const QString thickness = Require(parts_->alternatives, "alternatives selector")->Text();
         (*FormState().ParameterLines)[type == 2 ? 3 : 2].SetParaLineEditText(thickness);
-        if (type == 2 ? CalcPipeHeatLoss() : CalcSheetHeatLoss())
-            TPipeForm::MarkResultsCurrent();
-    } catch (const std::exception&) {
-        // The re-run reports its refusals itself; anything else leaves the results stale.
+        calculated = type == 2 ? CalcPipeHeatLoss() : CalcSheetHeatLoss();
+    } catch (const std::exception& e) {
+        ShowError(QStringLiteral("Calculation failed! Error: ") + ErrorText(e),
+                  FormState().Form.data());
     }
+    if (calculated)
+        TPipeForm::MarkResultsCurrent();
+    else
+        TPipeForm::DisablePrint();
 }
 
 void TParaLine::CalculateHClick() {

@@ -146,12 +146,20 @@ TEST_F(SurfaceComputationTest, IndoorPipeReportsABadLineAndStaysOpen) {
     EXPECT_FLOAT_EQ(H(), 9.0f);
 }
 
-TEST_F(SurfaceComputationTest, OutdoorPipeIgnoresABadLine) {
+// Closing as after a success would pass the unchanged h off as the outdoor one.
+TEST_F(SurfaceComputationTest, OutdoorPipeReportsABadLineAndStaysOpen) {
     OpenForm(1);
     SetLine(kDiameterLine, "-");
-    CalculateH(Outdoors("1"));
-    EXPECT_TRUE(seam.messages.empty());
+    CalculateH([](TInsideOutside& d) {
+        Outdoors("1")(d);
+        EXPECT_TRUE(d.isVisible());
+    });
+    EXPECT_EQ(Messages(MessageKind::Error),
+              QStringList{kFailed + "'-' is not a valid floating point value"});
+    EXPECT_FALSE(FormState().HFromDialog);
+    EXPECT_EQ(FormState().ChosenCladdingIndex, -1);
     EXPECT_FLOAT_EQ(H(), 9.0f);
+    EXPECT_EQ(HLine().ParaLineEditText(), "9.000");
 }
 
 TEST_F(SurfaceComputationTest, SheetReportsABadTextAndCloses) {

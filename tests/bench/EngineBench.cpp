@@ -125,5 +125,3 @@ void BM_PipeFreezingTimeWithAlternatives(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PipeFreezingTimeWithAlternatives);
-
-BENCHMARK_MAIN();
