@@ -60,12 +60,7 @@ QString ChosenCladding() {
 }
 
 void DrawText(QPainter& painter, const TReportText& item, const QString& family) {
-    QFont font(family);
-    font.setPixelSize(ReportPixels(item.points));
-    font.setBold(item.bold);
-    // The same glyph widths on the screen, in an image and on paper.
-    font.setHintingPreference(QFont::PreferNoHinting);
-    painter.setFont(font);
+    painter.setFont(ReportFont(item, family));
     if (item.wrapWidth > 0) {
         painter.drawText(QRectF(item.at, QSizeF(item.wrapWidth, kHeight)),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, item.text);
@@ -157,6 +152,7 @@ void Tf_Print::BuildRows() {
     if (state.ResultLines)
         for (TReportText& row : ResultRows(*state.ResultLines, Shared().CalculationType))
             rows_.push_back(std::move(row));
+    FitValuesBesideCaptions(rows_, ConfiguredFamily());
 }
 
 std::vector<TReportText> Tf_Print::Texts() const {
@@ -182,8 +178,9 @@ void Tf_Print::draw(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(0, kHeaderTop, kWidth, kHeaderHeight));
-    painter.drawLine(QLineF(0, kBodyTop, kWidth, kBodyTop));
+    // Lines inside their areas, half a line's width from the edges.
+    painter.drawRect(QRectF(0.5, kHeaderTop + 0.5, kWidth - 1, kHeaderHeight - 1));
+    painter.drawLine(QLineF(0, kBodyTop - 0.5, kWidth, kBodyTop - 0.5));
     if (!QRImage1.isNull())
         painter.drawImage(PictureBox(), QRImage1);
     const QString family = ConfiguredFamily();

@@ -1,6 +1,7 @@
 #pragma once
 // The printed report's page: an A4 sheet with margins of 10 mm, measured in 1/96 inch from
 // the top-left corner of the area inside the margins, and the texts placed on it.
+#include <QFont>
 #include <QPointF>
 #include <QString>
 #include <Qt>
@@ -35,3 +36,10 @@ struct TReportText {
 inline int ReportPixels(double points) {
     return static_cast<int>(points * 96.0 / 72.0 + 0.5);
 }
+
+// The font of a text in the family of the report, sized in 1/96 inch, unhinted so that a
+// text is as wide on paper as in an image.
+QFont ReportFont(const TReportText& text, const QString& family);
+
+// Width of a one-line text in 1/96 inch.
+double ReportTextWidth(const TReportText& text, const QString& family);

@@ -1,5 +1,7 @@
 #include "output/Ureportrows.h"
 
+#include <algorithm>
+
 #include "config/Uutils.h"
 #include "forms/Uclasses.h"
 
@@ -18,6 +20,8 @@ const QString kUserMaterial = QStringLiteral("k-factor");
 // The user's conductivity as the calculation's own row records it; two decimals would
 // print 0.036 as 0.04, unlike the conductivity the results were computed with.
 const char* const kKFactorPattern = "#0.0000";
+constexpr double kCaptionGap = 16;
+constexpr double kSmallestPoints = 8;
 
 class TRowWriter {
 public:
@@ -119,4 +123,37 @@ std::vector<TReportText> ResultRows(const TResult& lines, int calculationType) {
     for (int i = 0; i < lines.Count(); ++i)
         r = ResultLineRows(rows, r, lines[i], calculationType == 4);
     return texts;
+}
+
+namespace {
+
+const TReportText* CaptionOfRow(const std::vector<TReportText>& rows, const TReportText& value) {
+    for (const TReportText& text : rows)
+        if (text.at.x() == kCaptionX && text.at.y() == value.at.y())
+            return &text;
+    return nullptr;
+}
+
+void StartAfter(TReportText& value, double left, const QString& family) {
+    value.at.setX(left);
+    value.align = Qt::AlignLeft;
+    const double room = ReportPage::kWidth - left;
+    const double width = ReportTextWidth(value, family);
+    if (width > room)
+        value.points = std::max(kSmallestPoints, value.points * room / width);
+}
+
+} // namespace
+
+void FitValuesBesideCaptions(std::vector<TReportText>& rows, const QString& family) {
+    for (TReportText& value : rows) {
+        if (value.at.x() != kValueRight)
+            continue;
+        const TReportText* caption = CaptionOfRow(rows, value);
+        if (!caption)
+            continue;
+        const double captionEnd = kCaptionX + ReportTextWidth(*caption, family);
+        if (kValueRight - ReportTextWidth(value, family) < captionEnd + kCaptionGap)
+            StartAfter(value, captionEnd + kCaptionGap, family);
+    }
 }

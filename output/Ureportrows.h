@@ -17,3 +17,8 @@ std::vector<TReportText> ParameterRows(const TParas& lines, float kFactor, const
 // One row per result line; in the freezing time calculation (calculationType 4) an
 // alternatives line takes one row per entry and one more.
 std::vector<TReportText> ResultRows(const TResult& lines, int calculationType);
+
+// A value too wide for the room between its caption and the value column (a long
+// material name) starts after its caption instead, running into the unit column, which
+// such rows leave empty; one still too wide for the page is set smaller.
+void FitValuesBesideCaptions(std::vector<TReportText>& rows, const QString& family);
