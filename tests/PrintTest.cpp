@@ -136,6 +136,23 @@ TEST_F(PrintDecisionTest, ActivationChoosesPrintingAgain) {
     EXPECT_TRUE(dialog->RB1->isChecked());
 }
 
+TEST_F(PrintDecisionTest, EnterContinuesAndEscapeCancels) {
+    Open(7);
+    dialog->show();
+    dialog->RB2->click();
+    QTest::keyClicks(dialog->E_remarks, "valves");
+    QTest::keyClick(dialog->E_remarks, Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+
+    dialog->show();
+    dialog->RB2->click();
+    QTest::keyClick(dialog->E_remarks, Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Project \r\nCompany \r\n"
+                                                                "Comments valves\r\n"));
+}
+
 TEST_F(PrintDecisionTest, CancelChangesNothing) {
     Open(7);
     const QStringList log = FormState().ResultLog;
