@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <algorithm>
 #include <exception>
 
 #include "app/Ulook.h"
@@ -27,6 +29,7 @@ constexpr double kPictureTop = 40;
 constexpr double kPictureWidth = 226;
 constexpr double kPictureHeight = 91;
 constexpr double kColumnWidth = 669; // of the comment and the sales text
+constexpr double kBlockGap = 6;      // least room above a text moved down
 
 TReportText Item(double bandTop, double left, double top, double points, bool bold,
                  Qt::Alignment align = Qt::AlignLeft, double wrapWidth = 0) {
@@ -70,6 +73,14 @@ void DrawText(QPainter& painter, const TReportText& item, const QString& family)
                      static_cast<int>(item.align | Qt::AlignTop) | Qt::TextDontClip, item.text);
 }
 
+// Large enough to read the page, within the screen.
+void FitToScreen(QWidget& preview) {
+    QSize size(820, 1000);
+    if (const QScreen* screen = preview.screen())
+        size = size.boundedTo(screen->availableSize() * 0.9);
+    preview.resize(size);
+}
+
 } // namespace
 
 Tf_Print::Tf_Print(TPrintDecision& owner)
@@ -108,6 +119,7 @@ void Tf_Print::Preview() {
                                QPageLayout::Millimeter);
         printer.setDocName(QRL_Titel_von_was.text);
         QPrintPreviewDialog preview(&printer, &owner_);
+        FitToScreen(preview);
         connect(&preview, &QPrintPreviewDialog::paintRequested, this, &Tf_Print::Paint);
         ExecModal(preview);
     } catch (const std::exception& e) {
@@ -116,6 +128,7 @@ void Tf_Print::Preview() {
 }
 
 void Tf_Print::Build() {
+    PlaceFixedItems();
     QRImage1 = QImage(PicturePath); // none when missing: no failure
     SetFixedTexts();
     BuildRows();
@@ -149,10 +162,24 @@ void Tf_Print::BuildRows() {
         const float kFactor = Shared().WorkingValues.KFactor;
         rows_ = ParameterRows(*state.ParameterLines, kFactor, ChosenCladding());
     }
+    std::vector<TReportText> results;
     if (state.ResultLines)
-        for (TReportText& row : ResultRows(*state.ResultLines, Shared().CalculationType))
-            rows_.push_back(std::move(row));
+        results = ResultRows(*state.ResultLines, Shared().CalculationType);
+    rows_.insert(rows_.end(), results.begin(), results.end());
     FitValuesBesideCaptions(rows_, ConfiguredFamily());
+    KeepCommentAndSalesClear(TopAfterRows(results));
+}
+
+// The comment and the sales contact stay at their places unless what is above reaches
+// them (the seven alternatives of the freezing time, a comment of several lines): then
+// they move down just clear of it rather than print over it.
+void Tf_Print::KeepCommentAndSalesClear(double resultsEnd) {
+    QRL_Remarks.at.setY(std::max(QRL_Remarks.at.y(), resultsEnd));
+    const double remarksEnd =
+        QRL_Remarks.at.y() + ReportTextHeight(QRL_Remarks, ConfiguredFamily()) + kBlockGap;
+    const double lower = std::max(0.0, remarksEnd - QRLabel9.at.y());
+    QRLabel9.at.ry() += lower;
+    QRLabel10.at.ry() += lower;
 }
 
 std::vector<TReportText> Tf_Print::Texts() const {

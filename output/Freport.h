@@ -67,6 +67,7 @@ private:
     void PlaceFixedItems();
     void SetFixedTexts();
     void BuildRows();
+    void KeepCommentAndSalesClear(double resultsEnd);
     void Paint(QPrinter* printer) const;
 
     TPrintDecision& owner_;

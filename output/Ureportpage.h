@@ -43,3 +43,6 @@ QFont ReportFont(const TReportText& text, const QString& family);
 
 // Width of a one-line text in 1/96 inch.
 double ReportTextWidth(const TReportText& text, const QString& family);
+
+// Height of a text in 1/96 inch: one line, or its lines in its wrap width; 0 when empty.
+double ReportTextHeight(const TReportText& text, const QString& family);

@@ -145,6 +145,13 @@ void StartAfter(TReportText& value, double left, const QString& family) {
 
 } // namespace
 
+double TopAfterRows(const std::vector<TReportText>& rows) {
+    double after = 0;
+    for (const TReportText& text : rows)
+        after = std::max(after, text.at.y() + kRowPitch);
+    return after;
+}
+
 void FitValuesBesideCaptions(std::vector<TReportText>& rows, const QString& family) {
     for (TReportText& value : rows) {
         if (value.at.x() != kValueRight)

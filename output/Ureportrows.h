@@ -18,6 +18,9 @@ std::vector<TReportText> ParameterRows(const TParas& lines, float kFactor, const
 // alternatives line takes one row per entry and one more.
 std::vector<TReportText> ResultRows(const TResult& lines, int calculationType);
 
+// The top of the row after the last of the rows, 0 without rows.
+double TopAfterRows(const std::vector<TReportText>& rows);
+
 // A value too wide for the room between its caption and the value column (a long
 // material name) starts after its caption instead, running into the unit column, which
 // such rows leave empty; one still too wide for the page is set smaller.

@@ -69,11 +69,12 @@ protected:
         ASSERT_TRUE(form->Button3->isEnabled()) << seam.Texts().join(u'|').toStdString();
     }
 
-    // The texts anchored at the place, in the order they are drawn.
+    // The texts anchored at the place that print something, in the order they are drawn.
     QStringList TextsAt(double x, double top) const {
         QStringList found;
         for (const TReportText& t : report->Texts())
-            if (std::fabs(t.at.x() - x) < 0.01 && std::fabs(t.at.y() - top) < 0.01)
+            if (!t.text.isEmpty() && std::fabs(t.at.x() - x) < 0.01 &&
+                std::fabs(t.at.y() - top) < 0.01)
                 found << t.text;
         return found;
     }
@@ -210,6 +211,33 @@ TEST_F(ReportTest, FreezingAlternativesTakeARowEach) {
     EXPECT_TRUE(Row(ResultTop(8)).isEmpty());
 }
 
+// Printed at their own places, the last alternatives and a comment would print over each
+// other; the comment and the sales contact move down clear of the rows instead.
+TEST_F(ReportTest, CommentAndSalesContactGiveWayToTheFreezingAlternatives) {
+    Open(4);
+    R(1).SetAlternatives({"6 mm : 1.00", "13 mm : 2.00", "19 mm : 3.00", "25 mm : 4.00",
+                          "32 mm : 5.00", "40 mm : 6.00", "50 mm : 7.00"});
+    dialog->E_remarks->setText("A comment long enough to reach the column of the values, "
+                               "and then a second line of it");
+    report->Build();
+    EXPECT_EQ(report->QRL_Remarks.at.y(), ResultTop(8)); // below the last alternative
+    EXPECT_GT(report->QRLabel9.at.y(), ResultTop(8) + 2 * 14);
+    EXPECT_EQ(report->QRLabel10.at.y() - report->QRLabel9.at.y(), 22);
+    EXPECT_EQ(report->QRLabel7.at.y(), kBodyTop + 560); // its caption beside the rows stays
+}
+
+TEST_F(ReportTest, LongCommentPushesTheSalesContactDown) {
+    Open(2);
+    dialog->E_remarks->setText(QString("one more word ").repeated(40));
+    report->Build();
+    EXPECT_EQ(report->QRL_Remarks.at.y(), kBodyTop + 590);
+    EXPECT_GT(report->QRLabel9.at.y(), kBodyTop + 640 + 3 * 14);
+    dialog->E_remarks->setText("short");
+    report->Build(); // built again: back at the places of the design
+    EXPECT_EQ(report->QRLabel9.at.y(), kBodyTop + 640);
+    EXPECT_EQ(report->QRLabel10.at.y(), kBodyTop + 662);
+}
+
 TEST_F(ReportTest, EmptyFieldsLeaveTheLabelsAlone) {
     Open(2);
     report->Build();
@@ -298,6 +326,22 @@ TEST_F(ReportDrawingTest, LongMaterialNameStartsAfterItsCaptionAndStaysOnThePage
     EXPECT_TRUE(Inked(image, {value.at.x() + 1, top, 12, 18}));
     EXPECT_TRUE(Inked(image, {kWidth - 40, top, 30, 18}));
     EXPECT_FALSE(Inked(image, {kWidth - 1, top, 1, 18})); // and ends inside the page
+}
+
+TEST_F(ReportDrawingTest, MovedCommentLeavesRoomAboveAndBelow) {
+    Open(4);
+    R(1).SetAlternatives({"6 mm : 1.00", "13 mm : 2.00", "19 mm : 3.00", "25 mm : 4.00",
+                          "32 mm : 5.00", "40 mm : 6.00", "50 mm : 7.00"});
+    dialog->E_remarks->setText(QString("comment ").repeated(30));
+    report->Build();
+    const QImage image = Draw();
+    const double remarks = report->QRL_Remarks.at.y();
+    const double sales = report->QRLabel9.at.y();
+    EXPECT_TRUE(Inked(image, {400, ResultTop(7) + 2, 100, 18})); // the last alternative
+    EXPECT_FALSE(Inked(image, {20, remarks - 2, 669, 3}));       // a blank line under it
+    EXPECT_TRUE(Inked(image, {20, remarks + 2, 669, 12}));       // the comment
+    EXPECT_FALSE(Inked(image, {16, sales - 4, 669, 3}));         // a blank line under it
+    EXPECT_TRUE(Inked(image, {16, sales + 2, 100, 12}));         // "Sales Contact"
 }
 
 TEST_F(ReportDrawingTest, FramesPictureAndCentredTitle) {
