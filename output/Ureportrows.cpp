@@ -96,6 +96,22 @@ int ResultLineRows(TRowWriter& rows, int r, TParaLine& line, bool listAlternativ
     return r + 1;
 }
 
+const TReportText* CaptionOfRow(const std::vector<TReportText>& rows, const TReportText& value) {
+    for (const TReportText& text : rows)
+        if (text.at.x() == kCaptionX && text.at.y() == value.at.y())
+            return &text;
+    return nullptr;
+}
+
+void StartAfter(TReportText& value, double left, const QString& family) {
+    value.at.setX(left);
+    value.align = Qt::AlignLeft;
+    const double room = ReportPage::kWidth - left;
+    const double width = ReportTextWidth(value, family);
+    if (width > room)
+        value.points = std::max(kSmallestPoints, value.points * room / width);
+}
+
 } // namespace
 
 std::vector<TReportText> ParameterRows(const TParas& lines, float kFactor,
@@ -124,26 +140,6 @@ std::vector<TReportText> ResultRows(const TResult& lines, int calculationType) {
         r = ResultLineRows(rows, r, lines[i], calculationType == 4);
     return texts;
 }
-
-namespace {
-
-const TReportText* CaptionOfRow(const std::vector<TReportText>& rows, const TReportText& value) {
-    for (const TReportText& text : rows)
-        if (text.at.x() == kCaptionX && text.at.y() == value.at.y())
-            return &text;
-    return nullptr;
-}
-
-void StartAfter(TReportText& value, double left, const QString& family) {
-    value.at.setX(left);
-    value.align = Qt::AlignLeft;
-    const double room = ReportPage::kWidth - left;
-    const double width = ReportTextWidth(value, family);
-    if (width > room)
-        value.points = std::max(kSmallestPoints, value.points * room / width);
-}
-
-} // namespace
 
 double TopAfterRows(const std::vector<TReportText>& rows) {
     double after = 0;
