@@ -113,10 +113,7 @@ void Tf_Print::Preview() {
     try {
         Build();
         QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageOrientation(QPageLayout::Portrait);
-        printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                               QPageLayout::Millimeter);
+        SetUpPage(printer);
         printer.setDocName(QRL_Titel_von_was.text);
         QPrintPreviewDialog preview(&printer, &owner_);
         FitToScreen(preview);
@@ -125,6 +122,13 @@ void Tf_Print::Preview() {
     } catch (const std::exception& e) {
         ShowError(QStringLiteral("could not read medium values") + ErrorText(e), &owner_);
     }
+}
+
+void Tf_Print::SetUpPage(QPrinter& printer) {
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                           QPageLayout::Millimeter);
 }
 
 void Tf_Print::Build() {

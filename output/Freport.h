@@ -33,6 +33,9 @@ public:
     // the area inside the margins, scaled from 1/96 inch to the device's resolution.
     void draw(QPainter& painter) const;
 
+    // Sets the printer to the report's page: A4 portrait with margins of 10 mm.
+    static void SetUpPage(QPrinter& printer);
+
     // Every text of the built page, the fixed ones first, then the rows.
     std::vector<TReportText> Texts() const;
 

@@ -60,8 +60,7 @@ TEST_F(ReportSample, DISABLED_PipeHeatLoss) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir + QStringLiteral("/report-sample.pdf"));
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    Tf_Print::SetUpPage(printer);
     QPainter painter(&printer);
     report.draw(painter);
 }
