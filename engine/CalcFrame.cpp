@@ -56,6 +56,10 @@ bool TemperatureInRange(float theta) {
     return Within(theta, -200, 300);
 }
 
+bool TemperaturesInRange(float ambientTemp, float mediumTemp) {
+    return TemperatureInRange(ambientTemp) && TemperatureInRange(mediumTemp);
+}
+
 bool SurfaceCoefficientInRange(float h) {
     return Within(h, 1, 50);
 }
@@ -73,6 +77,19 @@ float PipeTransmittance(float d, float s, float lambda, float h) {
     const double layer = Div(checked::Ln(Div(outer, d)), kTwoPi * lambda);
     const double surface = Div(1.0, outer * double{h} * kPi);
     return Store(Div(1.0, layer + surface));
+}
+
+CondensationResult CondensationAt(float ambientTemp, float mediumTemp, float relHumidity, float h,
+                                  float innerDiameter, int materialIndex, int geometry) {
+    CondensationResult r;
+    r.DewPoint = DewPoint(ambientTemp, relHumidity);
+    r.NeedsInsulation = r.DewPoint >= mediumTemp;
+    if (r.NeedsInsulation) {
+        r.MinThickness = RequiredThickness(mediumTemp, ambientTemp, innerDiameter, h, r.DewPoint,
+                                           materialIndex, geometry);
+        r.MinThicknessMm = Store(r.MinThickness * 1000.0);
+    }
+    return r;
 }
 
 void SetSavingAndCost(HeatLossResult& r, float ambientTemp, float mediumTemp, float costPerKWh) {

@@ -42,15 +42,30 @@ float FlowRateToSI(float value, int unitIndex);
 bool IsVolumeFlow(int unitIndex);
 
 // Bounds shared by the calculations, all inclusive; a nan is never in range.
-bool TemperatureInRange(float theta);     // -200 .. 300 °C
-bool SurfaceCoefficientInRange(float h);  // 1 .. 50 W/(m²·K)
-bool AtLeast(float value, double lowest); // value >= lowest
+bool TemperatureInRange(float theta);                          // -200 .. 300 °C
+bool TemperaturesInRange(float ambientTemp, float mediumTemp); // both of them
+bool SurfaceCoefficientInRange(float h);                       // 1 .. 50 W/(m²·K)
+bool AtLeast(float value, double lowest);                      // value >= lowest
 bool Within(float value, double lowest, double highest);
 
 // Linear transmittance (W/(m·K) per metre) of a pipe of diameter d with insulation of
 // thickness s and conductivity lambda, surface coefficient h:
 // 1 / (ln(De/d)/(6.28318·λ) + 1/(De·h·3.14159)) with De = d + 2s.
 float PipeTransmittance(float d, float s, float lambda, float h);
+
+// Results of the two condensation calculations (pipe and sheet).
+struct CondensationResult {
+    float DewPoint = 0;           // result 0, "#########0.00"
+    bool NeedsInsulation = false; // false: results 1 and 2 read "-/-" (pipe: "- / -")
+    float MinThickness = 0;       // m; stored as WorkingValues.InsulationThickness
+    float MinThicknessMm = 0;     // result 1; with the diameter (pipes) the nominal-table
+                                  // lookup of result 2 ("-/-" for "k-factor")
+};
+
+// Dew point of the air, and when the medium is not warmer than it, the thickness that holds
+// the surface at the dew point (RequiredThickness; innerDiameter for the cylinder only).
+CondensationResult CondensationAt(float ambientTemp, float mediumTemp, float relHumidity, float h,
+                                  float innerDiameter, int materialIndex, int geometry);
 
 // Results of the two surface temperature calculations (pipe and sheet).
 struct SurfaceTempResult {

@@ -9,10 +9,6 @@ using checked::Div;
 using checked::Store;
 
 namespace {
-bool TemperaturesInRange(float ambientTemp, float mediumTemp) {
-    return TemperatureInRange(ambientTemp) && TemperatureInRange(mediumTemp);
-}
-
 // Content of one metre of pipe: (0.5·D·π)·(0.5·D)·ρ, kg/m.
 float ContentPerMetre(float d, float density) {
     return Store((0.5 * d * kPi) * (0.5 * d) * density);
@@ -26,16 +22,8 @@ bool PipeCondensationPlausible(const PipeCondensationInputs& in) {
 }
 
 PipeCondensationResult PipeCondensation(const PipeCondensationInputs& in) {
-    PipeCondensationResult r;
-    r.DewPoint = DewPoint(in.AmbientTemp, in.RelHumidity);
-    r.NeedsInsulation = r.DewPoint >= in.MediumTemp;
-    if (r.NeedsInsulation) {
-        r.MinThickness =
-            RequiredThickness(in.MediumTemp, in.AmbientTemp, in.TubeDiameter, in.SurfaceCoefficient,
-                              r.DewPoint, in.MaterialIndex, kCylinder);
-        r.MinThicknessMm = Store(r.MinThickness * 1000.0);
-    }
-    return r;
+    return CondensationAt(in.AmbientTemp, in.MediumTemp, in.RelHumidity, in.SurfaceCoefficient,
+                          in.TubeDiameter, in.MaterialIndex, kCylinder);
 }
 
 bool PipeSurfaceTempPlausible(const PipeSurfaceTempInputs& in) {

@@ -22,13 +22,8 @@ struct PipeCondensationInputs {
     float RelHumidity = 0; // %
 };
 
-struct PipeCondensationResult {
-    float DewPoint = 0;           // result 0, "#########0.00"
-    bool NeedsInsulation = false; // false: results 1 and 2 read "- / -"
-    float MinThickness = 0;       // m; stored as WorkingValues.InsulationThickness
-    float MinThicknessMm = 0;     // result 1, "#########0.000"; with TubeDiameter the
-                                  // nominal-table lookup of result 2 ("-/-" for "k-factor")
-};
+// Result 1 "#########0.000".
+using PipeCondensationResult = CondensationResult;
 
 // θa >= θi; θa, θi -200..300; D >= 0.001 m; h 1..50; φ 25..96 (all inclusive).
 bool PipeCondensationPlausible(const PipeCondensationInputs& in);

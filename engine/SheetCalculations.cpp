@@ -7,25 +7,17 @@ using checked::Div;
 using checked::Store;
 
 bool SheetCondensationPlausible(const SheetCondensationInputs& in) {
-    return in.AmbientTemp >= in.MediumTemp && TemperatureInRange(in.AmbientTemp) &&
-           TemperatureInRange(in.MediumTemp) && SurfaceCoefficientInRange(in.SurfaceCoefficient) &&
-           in.RelHumidity <= 96;
+    return in.AmbientTemp >= in.MediumTemp && TemperaturesInRange(in.AmbientTemp, in.MediumTemp) &&
+           SurfaceCoefficientInRange(in.SurfaceCoefficient) && in.RelHumidity <= 96;
 }
 
 SheetCondensationResult SheetCondensation(const SheetCondensationInputs& in) {
-    SheetCondensationResult r;
-    r.DewPoint = DewPoint(in.AmbientTemp, in.RelHumidity);
-    r.NeedsInsulation = r.DewPoint >= in.MediumTemp;
-    if (r.NeedsInsulation) {
-        r.MinThickness = RequiredThickness(in.MediumTemp, in.AmbientTemp, 0, in.SurfaceCoefficient,
-                                           r.DewPoint, in.MaterialIndex, kPlane);
-        r.MinThicknessMm = Store(r.MinThickness * 1000.0);
-    }
-    return r;
+    return CondensationAt(in.AmbientTemp, in.MediumTemp, in.RelHumidity, in.SurfaceCoefficient, 0,
+                          in.MaterialIndex, kPlane);
 }
 
 bool SheetHeatLossPlausible(const SheetHeatLossInputs& in) {
-    return TemperatureInRange(in.AmbientTemp) && TemperatureInRange(in.MediumTemp) &&
+    return TemperaturesInRange(in.AmbientTemp, in.MediumTemp) &&
            SurfaceCoefficientInRange(in.SurfaceCoefficient) && Within(in.CostPerKWh, 0, 1e6) &&
            AtLeast(in.Area, 0.01) && AtLeast(in.Thickness, 0);
 }
@@ -51,7 +43,7 @@ HeatLossResult SheetHeatLoss(const SheetHeatLossInputs& in) {
 }
 
 bool SheetSurfaceTempPlausible(const SheetSurfaceTempInputs& in) {
-    return TemperatureInRange(in.AmbientTemp) && TemperatureInRange(in.MediumTemp) &&
+    return TemperaturesInRange(in.AmbientTemp, in.MediumTemp) &&
            SurfaceCoefficientInRange(in.SurfaceCoefficient) && AtLeast(in.Thickness, 0);
 }
 

@@ -16,15 +16,9 @@ struct SheetCondensationInputs {
     float RelHumidity = 0; // %
 };
 
-struct SheetCondensationResult {
-    float DewPoint = 0; // result 0, "#########0.00"
-    // false: results 1 and 2 read "-/-", the run still succeeds, but no row is appended
-    // and InsulationThickness keeps its value.
-    bool NeedsInsulation = false;
-    float MinThickness = 0;   // m; stored as WorkingValues.InsulationThickness
-    float MinThicknessMm = 0; // result 1, "#########0.00"; the sheet-table lookup of
-                              // result 2 ("-/-" for "k-factor")
-};
+// Result 1 "#########0.00"; when no insulation is needed no row is appended and
+// InsulationThickness keeps its value.
+using SheetCondensationResult = CondensationResult;
 
 // In this order: θa >= θi; θa -200..300; θi -200..300; h 1..50; φ <= 96 (no lower bound).
 bool SheetCondensationPlausible(const SheetCondensationInputs& in);
