@@ -1,16 +1,10 @@
 #include "engine/State.h"
 
-namespace {
-TProcessState& Instance() {
+TProcessState& Shared() {
     static TProcessState state;
     return state;
 }
-} // namespace
-
-TProcessState& Shared() {
-    return Instance();
-}
 
 void ResetShared() {
-    Instance() = TProcessState{};
+    Shared() = TProcessState{};
 }
