@@ -45,7 +45,8 @@ void LoadTable(const QString& directory, const QString& fileName,
     }
 }
 
-bool Within(float value, float from, float to) {
+// The rows' half-open bounds: lower exclusive, upper inclusive.
+bool Within(double value, double from, double to) {
     return from < value && value <= to;
 }
 
@@ -89,8 +90,8 @@ QString LookupPipeRecommendation(float outerDiameter, float thicknessMm) {
     const double diameterMm = ToMicrometres(static_cast<double>(outerDiameter) * 1000.0);
     return Lookup(Shared().PipeTable, "Pipes Tolerance table not open!",
                   [&](const TToleranceLine& row) {
-                      return ToMicrometres(row.DiameterFrom) < diameterMm &&
-                             diameterMm <= ToMicrometres(row.DiameterTo) &&
+                      return Within(diameterMm, ToMicrometres(row.DiameterFrom),
+                                    ToMicrometres(row.DiameterTo)) &&
                              Within(thicknessMm, row.ThicknessFrom, row.ThicknessTo);
                   });
 }
