@@ -6,6 +6,7 @@
 #include "config/Ufields.h"
 #include "config/Ureport.h"
 #include "engine/State.h"
+#include "engine/Ucalc.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ void LoadMaterials(const TTntIniFile& ini, std::vector<MaterialEntry>& materials
         materials.push_back(std::move(m));
     });
     // The user material, whose conductivity is entered at run time.
-    materials.push_back({"k-factor", -99.0f, -99.0f, -200.0f, 200.0f});
+    materials.push_back({"k-factor", kKFactorMark, -99.0f, -200.0f, 200.0f});
 }
 
 void LoadCladdings(const TTntIniFile& ini, TReferenceLists& lists, TGlobalSettings& settings) {
