@@ -1,13 +1,17 @@
 #pragma once
 // Files written into a fresh temporary directory, in the encodings the readers accept.
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+
+#include "support/RecordingSeam.h"
 
 enum class TextEncoding { Utf16LeBom, Utf16BeBom, Utf8Bom, Utf8, Cp1252 };
 
@@ -34,6 +38,18 @@ inline QByteArray RandomBytes(qsizetype size, quint32 seed) {
     for (auto& b : bytes)
         b = static_cast<char>(random.bounded(256));
     return bytes;
+}
+
+// What a loader may do with a file that is no text of its kind: return within seconds and
+// report at most one message, short enough to read.
+template <typename Load> void ExpectQuietLoad(const RecordingSeam& seam, Load load) {
+    QElapsedTimer timer;
+    timer.start();
+    load();
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_LE(seam.messages.size(), 1u);
+    for (const QString& text : seam.Texts())
+        EXPECT_LT(text.size(), 1000);
 }
 
 class FixtureDir {
