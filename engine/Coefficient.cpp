@@ -89,10 +89,9 @@ float DewPointSurfaceCoefficient(const CoefficientInputs& in) {
 // Ten rounds of: thickness that holds the surface at the dew point for the latest h, then
 // the passes again with that thickness.
 CoefficientResult SweatingSurfaceCoefficient(Installation installation, const CoefficientInputs& in,
-                                             CoefficientResult r) {
+                                             float dewPoint, CoefficientResult r) {
     const bool pipe = IsPipe(installation);
     for (int round = 0; round < 10; ++round) {
-        const float dewPoint = DewPoint(in.AmbientTemp, in.RelHumidity);
         const float s =
             RequiredThickness(in.MediumTemp, in.AmbientTemp, pipe ? in.TubeDiameter : 0.0f, r.h,
                               dewPoint, in.MaterialIndex, pipe ? kCylinder : kPlane);
@@ -118,8 +117,9 @@ CoefficientResult IterateSurfaceCoefficient(Installation installation,
     if (!in.CondensationForm) {
         return r;
     }
-    if (DewPoint(in.AmbientTemp, in.RelHumidity) >= in.MediumTemp) {
-        return SweatingSurfaceCoefficient(installation, in, r);
+    const float dewPoint = DewPoint(in.AmbientTemp, in.RelHumidity);
+    if (dewPoint >= in.MediumTemp) {
+        return SweatingSurfaceCoefficient(installation, in, dewPoint, r);
     }
     r.h = DewPointSurfaceCoefficient(in);
     return r;
