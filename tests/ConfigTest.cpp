@@ -243,10 +243,7 @@ TEST_P(ConfigEncodings, GiveTheSameLists) {
     EXPECT_FLOAT_EQ(Settings().BareSteelEmissivity, 0.28f);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllFour, ConfigEncodings,
-                         ::testing::Values(TextEncoding::Utf16LeBom, TextEncoding::Utf16BeBom,
-                                           TextEncoding::Utf8Bom, TextEncoding::Utf8,
-                                           TextEncoding::Cp1252),
+INSTANTIATE_TEST_SUITE_P(AllEncodings, ConfigEncodings, ::testing::ValuesIn(kAllEncodings),
                          EncodingParamName());
 
 class ConfigLineBreaks : public ConfigLoad,

@@ -18,10 +18,7 @@ TEST_P(TextEncodings, DecodeToTheSameText) {
     EXPECT_EQ(DecodeText(Encode(kMixed, GetParam())), kMixed);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllFour, TextEncodings,
-                         ::testing::Values(TextEncoding::Utf16LeBom, TextEncoding::Utf16BeBom,
-                                           TextEncoding::Utf8Bom, TextEncoding::Utf8,
-                                           TextEncoding::Cp1252),
+INSTANTIATE_TEST_SUITE_P(AllEncodings, TextEncodings, ::testing::ValuesIn(kAllEncodings),
                          EncodingParamName());
 
 TEST(DecodeText, BytesThatAreNoUtf8AreWindows1252) {

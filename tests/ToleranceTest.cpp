@@ -134,9 +134,7 @@ TEST_F(Tables, DecimalCommaIsAccepted) {
 }
 
 TEST_F(Tables, EncodingsGiveTheSameRows) {
-    for (TextEncoding encoding :
-         {TextEncoding::Utf16LeBom, TextEncoding::Utf16BeBom, TextEncoding::Utf8Bom,
-          TextEncoding::Utf8, TextEncoding::Cp1252}) {
+    for (TextEncoding encoding : kAllEncodings) {
         WritePipes(QStringLiteral("0;10;0;10;13 mm \u00D8 10 \u00B0\n"), encoding);
         EXPECT_EQ(LookupPipeRecommendation(0.005f, 5), QStringLiteral("13 mm \u00D8 10 \u00B0"));
     }

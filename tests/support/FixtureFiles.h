@@ -14,6 +14,9 @@
 #include "support/RecordingSeam.h"
 
 enum class TextEncoding { Utf16LeBom, Utf16BeBom, Utf8Bom, Utf8, Cp1252 };
+inline constexpr TextEncoding kAllEncodings[] = {TextEncoding::Utf16LeBom, TextEncoding::Utf16BeBom,
+                                                 TextEncoding::Utf8Bom, TextEncoding::Utf8,
+                                                 TextEncoding::Cp1252};
 
 inline QByteArray Encode(const QString& text, TextEncoding encoding) {
     switch (encoding) {
