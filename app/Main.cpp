@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
 #include <exception>
 #include <memory>
 
@@ -21,9 +20,9 @@
 #include "app/Fsplash.h"
 #include "app/Uclicklabel.h"
 #include "app/Ulook.h"
-#include "app/Umaker.h"
 #include "app/Umessages.h"
 #include "config/Uconfig.h"
+#include "config/Ureport.h"
 #include "config/Utolerance.h"
 #include "engine/State.h"
 #include "forms/Fpipessheets.h"
@@ -73,22 +72,10 @@ QGroupBox* MakeGroup(QWidget* client, const char* name, const QRect& panelPlace)
     return group;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QRect& place) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QAction* MakeAction(QObject* parent, const char* name) {
     auto* action = new QAction(parent);
     action->setObjectName(QString::fromLatin1(name));
     return action;
-}
-
-QString ErrorText(const char* sentence, const std::exception& e) {
-    return QString::fromUtf8(sentence) + QString::fromUtf8(e.what());
 }
 
 } // namespace
@@ -115,7 +102,6 @@ void Tfrm_Main::BuildLabels(QWidget* client) {
     Image1 = new TClickLabel(client);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(448, 26, 89, 113);
-    Image1->setCursor(Qt::PointingHandCursor);
     connect(Image1, &TClickLabel::clicked, this, &Tfrm_Main::Image1Click);
 }
 
@@ -228,7 +214,7 @@ void Tfrm_Main::CalculationEntryClick(int calculationType) {
         auto form = std::make_unique<TPipeForm>(this);
         ExecModal(*form);
     } catch (const std::exception& e) {
-        ShowError(ErrorText("Cannot show calculation form! Error: ", e), this);
+        ShowError(QStringLiteral("Cannot show calculation form! Error: ") + ErrorText(e), this);
     }
 }
 
@@ -245,5 +231,5 @@ void Tfrm_Main::Help1Click() {
 }
 
 void Tfrm_Main::Image1Click() {
-    OpenWithDesktop(QUrl(QString::fromUtf8(Maker::kWebSite)));
+    OpenMakersWebSite();
 }
