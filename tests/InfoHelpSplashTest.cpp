@@ -9,15 +9,10 @@
 #include "app/Fhelp.h"
 #include "app/Finfo.h"
 #include "app/Fsplash.h"
+#include "support/Children.h"
 #include "support/RecordingSeam.h"
 
 namespace {
-
-template <typename T> T* Child(QWidget& window, const char* name) {
-    T* child = window.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
 
 class InfoWindowTest : public SeamTest {
 protected:
@@ -74,8 +69,10 @@ TEST_F(InfoWindowTest, ShowingSetsTheCaptions) {
 
 TEST_F(InfoWindowTest, WebAddressOpensInTheBrowserAndOkCloses) {
     info.show();
-    QTest::mouseClick(Child<QLabel>(info, "Label10"), Qt::LeftButton);
-    QTest::mouseClick(Child<QLabel>(info, "Image2"), Qt::LeftButton);
+    for (const char* link : {"Label10", "Image2"}) {
+        EXPECT_EQ(Child<QLabel>(info, link)->cursor().shape(), Qt::PointingHandCursor) << link;
+        QTest::mouseClick(Child<QLabel>(info, link), Qt::LeftButton);
+    }
     ASSERT_EQ(seam.opened.size(), 2u);
     EXPECT_EQ(seam.opened[0].host(), "www.veltra.example");
     EXPECT_EQ(seam.opened[1], seam.opened[0]);
