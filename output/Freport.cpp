@@ -133,7 +133,7 @@ void Tf_Print::Build() {
 }
 
 void Tf_Print::SetFixedTexts() {
-    const QString version = QStringLiteral(TERMORA_VERSION).section(u'.', 0, 1);
+    const QString version = ProgramVersion().section(u'.', 0, 1);
     QRL_Version.text = QStringLiteral("Termora ") + QStringLiteral(" ") + version;
     QRLabel2.text = QStringLiteral("Calculations for Thermal Insulation Applications");
     QRLabel1.text = QStringLiteral("Calculation is based on ISO 12241:1998");
@@ -150,7 +150,7 @@ void Tf_Print::SetFixedTexts() {
     QRL_Remarks.text = owner_.E_remarks->text();
     QRLabel9.text = QStringLiteral("Sales Contact");
     QRLabel10.text = SalesContactText();
-    Footer.text = QStringLiteral("Termora " TERMORA_VERSION);
+    Footer.text = QStringLiteral("Termora ") + ProgramVersion();
 }
 
 void Tf_Print::BuildRows() {
