@@ -89,8 +89,8 @@ Tfrm_Main::Tfrm_Main(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(client);
     BuildLabels(client);
     BuildGroups(client);
-    BuildEntries();
     BuildMenu();
+    BuildEntries();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -115,15 +115,20 @@ void Tfrm_Main::BuildGroups(QWidget* client) {
     connect(button_main_end, &QPushButton::clicked, this, &QWidget::close);
 }
 
+// Each calculation has its button in the Pipes or Sheets group and its item in the menu
+// of the same name.
 void Tfrm_Main::BuildEntries() {
     for (size_t i = 0; i < kEntryTable.size(); ++i) {
         const Entry& entry = kEntryTable[i];
         const bool condensation = entry.calculationType == 0 || entry.calculationType == 5;
         QRect place(16, entry.top, entry.pipes ? 205 : 206, condensation ? 26 : 25);
-        QPushButton* button = MakeButton(entry.pipes ? GroupBox1 : GroupBox2, entry.button, place);
-        entryButtons_[i] = button;
-        const int type = entry.calculationType;
-        connect(button, &QPushButton::clicked, this, [this, type] { CalculationEntryClick(type); });
+        entryButtons_[i] = MakeButton(entry.pipes ? GroupBox1 : GroupBox2, entry.button, place);
+        QMenu* menu = entry.pipes ? Menu_Pipes : Menu_Sheets;
+        entryActions_[i] = MakeAction(menu, entry.menuItem);
+        menu->addAction(entryActions_[i]);
+        const auto open = [this, type = entry.calculationType] { CalculationEntryClick(type); };
+        connect(entryButtons_[i], &QPushButton::clicked, this, open);
+        connect(entryActions_[i], &QAction::triggered, this, open);
     }
 }
 
@@ -132,15 +137,6 @@ void Tfrm_Main::BuildMenu() {
     Menu_Pipes->setObjectName(QStringLiteral("Menu_Pipes"));
     Menu_Sheets = menuBar()->addMenu(QString());
     Menu_Sheets->setObjectName(QStringLiteral("Menu_Sheets"));
-    for (size_t i = 0; i < kEntryTable.size(); ++i) {
-        const Entry& entry = kEntryTable[i];
-        QMenu* menu = entry.pipes ? Menu_Pipes : Menu_Sheets;
-        entryActions_[i] = MakeAction(menu, entry.menuItem);
-        menu->addAction(entryActions_[i]);
-        const int type = entry.calculationType;
-        connect(entryActions_[i], &QAction::triggered, this,
-                [this, type] { CalculationEntryClick(type); });
-    }
     Menu_Info = MakeAction(this, "Menu_Info");
     Help1 = MakeAction(this, "Help1");
     Menu_End = MakeAction(this, "Menu_End");
