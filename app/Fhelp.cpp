@@ -43,7 +43,6 @@ int TF_Help::OpenHelpFile(int position) {
 }
 
 void TF_Help::SetHelpText(const QString& text) {
-    Memo_Help->clear();
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n|\u2028"));
     Memo_Help->setPlainText(text.split(lineBreak).join(u'\n'));
 }

@@ -14,6 +14,17 @@ QString ProgramVersion() {
     return QStringLiteral(TERMORA_VERSION);
 }
 
+QString SalesContactText() {
+    // The marker becomes a carriage return, which a label does not break at.
+    const QString sales =
+        ExpandLineBreaks(QString::fromStdString(Shared().GlobalSettings.SalesAdress));
+    return sales.split(u'\r').join(u'\n');
+}
+
+void OpenMakersWebSite() {
+    OpenWithDesktop(QUrl(QString::fromUtf8(Maker::kWebSite)));
+}
+
 namespace {
 // The sales text above takes up to five lines; the maker's block starts below it.
 constexpr int kLowerPartTop = 322;
@@ -26,7 +37,6 @@ TClickLabel* MakeLink(QWidget* parent, const char* name, const QRect& place) {
     auto* link = new TClickLabel(parent);
     link->setObjectName(QString::fromLatin1(name));
     link->setGeometry(place);
-    link->setCursor(Qt::PointingHandCursor);
     return link;
 }
 } // namespace
@@ -41,8 +51,8 @@ Tfrm_Info::Tfrm_Info(QWidget* parent) : QDialog(parent) {
     Cmd_OK->setGeometry(258, 422, 81, 27);
     Cmd_OK->setDefault(true);
     connect(Cmd_OK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Image2, &TClickLabel::clicked, this, &Tfrm_Info::OpenWebSite);
-    connect(Label10, &TClickLabel::clicked, this, &Tfrm_Info::OpenWebSite);
+    connect(Image2, &TClickLabel::clicked, this, &OpenMakersWebSite);
+    connect(Label10, &TClickLabel::clicked, this, &OpenMakersWebSite);
 }
 
 void Tfrm_Info::BuildUpperPart() {
@@ -82,10 +92,7 @@ void Tfrm_Info::showEvent(QShowEvent* event) {
     TntLabel1->setText(ProgramVersion());
     Cmd_OK->setText(QStringLiteral("Ok"));
     TntLabel2->setText(QStringLiteral("Sales Contact"));
-    // The marker becomes a carriage return, which a label does not break at.
-    const QString sales =
-        ExpandLineBreaks(QString::fromStdString(Shared().GlobalSettings.SalesAdress));
-    TntLabel3->setText(sales.split(u'\r').join(u'\n'));
+    TntLabel3->setText(SalesContactText());
     Label1->setText(QStringLiteral("Termora"));
     Label2->setText(QStringLiteral("Software for calculations concerning insulation applications"));
     Label3->setText(QStringLiteral("Version"));
@@ -98,8 +105,4 @@ void Tfrm_Info::showEvent(QShowEvent* event) {
     ApplyGlobalFont(*this);
     ShowPicture(*Image2, BesideExecutable(QStringLiteral("logo1.bmp")));
     QDialog::showEvent(event);
-}
-
-void Tfrm_Info::OpenWebSite() {
-    OpenWithDesktop(QUrl(QString::fromUtf8(Maker::kWebSite)));
 }

@@ -8,6 +8,12 @@ class TClickLabel;
 // The program's version as major.minor.release.build, from the build.
 QString ProgramVersion();
 
+// The configured sales contact, one line for each "<CR>" marker.
+QString SalesContactText();
+
+// Opens the maker's web site in the desktop's browser (the logos and the web address).
+void OpenMakersWebSite();
+
 // The information window: version, sales contact and the maker's address. Shown beside
 // the main window without blocking it.
 class Tfrm_Info : public QDialog {
@@ -21,7 +27,6 @@ protected:
 private:
     void BuildUpperPart();
     void BuildLowerPart();
-    void OpenWebSite();
 
     QLabel* Label1;
     QLabel* Label2;

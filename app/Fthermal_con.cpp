@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <cmath>
 
 #include "app/Ulook.h"
 #include "app/Umessages.h"
@@ -20,13 +19,6 @@ const char* const kExplanation =
     "(Please pay attention to the fact that the thermal conductivity depends on the "
     "temperature. Consequently enter the thermal conductivity valid for the mean temperature "
     "of your application.)";
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QRect& place) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
-    return button;
-}
 } // namespace
 
 TThermal_Cond::TThermal_Cond(QWidget* parent)
@@ -52,7 +44,6 @@ TThermal_Cond::TThermal_Cond(QWidget* parent)
     ME_lambda->setObjectName(QStringLiteral("ME_lambda"));
     ME_lambda->setGeometry(293, 155, 96, 24);
     ME_lambda->installEventFilter(this);
-    Cmd_cancel->setAutoDefault(false);
     Cmd_finished->setDefault(true);
     connect(Cmd_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(Cmd_finished, &QPushButton::clicked, this, &TThermal_Cond::Cmd_finishedClick);

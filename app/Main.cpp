@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
 #include <exception>
 #include <memory>
 
@@ -21,9 +20,9 @@
 #include "app/Fsplash.h"
 #include "app/Uclicklabel.h"
 #include "app/Ulook.h"
-#include "app/Umaker.h"
 #include "app/Umessages.h"
 #include "config/Uconfig.h"
+#include "config/Ureport.h"
 #include "config/Utolerance.h"
 #include "engine/State.h"
 #include "forms/Fpipessheets.h"
@@ -73,22 +72,10 @@ QGroupBox* MakeGroup(QWidget* client, const char* name, const QRect& panelPlace)
     return group;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QRect& place) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QAction* MakeAction(QObject* parent, const char* name) {
     auto* action = new QAction(parent);
     action->setObjectName(QString::fromLatin1(name));
     return action;
-}
-
-QString ErrorText(const char* sentence, const std::exception& e) {
-    return QString::fromUtf8(sentence) + QString::fromUtf8(e.what());
 }
 
 } // namespace
@@ -102,8 +89,8 @@ Tfrm_Main::Tfrm_Main(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(client);
     BuildLabels(client);
     BuildGroups(client);
-    BuildEntries();
     BuildMenu();
+    BuildEntries();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -115,7 +102,6 @@ void Tfrm_Main::BuildLabels(QWidget* client) {
     Image1 = new TClickLabel(client);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(448, 26, 89, 113);
-    Image1->setCursor(Qt::PointingHandCursor);
     connect(Image1, &TClickLabel::clicked, this, &Tfrm_Main::Image1Click);
 }
 
@@ -129,15 +115,20 @@ void Tfrm_Main::BuildGroups(QWidget* client) {
     connect(button_main_end, &QPushButton::clicked, this, &QWidget::close);
 }
 
+// Each calculation has its button in the Pipes or Sheets group and its item in the menu
+// of the same name.
 void Tfrm_Main::BuildEntries() {
     for (size_t i = 0; i < kEntryTable.size(); ++i) {
         const Entry& entry = kEntryTable[i];
         const bool condensation = entry.calculationType == 0 || entry.calculationType == 5;
         QRect place(16, entry.top, entry.pipes ? 205 : 206, condensation ? 26 : 25);
-        QPushButton* button = MakeButton(entry.pipes ? GroupBox1 : GroupBox2, entry.button, place);
-        entryButtons_[i] = button;
-        const int type = entry.calculationType;
-        connect(button, &QPushButton::clicked, this, [this, type] { CalculationEntryClick(type); });
+        entryButtons_[i] = MakeButton(entry.pipes ? GroupBox1 : GroupBox2, entry.button, place);
+        QMenu* menu = entry.pipes ? Menu_Pipes : Menu_Sheets;
+        entryActions_[i] = MakeAction(menu, entry.menuItem);
+        menu->addAction(entryActions_[i]);
+        const auto open = [this, type = entry.calculationType] { CalculationEntryClick(type); };
+        connect(entryButtons_[i], &QPushButton::clicked, this, open);
+        connect(entryActions_[i], &QAction::triggered, this, open);
     }
 }
 
@@ -146,15 +137,6 @@ void Tfrm_Main::BuildMenu() {
     Menu_Pipes->setObjectName(QStringLiteral("Menu_Pipes"));
     Menu_Sheets = menuBar()->addMenu(QString());
     Menu_Sheets->setObjectName(QStringLiteral("Menu_Sheets"));
-    for (size_t i = 0; i < kEntryTable.size(); ++i) {
-        const Entry& entry = kEntryTable[i];
-        QMenu* menu = entry.pipes ? Menu_Pipes : Menu_Sheets;
-        entryActions_[i] = MakeAction(menu, entry.menuItem);
-        menu->addAction(entryActions_[i]);
-        const int type = entry.calculationType;
-        connect(entryActions_[i], &QAction::triggered, this,
-                [this, type] { CalculationEntryClick(type); });
-    }
     Menu_Info = MakeAction(this, "Menu_Info");
     Help1 = MakeAction(this, "Help1");
     Menu_End = MakeAction(this, "Menu_End");
@@ -228,7 +210,7 @@ void Tfrm_Main::CalculationEntryClick(int calculationType) {
         auto form = std::make_unique<TPipeForm>(this);
         ExecModal(*form);
     } catch (const std::exception& e) {
-        ShowError(ErrorText("Cannot show calculation form! Error: ", e), this);
+        ShowError(QStringLiteral("Cannot show calculation form! Error: ") + ErrorText(e), this);
     }
 }
 
@@ -245,5 +227,5 @@ void Tfrm_Main::Help1Click() {
 }
 
 void Tfrm_Main::Image1Click() {
-    OpenWithDesktop(QUrl(QString::fromUtf8(Maker::kWebSite)));
+    OpenMakersWebSite();
 }

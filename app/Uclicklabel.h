@@ -5,7 +5,7 @@
 class TClickLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit TClickLabel(QWidget* parent = nullptr);
 
 signals:
     void clicked();

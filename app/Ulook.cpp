@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QWidget>
 
 #include "engine/State.h"
@@ -45,6 +46,14 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& place, const Q
     palette.setColor(QPalette::WindowText, color);
     label->setPalette(palette);
     return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QRect& place) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    return button;
 }
 
 void ShowPicture(QLabel& label, const QString& path) {

@@ -1,11 +1,12 @@
 #pragma once
 // The look the windows share: cream background, the configured font, fixed-place labels
-// and pictures from the executable's directory.
+// and buttons, and pictures from the executable's directory.
 #include <QColor>
 #include <QRect>
 #include <QString>
 
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace Look {
@@ -28,6 +29,10 @@ void ApplyGlobalFont(QWidget& widget);
 // A bold, coloured label at a fixed place, its text drawn in pixelSize pixels.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& place, const QColor& color,
                   int pixelSize);
+
+// A push button at a fixed place. It never takes the Enter key for itself when it gets the
+// focus: Enter stays with the dialog's default button.
+QPushButton* MakeButton(QWidget* parent, const char* name, const QRect& place);
 
 // Shows the picture file scaled proportionally and centred in the label; a missing or
 // unreadable picture leaves the label empty, silently.

@@ -48,13 +48,6 @@ QRadioButton* MakeChoice(QGroupBox* frame, const char* name, int top) {
     return radio;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QRect& place) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
-    return button;
-}
-
 QString HeaderRow(const QLabel* caption, const QLineEdit* field) {
     return caption->text() + QLatin1Char(' ') + field->text();
 }
@@ -101,7 +94,6 @@ TPrintDecision::TPrintDecision(QWidget* parent)
     RB1 = MakeChoice(TntRadioGroup1, "RB1", 48);
     RB2 = MakeChoice(TntRadioGroup1, "RB2", 72);
     Button1->setDefault(true);
-    Button2->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TPrintDecision::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TPrintDecision::Button2Click);
 }

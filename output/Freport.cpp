@@ -9,10 +9,10 @@
 #include <algorithm>
 #include <exception>
 
+#include "app/Finfo.h"
 #include "app/Ulook.h"
 #include "app/Umessages.h"
 #include "config/Ureport.h"
-#include "config/Uutils.h"
 #include "engine/State.h"
 #include "forms/Fpipessheets.h"
 #include "forms/Uclasses.h"
@@ -45,12 +45,6 @@ TReportText Item(double bandTop, double left, double top, double points, bool bo
 QString ConfiguredFamily() {
     const std::string& name = Shared().GlobalSettings.FontName;
     return name.empty() ? QStringLiteral("Arial") : QString::fromStdString(name);
-}
-
-QString SalesText() {
-    const QString sales =
-        ExpandLineBreaks(QString::fromStdString(Shared().GlobalSettings.SalesAdress));
-    return sales.split(u'\r').join(u'\n');
 }
 
 QString ChosenCladding() {
@@ -139,7 +133,7 @@ void Tf_Print::Build() {
 }
 
 void Tf_Print::SetFixedTexts() {
-    const QString version = QStringLiteral(TERMORA_VERSION).section(u'.', 0, 1);
+    const QString version = ProgramVersion().section(u'.', 0, 1);
     QRL_Version.text = QStringLiteral("Termora ") + QStringLiteral(" ") + version;
     QRLabel2.text = QStringLiteral("Calculations for Thermal Insulation Applications");
     QRLabel1.text = QStringLiteral("Calculation is based on ISO 12241:1998");
@@ -155,8 +149,8 @@ void Tf_Print::SetFixedTexts() {
     QRLabel7.text = QStringLiteral("Comments");
     QRL_Remarks.text = owner_.E_remarks->text();
     QRLabel9.text = QStringLiteral("Sales Contact");
-    QRLabel10.text = SalesText();
-    Footer.text = QStringLiteral("Termora " TERMORA_VERSION);
+    QRLabel10.text = SalesContactText();
+    Footer.text = QStringLiteral("Termora ") + ProgramVersion();
 }
 
 void Tf_Print::BuildRows() {

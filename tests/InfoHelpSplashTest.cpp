@@ -3,21 +3,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/Fhelp.h"
 #include "app/Finfo.h"
 #include "app/Fsplash.h"
+#include "support/Children.h"
+#include "support/FixtureFiles.h"
 #include "support/RecordingSeam.h"
 
 namespace {
-
-template <typename T> T* Child(QWidget& window, const char* name) {
-    T* child = window.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
 
 class InfoWindowTest : public SeamTest {
 protected:
@@ -31,15 +26,14 @@ protected:
 class HelpWindowTest : public SeamTest {
 protected:
     TF_Help help;
-    QTemporaryDir dir;
+    FixtureDir dir;
 
     // Three configured help files, of which only the first exists.
     void ConfigureThree() {
-        QFile file(dir.filePath("first.html"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        Shared().ReferenceLists.HelpFiles = {dir.filePath("first.html").toStdString(),
-                                             dir.filePath("second.html").toStdString(),
-                                             dir.filePath("third.html").toStdString()};
+        dir.Write("first.html", {});
+        Shared().ReferenceLists.HelpFiles = {dir.File("first.html").toStdString(),
+                                             dir.File("second.html").toStdString(),
+                                             dir.File("third.html").toStdString()};
     }
 };
 
@@ -74,8 +68,10 @@ TEST_F(InfoWindowTest, ShowingSetsTheCaptions) {
 
 TEST_F(InfoWindowTest, WebAddressOpensInTheBrowserAndOkCloses) {
     info.show();
-    QTest::mouseClick(Child<QLabel>(info, "Label10"), Qt::LeftButton);
-    QTest::mouseClick(Child<QLabel>(info, "Image2"), Qt::LeftButton);
+    for (const char* link : {"Label10", "Image2"}) {
+        EXPECT_EQ(Child<QLabel>(info, link)->cursor().shape(), Qt::PointingHandCursor) << link;
+        QTest::mouseClick(Child<QLabel>(info, link), Qt::LeftButton);
+    }
     ASSERT_EQ(seam.opened.size(), 2u);
     EXPECT_EQ(seam.opened[0].host(), "www.veltra.example");
     EXPECT_EQ(seam.opened[1], seam.opened[0]);
@@ -108,7 +104,7 @@ TEST_F(HelpWindowTest, ExistingFileGoesToTheViewer) {
     ConfigureThree();
     EXPECT_EQ(help.OpenHelpFile(0), 1);
     ASSERT_EQ(seam.opened.size(), 1u);
-    EXPECT_EQ(seam.opened[0], QUrl::fromLocalFile(dir.filePath("first.html")));
+    EXPECT_EQ(seam.opened[0], QUrl::fromLocalFile(dir.File("first.html")));
 }
 
 TEST_F(HelpWindowTest, FileNoViewerTookIsNotAvailable) {

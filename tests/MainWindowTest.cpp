@@ -15,6 +15,8 @@
 #include "app/Fsplash.h"
 #include "app/Main.h"
 #include "forms/Fpipessheets.h"
+#include "support/Children.h"
+#include "support/FixtureFiles.h"
 #include "support/RecordingSeam.h"
 
 namespace {
@@ -43,12 +45,13 @@ QStringList TextsOf(const QList<QAction*>& actions) {
     return texts;
 }
 
-// Writes a small file and returns its full name.
-QString WriteFile(const QTemporaryDir& dir, const QString& name) {
-    QFile file(dir.filePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<html></html>");
-    return file.fileName();
+// Configures that many help files, all present.
+void ConfigureHelpFiles(const FixtureDir& dir, int count) {
+    for (int i = 0; i < count; ++i) {
+        const QString name = QString("h%1.html").arg(i);
+        dir.Write(name, "<html></html>");
+        Shared().ReferenceLists.HelpFiles.push_back(dir.File(name).toStdString());
+    }
 }
 
 class MainWindowTest : public SeamTest {
@@ -59,11 +62,7 @@ protected:
         window.show();
         QCoreApplication::processEvents(); // lets the first showing run the splash
     }
-    template <typename T> T* Child(const char* name) {
-        T* child = window.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
+    template <typename T> T* Child(const char* name) { return ::Child<T>(window, name); }
     QAction* Action(const char* name) { return Child<QAction>(name); }
     QPushButton* Button(const char* name) { return Child<QPushButton>(name); }
 };
@@ -170,6 +169,20 @@ TEST_F(MainWindowTest, AFailingFormIsReportedAndTheWindowGoesOn) {
     EXPECT_TRUE(window.isVisible());
 }
 
+// A failure carrying a huge text (a file of garbage) must not make a box taller than the
+// screen: the text is clipped in the middle.
+TEST_F(MainWindowTest, AFailingFormsHugeMessageIsClipped) {
+    ShowWindow();
+    const std::string huge = "start " + std::string(100000, 'x') + " end";
+    seam.onDialog = [&](QDialog&) -> int { throw std::runtime_error(huge); };
+    Button("button_freeze_pipes")->click();
+    ASSERT_EQ(seam.messages.size(), 1u);
+    const QString text = seam.messages[0].text;
+    EXPECT_TRUE(text.startsWith("Cannot show calculation form! Error: start x"));
+    EXPECT_TRUE(text.endsWith("x end"));
+    EXPECT_LT(text.size(), 1000);
+}
+
 TEST_F(MainWindowTest, CloseAsksAndNoKeepsTheProgramRunning) {
     ShowWindow();
     Shared().WorkingValues.AmbientTemp = 31.5f;
@@ -201,10 +214,8 @@ TEST_F(MainWindowTest, YesClosesAndEndsTheProgram) {
 }
 
 TEST_F(MainWindowTest, HelpWithoutAnEntryAtPositionEightIsNotAvailable) {
-    QTemporaryDir dir;
-    for (int i = 0; i < 8; ++i)
-        Shared().ReferenceLists.HelpFiles.push_back(
-            WriteFile(dir, QString("h%1.html").arg(i)).toStdString());
+    FixtureDir dir;
+    ConfigureHelpFiles(dir, 8);
     Action("Help1")->trigger();
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].kind, MessageKind::Error);
@@ -213,14 +224,12 @@ TEST_F(MainWindowTest, HelpWithoutAnEntryAtPositionEightIsNotAvailable) {
 }
 
 TEST_F(MainWindowTest, HelpOpensTheGeneralHelpFile) {
-    QTemporaryDir dir;
-    for (int i = 0; i < 9; ++i)
-        Shared().ReferenceLists.HelpFiles.push_back(
-            WriteFile(dir, QString("h%1.html").arg(i)).toStdString());
+    FixtureDir dir;
+    ConfigureHelpFiles(dir, 9);
     Action("Help1")->trigger();
     EXPECT_TRUE(seam.messages.empty());
     ASSERT_EQ(seam.opened.size(), 1u);
-    EXPECT_EQ(seam.opened[0], QUrl::fromLocalFile(dir.filePath("h8.html")));
+    EXPECT_EQ(seam.opened[0], QUrl::fromLocalFile(dir.File("h8.html")));
 }
 
 TEST_F(MainWindowTest, AMissingGeneralHelpFileIsNotAvailable) {
@@ -233,6 +242,7 @@ TEST_F(MainWindowTest, AMissingGeneralHelpFileIsNotAvailable) {
 
 TEST_F(MainWindowTest, LogoOpensTheMakersWebSite) {
     ShowWindow();
+    EXPECT_EQ(Child<QLabel>("Image1")->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(Child<QLabel>("Image1"), Qt::LeftButton);
     ASSERT_EQ(seam.opened.size(), 1u);
     EXPECT_EQ(seam.opened[0].scheme(), "https");
