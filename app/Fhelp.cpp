@@ -12,18 +12,10 @@
 #include "engine/State.h"
 
 TF_Help::TF_Help(QWidget* parent)
-    : QDialog(parent), Memo_Help(new QPlainTextEdit(this)), Cmd_OK(new QPushButton(this)) {
+    : QDialog(parent), Memo_Help(MakeMemo(this, "Memo_Help", {8, 8, 537, 337}, 14, false)),
+      Cmd_OK(new QPushButton(this)) {
     setFixedSize(554, 394);
     ApplyCream(*this);
-    Memo_Help->setObjectName(QStringLiteral("Memo_Help"));
-    Memo_Help->setGeometry(8, 8, 537, 337);
-    Memo_Help->setReadOnly(true);
-    QPalette palette = Memo_Help->palette();
-    palette.setColor(QPalette::Base, Look::kCream);
-    Memo_Help->setPalette(palette);
-    QFont font = Memo_Help->font();
-    font.setPixelSize(14);
-    Memo_Help->setFont(font);
     Cmd_OK->setObjectName(QStringLiteral("Cmd_OK"));
     Cmd_OK->setGeometry(232, 360, 75, 26);
     Cmd_OK->setDefault(true);

@@ -22,7 +22,7 @@ const char* const kExplanation =
 } // namespace
 
 TThermal_Cond::TThermal_Cond(QWidget* parent)
-    : QDialog(parent), TntMemo1(new QPlainTextEdit(this)),
+    : QDialog(parent), TntMemo1(MakeMemo(this, "TntMemo1", {9, 9, 500, 130}, 13, true)),
       TntLabel2(MakeLabel(this, "TntLabel2", {9, 157, 275, 20}, Qt::black, 13)),
       ME_lambda(new QLineEdit(this)),
       TntLabel1(MakeLabel(this, "TntLabel1", {396, 157, 100, 20}, Qt::black, 13)),
@@ -30,16 +30,6 @@ TThermal_Cond::TThermal_Cond(QWidget* parent)
       Cmd_finished(MakeButton(this, "Cmd_finished", {267, 198, 81, 27})) {
     setFixedSize(520, 235);
     ApplyCream(*this);
-    TntMemo1->setObjectName(QStringLiteral("TntMemo1"));
-    TntMemo1->setGeometry(9, 9, 500, 130);
-    TntMemo1->setReadOnly(true);
-    QPalette palette = TntMemo1->palette();
-    palette.setColor(QPalette::Base, Look::kCream);
-    TntMemo1->setPalette(palette);
-    QFont bold = TntMemo1->font();
-    bold.setBold(true);
-    bold.setPixelSize(13);
-    TntMemo1->setFont(bold);
     TntLabel2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ME_lambda->setObjectName(QStringLiteral("ME_lambda"));
     ME_lambda->setGeometry(293, 155, 96, 24);
@@ -95,12 +85,12 @@ void TThermal_Cond::Cmd_finishedClick() {
         // A conductivity of zero or below gives no physical result in any calculation.
         const float value = text.isEmpty() ? 0.0f : ToSingle(ParseNumber(text));
         if (!(value > 0.0f)) {
-            ShowMessage(QStringLiteral("Please enter values that make sense!"), this);
+            ShowMessage(kMakeSenseText, this);
             return;
         }
         Shared().WorkingValues.KFactor = value;
         accept();
     } catch (const TermoraError&) {
-        ShowMessage(QStringLiteral("Please enter values that make sense!"), this);
+        ShowMessage(kMakeSenseText, this);
     }
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
 
@@ -54,6 +55,22 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QRect& place) {
     button->setGeometry(place);
     button->setAutoDefault(false);
     return button;
+}
+
+QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, const QRect& place, int pixelSize,
+                         bool bold) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(QString::fromLatin1(name));
+    memo->setGeometry(place);
+    memo->setReadOnly(true);
+    QPalette palette = memo->palette();
+    palette.setColor(QPalette::Base, Look::kCream);
+    memo->setPalette(palette);
+    QFont font = memo->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    memo->setFont(font);
+    return memo;
 }
 
 void ShowPicture(QLabel& label, const QString& path) {

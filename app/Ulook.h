@@ -6,6 +6,7 @@
 #include <QString>
 
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -33,6 +34,10 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& place, const Q
 // A push button at a fixed place. It never takes the Enter key for itself when it gets the
 // focus: Enter stays with the dialog's default button.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QRect& place);
+
+// A read-only cream memo at a fixed place, its text drawn in pixelSize pixels.
+QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, const QRect& place, int pixelSize,
+                         bool bold);
 
 // Shows the picture file scaled proportionally and centred in the label; a missing or
 // unreadable picture leaves the label empty, silently.

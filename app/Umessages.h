@@ -22,6 +22,9 @@ public:
     virtual bool OpenUrl(const QUrl& url) = 0;
 };
 
+// The refusal of implausible input, shown by many windows.
+inline const QString kMakeSenseText = QStringLiteral("Please enter values that make sense!");
+
 // The seam in force: the desktop one unless a test installed its own.
 MessageSeam& Seam();
 // Installs a seam (not owned); nullptr goes back to the desktop one.
