@@ -32,7 +32,6 @@ constexpr int kEditHeight = 24;
 // "W/m²K" inside it in the wider replacement fonts of Arial.
 constexpr int kUnitPoints = 8;
 const QString kSelect = QStringLiteral("select");
-const QString kUserMaterial = QStringLiteral("k-factor");
 
 // A typed character, as opposed to navigation keys, shortcuts, Enter, Tab or Backspace.
 bool IsTypedCharacter(const QKeyEvent& key) {
@@ -333,7 +332,7 @@ void TParaLine::SetMaterialIndex(int index) {
     if (index >= selector->count())
         return;
     selector->SelectPosition(index);
-    if (selector->Text() == kUserMaterial) {
+    if (selector->Text() == kUserMaterialName) {
         selector->setCurrentIndex(-1);
         selector->SetText(kSelect);
     }
@@ -459,7 +458,7 @@ void TParaLine::FlowRateChanged() {
 }
 
 void TParaLine::MaterialChanged() {
-    if (Require(parts_->material, "material selector")->Text() == kUserMaterial)
+    if (Require(parts_->material, "material selector")->Text() == kUserMaterialName)
         ExecModal(ThermalCondDialog());
     TPipeForm::MarkResultsStale();
 }
