@@ -23,8 +23,6 @@
 namespace {
 
 const QString kMakeSense = QStringLiteral("Please enter values that make sense!");
-const QString kFailed =
-    QStringLiteral("Calulation of h failed! Please check input and retry! Error: ");
 const QString kSelect = QStringLiteral("select");
 
 const QColor kCream(255, 251, 240);
@@ -415,7 +413,7 @@ void TInsideOutside::Button1Click() {
         RunComputation();
     } catch (const std::exception& e) {
         finishing_ = false;
-        ShowError(kFailed + QString::fromStdString(e.what()), parent);
+        ShowError(kHFailed + QString::fromStdString(e.what()), parent);
         return;
     }
     FormState().HFromDialog = true;
