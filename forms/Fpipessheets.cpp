@@ -22,6 +22,7 @@
 #include "forms/Ucalculations.h"
 #include "forms/Uclasses.h"
 #include "forms/Ulayouts.h"
+#include "forms/Uselector.h"
 #include "output/Fprint.h"
 
 namespace {
@@ -121,7 +122,7 @@ void PaintResults(bool stale) {
 void OfferAlternatives(int resultLine, const QStringList& items) {
     TParaLine& alternatives = ResultLine(resultLine);
     alternatives.SetAlternatives(items);
-    alternatives.SetAlternativeText(QStringLiteral("select"));
+    alternatives.SetAlternativeText(kSelectPrompt);
 }
 
 } // namespace

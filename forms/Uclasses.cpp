@@ -31,7 +31,6 @@ constexpr int kEditHeight = 24;
 // Units end close to the results box's right edge; a point less than designed keeps
 // "W/m²K" inside it in the wider replacement fonts of Arial.
 constexpr int kUnitPoints = 8;
-const QString kSelect = QStringLiteral("select");
 
 // A typed character, as opposed to navigation keys, shortcuts, Enter, Tab or Backspace.
 bool IsTypedCharacter(const QKeyEvent& key) {
@@ -194,7 +193,7 @@ TParaLine::TParaLine(QGroupBox* box, LineKind kind) : parts_(std::make_unique<Pa
         connect(p.edit, &QLineEdit::textChanged, this, &TParaLine::ValueChanged);
         break;
     case lkMaterial:
-        p.material = MakeSelector(box, 400, top, 200, kSelect);
+        p.material = MakeSelector(box, 400, top, 200, kSelectPrompt);
         connect(p.material, &QComboBox::activated, this, &TParaLine::MaterialChanged);
         break;
     case lkSurfaceCoefficient:
@@ -210,7 +209,7 @@ TParaLine::TParaLine(QGroupBox* box, LineKind kind) : parts_(std::make_unique<Pa
         connect(p.hButton, &QPushButton::clicked, this, &TParaLine::CalculateHClick);
         break;
     case lkFlowRate:
-        p.flowRate = MakeSelector(box, 270, top, 100, kSelect);
+        p.flowRate = MakeSelector(box, 270, top, 100, kSelectPrompt);
         p.edit = MakeEdit(box, 400, top, 100);
         p.unit = MakeUnit(box, 510, top);
         FilterNumberKeys(p.edit);
@@ -227,7 +226,7 @@ TParaLine::TParaLine(QGroupBox* box, LineKind kind) : parts_(std::make_unique<Pa
         connect(p.alternatives, &QComboBox::activated, this, &TParaLine::AlternativeChanged);
         break;
     case lkMedium:
-        p.medium = MakeSelector(box, 270, top, 100, kSelect);
+        p.medium = MakeSelector(box, 270, top, 100, kSelectPrompt);
         p.edit = MakeEdit(box, 400, top, 100);
         p.unit = MakeUnit(box, 510, top);
         connect(p.medium, &QComboBox::activated, this, &TParaLine::MediumChanged);
@@ -334,7 +333,7 @@ void TParaLine::SetMaterialIndex(int index) {
     selector->SelectPosition(index);
     if (selector->Text() == kUserMaterialName) {
         selector->setCurrentIndex(-1);
-        selector->SetText(kSelect);
+        selector->SetText(kSelectPrompt);
     }
 }
 
