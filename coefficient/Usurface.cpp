@@ -45,9 +45,10 @@ LinePositions PositionsOfForm() {
             ParameterPosition(layout, &W::RelHumidity)};
 }
 
+// The list checks the position itself.
 TParaLine& LineAt(int position) {
     const auto& lines = FormState().ParameterLines;
-    if (!lines || position < 0 || position >= lines->Count())
+    if (!lines)
         ThrowIndex(position);
     return (*lines)[position];
 }
