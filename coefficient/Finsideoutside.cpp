@@ -19,13 +19,11 @@
 #include "engine/Errors.h"
 #include "engine/State.h"
 #include "forms/Uclasses.h"
+#include "forms/Uselector.h"
 
 namespace {
 
 const QString kMakeSense = QStringLiteral("Please enter values that make sense!");
-const QString kFailed =
-    QStringLiteral("Calulation of h failed! Please check input and retry! Error: ");
-const QString kSelect = QStringLiteral("select");
 
 const QColor kCream(255, 251, 240);
 constexpr int kLineHeight = 21;
@@ -271,7 +269,7 @@ void TInsideOutside::FillCladdings() {
     for (const CladdingEntry& cladding : Shared().ReferenceLists.Claddings)
         TntComboBox1->addItem(QString::fromStdString(cladding.Name));
     TntComboBox1->setCurrentIndex(-1);
-    TntComboBox1->setEditText(kSelect);
+    TntComboBox1->setEditText(kSelectPrompt);
 }
 
 // Every activation (the first showing, and the return from a message box or the help
@@ -360,7 +358,7 @@ QChar TInsideOutside::TntEdit1KeyPress(QChar key) {
     if (!entered.isNull()) {
         // A typed emissivity replaces the cladding choice.
         TntComboBox1->setCurrentIndex(-1);
-        TntComboBox1->setEditText(kSelect);
+        TntComboBox1->setEditText(kSelectPrompt);
     }
     return entered;
 }
@@ -415,7 +413,7 @@ void TInsideOutside::Button1Click() {
         RunComputation();
     } catch (const std::exception& e) {
         finishing_ = false;
-        ShowError(kFailed + QString::fromStdString(e.what()), parent);
+        ShowError(kHFailed + QString::fromStdString(e.what()), parent);
         return;
     }
     FormState().HFromDialog = true;

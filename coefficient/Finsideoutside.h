@@ -4,6 +4,7 @@
 // (coefficient/Usurface.h), which leaves h in WorkingValues.SurfaceCoefficient.
 #include <QDialog>
 #include <QList>
+#include <QString>
 
 class QComboBox;
 class QFrame;
@@ -13,6 +14,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class TParaLine;
+
+// The start of the report of a computation of h that failed; the error's text follows.
+inline const QString kHFailed =
+    QStringLiteral("Calulation of h failed! Please check input and retry! Error: ");
 
 class TInsideOutside : public QDialog {
     Q_OBJECT

@@ -4,8 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <array>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 #include "app/Umessages.h"
 #include "coefficient/Finsideoutside.h"
@@ -13,17 +14,16 @@
 #include "engine/State.h"
 #include "forms/Fpipessheets.h"
 #include "forms/Uclasses.h"
+#include "forms/Ulayouts.h"
 
 namespace {
 
 constexpr int kNone = -1;
-// Per CalculationType: the line holding the insulation thickness, and the h line.
-constexpr std::array<int, 8> kThicknessLine = {kNone, 3, 3, 6, 8, kNone, 2, 2};
-constexpr std::array<int, 8> kHLine = {4, 5, 6, 9, 10, 3, 5, 4};
 
-int FormType() {
-    int type = Shared().CalculationType;
-    return type >= 0 && type < 8 ? type : 0;
+// The open form's table; an unknown CalculationType counts as the first.
+const TFormLayout& LayoutOfForm() {
+    const int type = Shared().CalculationType;
+    return FormLayout(type >= 0 && type < kCalculationTypes ? type : 0);
 }
 
 TParaLine* LineAt(int position) {
@@ -43,7 +43,7 @@ bool MaterialChosen() {
 
 // An insulated surface may be outdoors under a cladding; a bare one is steel indoors.
 void OfferChoicesByThickness(TInsideOutside& dialog) {
-    int position = kThicknessLine[static_cast<size_t>(FormType())];
+    const int position = ParameterPosition(LayoutOfForm(), &TWorkingValues::InsulationThickness);
     if (position == kNone)
         return;
     try {
@@ -68,16 +68,15 @@ void OfferChoicesByThickness(TInsideOutside& dialog) {
 }
 
 void WriteHLine() {
-    TParaLine* line = LineAt(kHLine[static_cast<size_t>(FormType())]);
+    const int position = ParameterPosition(LayoutOfForm(), lkSurfaceCoefficient);
+    TParaLine* line = LineAt(position);
     try {
         if (!line)
-            throw std::out_of_range("List index out of bounds (" +
-                                    std::to_string(kHLine[static_cast<size_t>(FormType())]) + ")");
+            throw std::out_of_range("List index out of bounds (" + std::to_string(position) + ")");
         line->SetParaLineEditText(
             FormatPattern(Shared().WorkingValues.SurfaceCoefficient, "#0.000"));
     } catch (const std::exception& e) {
-        ShowError(QStringLiteral("Calulation of h failed! Please check input and retry! Error: ") +
-                  QString::fromStdString(e.what()));
+        ShowError(kHFailed + QString::fromStdString(e.what()));
     }
 }
 

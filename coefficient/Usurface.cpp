@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QRadioButton>
-#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -10,49 +9,46 @@
 #include "app/Umessages.h"
 #include "coefficient/Finsideoutside.h"
 #include "config/Uutils.h"
+#include "engine/CalcFrame.h"
 #include "engine/Coefficient.h"
 #include "engine/Errors.h"
 #include "engine/State.h"
 #include "forms/Uclasses.h"
+#include "forms/Ulayouts.h"
 
 namespace {
 
 const QString kMakeSense = QStringLiteral("Please enter values that make sense!");
-const QString kFailed =
-    QStringLiteral("Calulation of h failed! Please check input and retry! Error: ");
 
 constexpr int kNone = -1;
-
-// Where the lines the computations read sit on the form of each CalculationType.
-struct LinePositions {
-    int ambient, medium, diameter, thickness, material, humidity;
-};
-
-constexpr std::array<LinePositions, 8> kPositions = {{
-    {0, 1, 2, kNone, 3, 5},
-    {0, 1, 2, 3, 4, kNone},
-    {0, 1, 2, 3, 5, kNone},
-    {0, 1, 5, 6, 8, kNone},
-    {0, 1, 7, 8, 9, kNone},
-    {0, 1, kNone, kNone, 2, 4},
-    {0, 1, kNone, 2, 4, kNone},
-    {0, 1, kNone, 2, 3, kNone},
-}};
 
 [[noreturn]] void ThrowIndex(int position) {
     throw TermoraError("List index out of bounds (" + std::to_string(position) + ")");
 }
 
-const LinePositions& PositionsOfForm() {
-    int type = Shared().CalculationType;
-    if (type < 0 || type >= static_cast<int>(kPositions.size()))
+// Where the lines the computations read sit on the open form; kNone where it has none.
+struct LinePositions {
+    int ambient, medium, diameter, thickness, material, humidity;
+};
+
+LinePositions PositionsOfForm() {
+    const int type = Shared().CalculationType;
+    if (type < 0 || type >= kCalculationTypes)
         ThrowIndex(type);
-    return kPositions[static_cast<size_t>(type)];
+    using W = TWorkingValues;
+    const TFormLayout& layout = FormLayout(type);
+    return {ParameterPosition(layout, &W::AmbientTemp),
+            ParameterPosition(layout, &W::MediumTemp),
+            ParameterPosition(layout, &W::TubeDiameter),
+            ParameterPosition(layout, &W::InsulationThickness),
+            ParameterPosition(layout, lkMaterial),
+            ParameterPosition(layout, &W::RelHumidity)};
 }
 
+// The list checks the position itself.
 TParaLine& LineAt(int position) {
     const auto& lines = FormState().ParameterLines;
-    if (!lines || position < 0 || position >= lines->Count())
+    if (!lines)
         ThrowIndex(position);
     return (*lines)[position];
 }
@@ -63,10 +59,6 @@ float NumberOf(const QString& text) {
 
 float LineNumber(int position) {
     return NumberOf(LineAt(position).ParaLineEditText());
-}
-
-float MillimetresToMetres(float mm) {
-    return static_cast<float>(static_cast<double>(mm) * 0.001);
 }
 
 bool IsPipe(Installation i) {
@@ -83,7 +75,7 @@ QWidget* MessageParent(TInsideOutside& dialog) {
 
 // The form's lines, in metres; the stored thickness of the condensation forms is in metres.
 CoefficientInputs ReadLines(Installation installation) {
-    const LinePositions& at = PositionsOfForm();
+    const LinePositions at = PositionsOfForm();
     const TWorkingValues& wv = Shared().WorkingValues;
     CoefficientInputs in;
     in.AmbientTemp = LineNumber(at.ambient);
@@ -161,7 +153,7 @@ void SheetCoefficient(Installation installation, TInsideOutside& dialog) {
     try {
         in = ReadChecked(installation, dialog);
     } catch (const TermoraError& e) {
-        ShowMessage(kFailed + QString::fromStdString(e.what()), MessageParent(dialog));
+        ShowMessage(kHFailed + QString::fromStdString(e.what()), MessageParent(dialog));
         return;
     }
     if (in)

@@ -22,6 +22,7 @@
 #include "forms/Ucalculations.h"
 #include "forms/Uclasses.h"
 #include "forms/Ulayouts.h"
+#include "forms/Uselector.h"
 #include "output/Fprint.h"
 
 namespace {
@@ -86,13 +87,6 @@ void ConfigureResult(TParaLine& line, const TLineSpec& spec, int moveAlternative
         line.SetMoveAlternative(moveAlternative);
 }
 
-int PositionOf(const TFormLayout& layout, LineKind kind) {
-    for (size_t i = 0; i < layout.parameters.size(); ++i)
-        if (layout.parameters[i].kind == kind)
-            return static_cast<int>(i);
-    return -1;
-}
-
 // In line order; the first text that is no number ends the storing, leaving that field,
 // the later ones and the selector positions as they were.
 void StoreInputs(const TFormLayout& layout, const TParas& lines) {
@@ -104,11 +98,11 @@ void StoreInputs(const TFormLayout& layout, const TParas& lines) {
         const double number = ParseNumber(lines[static_cast<int>(i)].ParaLineEditText());
         stored.*value.field = ToSingle(value.millimetres ? number * 0.001 : number);
     }
-    if (int p = PositionOf(layout, lkMaterial); p >= 0)
+    if (int p = ParameterPosition(layout, lkMaterial); p >= 0)
         stored.MaterialIndex = lines[p].MaterialIndex();
-    if (int p = PositionOf(layout, lkMedium); p >= 0)
+    if (int p = ParameterPosition(layout, lkMedium); p >= 0)
         stored.MediumIndex = lines[p].MediumIndex();
-    if (int p = PositionOf(layout, lkFlowRate); p >= 0)
+    if (int p = ParameterPosition(layout, lkFlowRate); p >= 0)
         stored.FlowRateIndex = lines[p].FlowRateIndex();
 }
 
@@ -124,10 +118,17 @@ void PaintResults(bool stale) {
     }
 }
 
+// A fresh list in the alternatives line, with "select" shown over it.
+void OfferAlternatives(int resultLine, const QStringList& items) {
+    TParaLine& alternatives = ResultLine(resultLine);
+    alternatives.SetAlternatives(items);
+    alternatives.SetAlternativeText(kSelectPrompt);
+}
+
 } // namespace
 
 QString CalculationTitle(int calculationType) {
-    if (calculationType < 0 || calculationType >= 8)
+    if (calculationType < 0 || calculationType >= kCalculationTypes)
         return {};
     return QString::fromUtf8(FormLayout(calculationType).title);
 }
@@ -268,9 +269,7 @@ void TPipeForm::Calculate() {
 
 // Picking one re-runs the heat loss with it (TParaLine::AlternativeChanged).
 void TPipeForm::OfferAlternativeThicknesses() {
-    TParaLine& alternatives = ResultLine(5);
-    alternatives.SetAlternatives({"6", "9", "13", "19", "25", "32", "40", "50"});
-    alternatives.SetAlternativeText(QStringLiteral("select"));
+    OfferAlternatives(5, {"6", "9", "13", "19", "25", "32", "40", "50"});
 }
 
 // The freezing times of the same pipe under other thicknesses; none where the medium
@@ -287,9 +286,7 @@ void TPipeForm::OfferAlternativeFreezingTimes() {
     const QString critical = ResultLine(0).ParaLineEditText();
     if (critical == QStringLiteral("never") || critical.isEmpty())
         times.clear();
-    TParaLine& alternatives = ResultLine(1);
-    alternatives.SetAlternatives(times);
-    alternatives.SetAlternativeText(QStringLiteral("select"));
+    OfferAlternatives(1, times);
 }
 
 TInsideOutside& TPipeForm::UnseenHDialog() {
@@ -310,7 +307,7 @@ void TPipeForm::Button2Click() {
     const int type = Shared().CalculationType;
     if (HelpWindow().OpenHelpFile(type) != 0)
         return;
-    if (type < 0 || type >= 8)
+    if (type < 0 || type >= kCalculationTypes)
         return;
     HelpWindow().SetHelpText(QString::fromUtf8(FormLayout(type).help));
     ExecModal(HelpWindow());

@@ -14,8 +14,6 @@
 
 namespace {
 
-const QString kUserMaterial = QStringLiteral("k-factor");
-
 TLineList& Lines(const auto& list) {
     if (!list)
         throw TermoraError("The calculation form has no lines");
@@ -49,18 +47,20 @@ void WriteResultText(int position, const QString& text) {
     ResultLine(position).SetParaLineEditText(text);
 }
 
+void WriteUnlessBare(int position, bool bare, float value, const char* pattern) {
+    if (bare)
+        WriteResultText(position, kNotApplicable);
+    else
+        WriteResult(position, value, pattern);
+}
+
 void ShowRefusal(const QString& text) {
     ShowMessage(text, FormWidget());
 }
 
 void WriteHeatLossResults(const HeatLossResult& r, float lambda) {
-    if (r.Bare) {
-        WriteResultText(0, kNotApplicable);
-        WriteResultText(1, kNotApplicable);
-    } else {
-        WriteResult(0, lambda, kLambdaPattern);
-        WriteResult(1, r.Transmittance, kThreeDecimals);
-    }
+    WriteUnlessBare(0, r.Bare, lambda, kLambdaPattern);
+    WriteUnlessBare(1, r.Bare, r.Transmittance, kThreeDecimals);
     WriteResult(2, r.HeatFlow, kThreeDecimals);
     if (r.NoTemperatureDifference)
         WriteResultText(3, QStringLiteral("0"));
@@ -70,10 +70,7 @@ void WriteHeatLossResults(const HeatLossResult& r, float lambda) {
 }
 
 void WriteSurfaceTempResults(const SurfaceTempResult& r, float lambda) {
-    if (r.Bare)
-        WriteResultText(0, kNotApplicable);
-    else
-        WriteResult(0, lambda, kLambdaPattern);
+    WriteUnlessBare(0, r.Bare, lambda, kLambdaPattern);
     WriteResult(1, r.SurfaceTemp, kTwoDecimals);
 }
 
@@ -92,7 +89,7 @@ bool TCalcFrame::MaterialChosen() {
 }
 
 bool TCalcFrame::UserMaterial() const {
-    return ParameterLine(materialLine_).MaterialText() == kUserMaterial;
+    return ParameterLine(materialLine_).MaterialText() == kUserMaterialName;
 }
 
 float TCalcFrame::Number(int line) {
@@ -123,6 +120,10 @@ bool TCalcFrame::Plausible(bool inBounds) {
     if (!inBounds)
         ShowRefusal(QStringLiteral("Please enter values that make sense!"));
     return inBounds;
+}
+
+bool TCalcFrame::LimitsAndBoundsAllow(float ambientTemp, float mediumTemp, bool inBounds) const {
+    return MaterialLimitsAllow(ambientTemp, mediumTemp) && Plausible(inBounds);
 }
 
 float TCalcFrame::SurfaceCoefficientInUse(int hLine, float h, float thickness) {

@@ -11,7 +11,7 @@ class TParaLine;
 inline constexpr const char* kLambdaPattern = "#########0.0000";
 inline constexpr const char* kThreeDecimals = "#########0.000";
 inline constexpr const char* kTwoDecimals = "#########0.00";
-// "Does not apply", and the pipe condensation's "no insulation needed".
+// "Does not apply".
 inline const QString kNotApplicable = QStringLiteral("-/-");
 
 TParaLine& ParameterLine(int position);
@@ -21,14 +21,15 @@ TParaLine& ResultLine(int position);
 // as the arithmetic error it is.
 void WriteResult(int position, float value, const char* pattern);
 void WriteResultText(int position, const QString& text);
+// The value, or "-/-" for a bare surface, which has no insulation to describe.
+void WriteUnlessBare(int position, bool bare, float value, const char* pattern);
 
 // A refusal or warning of a calculation, in a plain message box over the form.
 void ShowRefusal(const QString& text);
 
 struct HeatLossResult;
 struct SurfaceTempResult;
-// Results 0-4 of the two heat-loss forms and 0-1 of the two surface-temperature forms,
-// "-/-" where a bare surface has no insulation to describe.
+// Results 0-4 of the two heat-loss forms and 0-1 of the two surface-temperature forms.
 void WriteHeatLossResults(const HeatLossResult& r, float lambda);
 void WriteSurfaceTempResults(const SurfaceTempResult& r, float lambda);
 
@@ -55,6 +56,8 @@ public:
     bool MaterialLimitsAllow(float ambientTemp, float mediumTemp) const;
     // False after "Please enter values that make sense!".
     static bool Plausible(bool inBounds);
+    // The material's limits, then the bounds: false after either refusal.
+    bool LimitsAndBoundsAllow(float ambientTemp, float mediumTemp, bool inBounds) const;
 
     // The h in use: for a bare surface (thickness 0) without an h from the dialog, the
     // default coefficient, which is also written into the h line with three decimals.

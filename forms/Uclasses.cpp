@@ -31,8 +31,6 @@ constexpr int kEditHeight = 24;
 // Units end close to the results box's right edge; a point less than designed keeps
 // "W/m²K" inside it in the wider replacement fonts of Arial.
 constexpr int kUnitPoints = 8;
-const QString kSelect = QStringLiteral("select");
-const QString kUserMaterial = QStringLiteral("k-factor");
 
 // A typed character, as opposed to navigation keys, shortcuts, Enter, Tab or Backspace.
 bool IsTypedCharacter(const QKeyEvent& key) {
@@ -195,7 +193,7 @@ TParaLine::TParaLine(QGroupBox* box, LineKind kind) : parts_(std::make_unique<Pa
         connect(p.edit, &QLineEdit::textChanged, this, &TParaLine::ValueChanged);
         break;
     case lkMaterial:
-        p.material = MakeSelector(box, 400, top, 200, kSelect);
+        p.material = MakeSelector(box, 400, top, 200, kSelectPrompt);
         connect(p.material, &QComboBox::activated, this, &TParaLine::MaterialChanged);
         break;
     case lkSurfaceCoefficient:
@@ -211,7 +209,7 @@ TParaLine::TParaLine(QGroupBox* box, LineKind kind) : parts_(std::make_unique<Pa
         connect(p.hButton, &QPushButton::clicked, this, &TParaLine::CalculateHClick);
         break;
     case lkFlowRate:
-        p.flowRate = MakeSelector(box, 270, top, 100, kSelect);
+        p.flowRate = MakeSelector(box, 270, top, 100, kSelectPrompt);
         p.edit = MakeEdit(box, 400, top, 100);
         p.unit = MakeUnit(box, 510, top);
         FilterNumberKeys(p.edit);
@@ -228,7 +226,7 @@ TParaLine::TParaLine(QGroupBox* box, LineKind kind) : parts_(std::make_unique<Pa
         connect(p.alternatives, &QComboBox::activated, this, &TParaLine::AlternativeChanged);
         break;
     case lkMedium:
-        p.medium = MakeSelector(box, 270, top, 100, kSelect);
+        p.medium = MakeSelector(box, 270, top, 100, kSelectPrompt);
         p.edit = MakeEdit(box, 400, top, 100);
         p.unit = MakeUnit(box, 510, top);
         connect(p.medium, &QComboBox::activated, this, &TParaLine::MediumChanged);
@@ -333,9 +331,9 @@ void TParaLine::SetMaterialIndex(int index) {
     if (index >= selector->count())
         return;
     selector->SelectPosition(index);
-    if (selector->Text() == kUserMaterial) {
+    if (selector->Text() == kUserMaterialName) {
         selector->setCurrentIndex(-1);
-        selector->SetText(kSelect);
+        selector->SetText(kSelectPrompt);
     }
 }
 
@@ -459,7 +457,7 @@ void TParaLine::FlowRateChanged() {
 }
 
 void TParaLine::MaterialChanged() {
-    if (Require(parts_->material, "material selector")->Text() == kUserMaterial)
+    if (Require(parts_->material, "material selector")->Text() == kUserMaterialName)
         ExecModal(ThermalCondDialog());
     TPipeForm::MarkResultsStale();
 }

@@ -15,6 +15,9 @@ class QLineEdit;
 class QPushButton;
 class TPipeForm;
 
+// The material whose conductivity the user types: choosing it opens that dialog.
+inline const QString kUserMaterialName = QStringLiteral("k-factor");
+
 enum LineKind {
     lkValue = 0,
     lkMaterial = 1,

@@ -46,7 +46,7 @@ const TLineSpec kDecrease = Result("decrease of heat loss by insulation", "%");
 const TLineSpec kCostPerHour = Result("cost per hour", "£");
 const TLineSpec kVeltra{lkAlternatives, "Calculate alternatively for VELTRA dimension", "mm", {}};
 
-std::array<TFormLayout, 8> MakeLayouts() {
+std::array<TFormLayout, kCalculationTypes> MakeLayouts() {
     return {{
         {"Prevention of Condensation on Pipes",
          {kAmbient, kMedium, kDiameter, kMaterial, kH, kHumidity},
@@ -164,16 +164,36 @@ std::array<TFormLayout, 8> MakeLayouts() {
 }
 
 bool IsKnownType(int calculationType) {
-    return calculationType >= 0 && calculationType < 8;
+    return calculationType >= 0 && calculationType < kCalculationTypes;
 }
 
 } // namespace
 
 const TFormLayout& FormLayout(int calculationType) {
-    static const std::array<TFormLayout, 8> layouts = MakeLayouts();
+    static const std::array<TFormLayout, kCalculationTypes> layouts = MakeLayouts();
     if (!IsKnownType(calculationType))
         throw TermoraError("unknown calculation type " + std::to_string(calculationType));
     return layouts[static_cast<size_t>(calculationType)];
+}
+
+namespace {
+
+int PositionWhere(const TFormLayout& layout, auto matches) {
+    for (size_t i = 0; i < layout.parameters.size(); ++i)
+        if (matches(layout.parameters[i]))
+            return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace
+
+int ParameterPosition(const TFormLayout& layout, LineKind kind) {
+    return PositionWhere(layout, [kind](const TLineSpec& line) { return line.kind == kind; });
+}
+
+int ParameterPosition(const TFormLayout& layout, float TWorkingValues::*field) {
+    return PositionWhere(layout,
+                         [field](const TLineSpec& line) { return line.value.field == field; });
 }
 
 int LineCountOf(int calculationType, bool results) {

@@ -33,8 +33,16 @@ struct TFormLayout {
     const char* help;    // paragraphs separated by an empty line
 };
 
+// CalculationType runs from 0 to kCalculationTypes - 1.
+inline constexpr int kCalculationTypes = 8;
+
 // The table of a CalculationType; throws TermoraError outside 0..7.
 const TFormLayout& FormLayout(int calculationType);
+
+// The position of the first parameter line of that kind, or of the one whose stored value
+// is that field; -1 when the form has none.
+int ParameterPosition(const TFormLayout& layout, LineKind kind);
+int ParameterPosition(const TFormLayout& layout, float TWorkingValues::*field);
 
 // Lines of the type's "Parameters" (results false) or "Results" box; 0 outside 0..7.
 int LineCountOf(int calculationType, bool results);

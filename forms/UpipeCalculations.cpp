@@ -17,10 +17,6 @@ using F = TCalcFrame;
 // "- / -": the pipe needs no insulation against condensation.
 const QString kNoInsulationNeeded = QStringLiteral("- / -");
 
-bool LimitsAndBounds(const F& frame, float ambientTemp, float mediumTemp, bool inBounds) {
-    return frame.MaterialLimitsAllow(ambientTemp, mediumTemp) && F::Plausible(inBounds);
-}
-
 void WriteCondensationResults(const TCalcFrame& frame, const PipeCondensationInputs& in,
                               const PipeCondensationResult& r) {
     WriteResult(0, r.DewPoint, kTwoDecimals);
@@ -83,7 +79,7 @@ bool CalcPipeCondensation() {
     in.MaterialIndex = frame.MaterialIndex();
     in.SurfaceCoefficient = F::Number(4);
     in.RelHumidity = F::Number(5);
-    if (!LimitsAndBounds(frame, in.AmbientTemp, in.MediumTemp, PipeCondensationPlausible(in)))
+    if (!frame.LimitsAndBoundsAllow(in.AmbientTemp, in.MediumTemp, PipeCondensationPlausible(in)))
         return false;
     frame.TakeKFactorText();
     WriteCondensationResults(frame, in, PipeCondensation(in));
@@ -102,7 +98,7 @@ bool CalcPipeSurfaceTemperature() {
     in.Thickness = F::Metres(3);
     in.MaterialIndex = frame.MaterialIndex();
     in.SurfaceCoefficient = F::Number(5);
-    if (!LimitsAndBounds(frame, in.AmbientTemp, in.MediumTemp, PipeSurfaceTempPlausible(in)))
+    if (!frame.LimitsAndBoundsAllow(in.AmbientTemp, in.MediumTemp, PipeSurfaceTempPlausible(in)))
         return false;
     in.SurfaceCoefficient = F::SurfaceCoefficientInUse(5, in.SurfaceCoefficient, in.Thickness);
     const float lambda = frame.Conductivity(in.AmbientTemp, in.MediumTemp);
@@ -123,7 +119,7 @@ bool CalcPipeHeatLoss() {
     in.PipeLength = F::Number(4);
     in.SurfaceCoefficient = F::Number(6);
     in.CostPerKWh = F::Number(7);
-    if (!LimitsAndBounds(frame, in.AmbientTemp, in.MediumTemp, PipeHeatLossPlausible(in)))
+    if (!frame.LimitsAndBoundsAllow(in.AmbientTemp, in.MediumTemp, PipeHeatLossPlausible(in)))
         return false;
     in.SurfaceCoefficient = F::SurfaceCoefficientInUse(6, in.SurfaceCoefficient, in.Thickness);
     in.BareCoefficient = F::BareSurfaceCoefficient(3, in.Thickness, in.SurfaceCoefficient);
@@ -153,15 +149,13 @@ bool CalcPipeTemperatureDrop() {
     in.Thickness = F::Metres(6);
     in.PipeLength = F::Number(7);
     in.SurfaceCoefficient = F::Number(9);
-    if (!LimitsAndBounds(frame, in.AmbientTemp, in.MediumTemp, PipeTemperatureDropPlausible(in)))
+    if (!frame.LimitsAndBoundsAllow(in.AmbientTemp, in.MediumTemp,
+                                    PipeTemperatureDropPlausible(in)))
         return false;
     in.SurfaceCoefficient = F::SurfaceCoefficientInUse(9, in.SurfaceCoefficient, in.Thickness);
     in.Lambda = frame.Conductivity(in.AmbientTemp, in.MediumTemp);
     const TemperatureDropResult r = PipeTemperatureDrop(in);
-    if (r.Bare)
-        WriteResultText(0, kNotApplicable);
-    else
-        WriteResult(0, in.Lambda, kLambdaPattern);
+    WriteUnlessBare(0, r.Bare, in.Lambda, kLambdaPattern);
     WriteResult(1, r.TemperatureDrop, kTwoDecimals);
     WriteResult(2, r.HeatFlow, kThreeDecimals);
     frame.AppendRow(true, 4, unitText);
@@ -173,7 +167,7 @@ bool CalcPipeFreezingTime() {
     if (!frame.MaterialChosen())
         return false;
     PipeFreezingInputs in = ReadFreezingLines(true);
-    if (!LimitsAndBounds(frame, in.AmbientTemp, in.MediumTemp, PipeFreezingPlausible(in)))
+    if (!frame.LimitsAndBoundsAllow(in.AmbientTemp, in.MediumTemp, PipeFreezingPlausible(in)))
         return false;
     in.SurfaceCoefficient = F::SurfaceCoefficientInUse(10, in.SurfaceCoefficient, in.Thickness);
     in.Lambda = frame.Conductivity(in.AmbientTemp, in.MediumTemp);

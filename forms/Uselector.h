@@ -2,6 +2,9 @@
 #include <QComboBox>
 #include <QStringList>
 
+// The text a selector shows while nothing is chosen.
+inline const QString kSelectPrompt = QStringLiteral("select");
+
 // A drop-down selector whose shown text can differ from its selected item, as the forms
 // need: "select" with nothing chosen, or "select" over a freshly filled list. Choosing or
 // selecting an item shows that item's text again. The whole text is also its tool tip, for

@@ -7,15 +7,7 @@
 #include "forms/UcalcFrame.h"
 #include "forms/Ucalculations.h"
 
-namespace {
-
 using F = TCalcFrame;
-
-bool LimitsAndBounds(const F& frame, float ambientTemp, float mediumTemp, bool inBounds) {
-    return frame.MaterialLimitsAllow(ambientTemp, mediumTemp) && F::Plausible(inBounds);
-}
-
-} // namespace
 
 bool CalcSheetCondensation() {
     TCalcFrame frame(2);
@@ -27,7 +19,7 @@ bool CalcSheetCondensation() {
     in.MaterialIndex = frame.MaterialIndex();
     in.SurfaceCoefficient = F::Number(3);
     in.RelHumidity = F::Number(4);
-    if (!LimitsAndBounds(frame, in.AmbientTemp, in.MediumTemp, SheetCondensationPlausible(in)))
+    if (!frame.LimitsAndBoundsAllow(in.AmbientTemp, in.MediumTemp, SheetCondensationPlausible(in)))
         return false;
     const SheetCondensationResult r = SheetCondensation(in);
     WriteResult(0, r.DewPoint, kTwoDecimals);
@@ -56,7 +48,7 @@ bool CalcSheetHeatLoss() {
     in.Area = F::Number(3);
     in.SurfaceCoefficient = F::Number(5);
     in.CostPerKWh = F::Number(6);
-    if (!LimitsAndBounds(frame, in.AmbientTemp, in.MediumTemp, SheetHeatLossPlausible(in)))
+    if (!frame.LimitsAndBoundsAllow(in.AmbientTemp, in.MediumTemp, SheetHeatLossPlausible(in)))
         return false;
     in.SurfaceCoefficient = F::SurfaceCoefficientInUse(5, in.SurfaceCoefficient, in.Thickness);
     in.BareCoefficient = F::BareSurfaceCoefficient(2, in.Thickness, in.SurfaceCoefficient);
@@ -76,7 +68,7 @@ bool CalcSheetSurfaceTemperature() {
     in.Thickness = F::Metres(2);
     in.MaterialIndex = frame.MaterialIndex();
     in.SurfaceCoefficient = F::Number(4);
-    if (!LimitsAndBounds(frame, in.AmbientTemp, in.MediumTemp, SheetSurfaceTempPlausible(in)))
+    if (!frame.LimitsAndBoundsAllow(in.AmbientTemp, in.MediumTemp, SheetSurfaceTempPlausible(in)))
         return false;
     in.SurfaceCoefficient = F::SurfaceCoefficientInUse(4, in.SurfaceCoefficient, in.Thickness);
     const float lambda = frame.Conductivity(in.AmbientTemp, in.MediumTemp);

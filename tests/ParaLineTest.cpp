@@ -455,17 +455,16 @@ TEST_F(ParaLineTest, ReleasingTheLinesDestroysTheirParts) {
 }
 
 TEST_F(ParaLineTest, LinesOutliveTheirGroupBoxSafely) {
-    AddParameter(lkMedium);
-    AddResult(lkAlternatives);
+    TParaLine& medium = AddParameter(lkMedium);
+    TParaLine& alternatives = AddResult(lkAlternatives);
     delete params;
     delete results;
+    EXPECT_FALSE(medium.ParaLineMediumAvailable());
+    EXPECT_FALSE(medium.ParaLineEditAvailable());
+    EXPECT_FALSE(alternatives.AlternativesAvailable());
+    EXPECT_THROW(medium.MediumText(), TermoraError);
     ReleaseFormLines();
-    SUCCEED();
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(ParaLineTest, LongNamesCanBeReadInFullFromTheToolTip) {
     TParaLine& medium = AddParameter(lkMedium);
