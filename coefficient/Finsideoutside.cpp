@@ -13,6 +13,7 @@
 
 #include "app/AppWindows.h"
 #include "app/Fhelp.h"
+#include "app/Ulook.h"
 #include "app/Umessages.h"
 #include "coefficient/Usurface.h"
 #include "config/Uutils.h"
@@ -23,9 +24,6 @@
 
 namespace {
 
-const QString kMakeSense = QStringLiteral("Please enter values that make sense!");
-
-const QColor kCream(255, 251, 240);
 constexpr int kLineHeight = 21;
 constexpr int kLabelHeight = 16;
 // "Additional Settings" is wider than the control group so that the cladding names of the
@@ -51,10 +49,7 @@ QFrame* MakePanel(QWidget* parent, const QRect& geometry, QGroupBox** box) {
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setLineWidth(2);
     panel->setGeometry(geometry);
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, kCream);
-    panel->setPalette(palette);
+    ApplyCream(*panel);
     *box = new QGroupBox(panel);
     (*box)->setGeometry(2, 2, geometry.width() - 4, geometry.height() - 4);
     return panel;
@@ -399,7 +394,7 @@ void TInsideOutside::Button1Click() {
     QWidget* parent = isVisible() ? this : nullptr;
     try {
         if (EntriesRefused()) {
-            ShowWarning(kMakeSense, parent);
+            ShowWarning(kMakeSenseText, parent);
             return;
         }
         if (SheetHeightMissing()) {

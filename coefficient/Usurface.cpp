@@ -18,8 +18,6 @@
 
 namespace {
 
-const QString kMakeSense = QStringLiteral("Please enter values that make sense!");
-
 constexpr int kNone = -1;
 
 [[noreturn]] void ThrowIndex(int position) {
@@ -107,7 +105,7 @@ float ReadEmissivity(Installation installation, const TInsideOutside& dialog) {
 std::optional<CoefficientInputs> ReadChecked(Installation installation, TInsideOutside& dialog) {
     CoefficientInputs in = ReadLines(installation);
     if (CondensationTemperaturesRefused(in)) {
-        ShowMessage(kMakeSense, MessageParent(dialog));
+        ShowMessage(kMakeSenseText, MessageParent(dialog));
         return std::nullopt;
     }
     in.Emissivity = ReadEmissivity(installation, dialog);
@@ -115,7 +113,7 @@ std::optional<CoefficientInputs> ReadChecked(Installation installation, TInsideO
         in.WindSpeed = NumberOf(dialog.TntEdit2->text());
     in.Horizontal = dialog.TntRadioButton4->isChecked();
     if (CoefficientInputsRefused(installation, in)) {
-        ShowMessage(kMakeSense, MessageParent(dialog));
+        ShowMessage(kMakeSenseText, MessageParent(dialog));
         return std::nullopt;
     }
     if (!IsPipe(installation)) {

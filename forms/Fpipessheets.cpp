@@ -12,6 +12,7 @@
 
 #include "app/AppWindows.h"
 #include "app/Fhelp.h"
+#include "app/Ulook.h"
 #include "app/Umessages.h"
 #include "coefficient/Finsideoutside.h"
 #include "config/Ureport.h"
@@ -26,8 +27,6 @@
 #include "output/Fprint.h"
 
 namespace {
-
-const QColor kCream(255, 251, 240);
 
 void PlacePanel(QFrame* panel, QGroupBox* box, const QRect& geometry) {
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -140,10 +139,7 @@ TPipeForm::TPipeForm(QWidget* owner)
       Button2(new QPushButton(GroupBox3)), Button3(new QPushButton(GroupBox3)),
       Button4(new QPushButton(GroupBox3)) {
     setFixedSize(632, 581);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kCream);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    ApplyCream(*this);
     PlacePanel(Panel1, GroupBox1, QRect(0, 0, 632, 400));
     PlacePanel(Panel2, GroupBox2, QRect(0, 400, 457, 181));
     PlacePanel(Panel3, GroupBox3, QRect(457, 400, 175, 181));

@@ -118,7 +118,7 @@ bool TCalcFrame::MaterialLimitsAllow(float ambientTemp, float mediumTemp) const 
 
 bool TCalcFrame::Plausible(bool inBounds) {
     if (!inBounds)
-        ShowRefusal(QStringLiteral("Please enter values that make sense!"));
+        ShowRefusal(kMakeSenseText);
     return inBounds;
 }
 

@@ -13,6 +13,7 @@
 
 #include "app/AppWindows.h"
 #include "app/Fthermal_con.h"
+#include "app/Ulook.h"
 #include "app/Umessages.h"
 #include "coefficient/Finsideoutside.h"
 #include "config/Ureport.h"
@@ -413,7 +414,7 @@ void TParaLine::SetAlternatives(const QStringList& items) {
 }
 
 void TParaLine::SetEditColor(bool stale) {
-    const QColor colour = stale ? QColor(255, 251, 240) : QColor(255, 255, 255);
+    const QColor colour = stale ? Look::kCream : QColor(255, 255, 255);
     Paint(parts_->edit, colour);
     Paint(parts_->alternatives, colour);
 }

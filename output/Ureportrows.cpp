@@ -16,7 +16,6 @@ constexpr double kUnitX = 520;
 constexpr double kMediumX = 600;
 constexpr double kRowPoints = 14;
 constexpr double kMediumPoints = 12;
-const QString kUserMaterial = QStringLiteral("k-factor");
 // The user's conductivity as the calculation's own row records it; two decimals would
 // print 0.036 as 0.04, unlike the conductivity the results were computed with.
 const char* const kKFactorPattern = "#0.0000";
@@ -68,7 +67,7 @@ void ValueLineRow(TRowWriter& rows, int r, const TParaLine& line) {
 void MaterialLineRow(TRowWriter& rows, int r, const TParaLine& line, float kFactor) {
     rows.Caption(r, line.ParaLineLabelText());
     const QString material = line.MaterialText();
-    if (material == kUserMaterial) {
+    if (material == kUserMaterialName) {
         rows.Value(r, material + QLatin1Char(' ') + FormatPattern(kFactor, kKFactorPattern));
         rows.Unit(r, QStringLiteral("W/m K"));
     } else {
