@@ -14,6 +14,7 @@
 
 #include "forms/Fpipessheets.h"
 #include "forms/Uclasses.h"
+#include "support/Clicks.h"
 #include "support/FormFixture.h"
 
 // Materials of FillReferenceLists: λ = 0.035 + 0.0002·θ from -50 to 250 °C, a rubber
@@ -105,7 +106,7 @@ protected:
     // As the program's own selection (the user material's dialog does not open).
     void ChooseMaterial(int index) { P(MaterialLine()).MaterialSelector()->setCurrentIndex(index); }
 
-    void Press() { QTest::mouseClick(form->Button1, Qt::LeftButton); }
+    void Press() { ClickCaption(form->Button1); }
     // Types the text into the line and presses "Calculate".
     void PressWith(int line, const char* text) {
         P(line).SetParaLineEditText(QString::fromUtf8(text));

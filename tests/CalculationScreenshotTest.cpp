@@ -18,6 +18,7 @@
 #include "engine/State.h"
 #include "forms/Fpipessheets.h"
 #include "forms/Uclasses.h"
+#include "support/Clicks.h"
 #include "support/RecordingSeam.h"
 
 namespace {
@@ -57,7 +58,7 @@ protected:
             ++line;
         }
         P(materialLine).MaterialSelector()->setCurrentIndex(0);
-        QTest::mouseClick(form->Button1, Qt::LeftButton);
+        ClickCaption(form->Button1);
         ASSERT_TRUE(form->Button3->isEnabled()) << seam.Texts().join(u'|').toStdString();
         QTest::qWait(100);
     }

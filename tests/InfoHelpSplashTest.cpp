@@ -9,6 +9,7 @@
 #include "app/Finfo.h"
 #include "app/Fsplash.h"
 #include "support/Children.h"
+#include "support/Clicks.h"
 #include "support/FixtureFiles.h"
 #include "support/RecordingSeam.h"
 
@@ -70,7 +71,7 @@ TEST_F(InfoWindowTest, WebAddressOpensInTheBrowserAndOkCloses) {
     info.show();
     for (const char* link : {"Label10", "Image2"}) {
         EXPECT_EQ(Child<QLabel>(info, link)->cursor().shape(), Qt::PointingHandCursor) << link;
-        QTest::mouseClick(Child<QLabel>(info, link), Qt::LeftButton);
+        ClickContent(Child<QLabel>(info, link));
     }
     ASSERT_EQ(seam.opened.size(), 2u);
     EXPECT_EQ(seam.opened[0].host(), "www.veltra.example");

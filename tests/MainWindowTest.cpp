@@ -14,8 +14,10 @@
 #include "app/Finfo.h"
 #include "app/Fsplash.h"
 #include "app/Main.h"
+#include "app/Ulook.h"
 #include "forms/Fpipessheets.h"
 #include "support/Children.h"
+#include "support/Clicks.h"
 #include "support/FixtureFiles.h"
 #include "support/RecordingSeam.h"
 
@@ -241,9 +243,10 @@ TEST_F(MainWindowTest, AMissingGeneralHelpFileIsNotAvailable) {
 }
 
 TEST_F(MainWindowTest, LogoOpensTheMakersWebSite) {
+    ShowPicture(*Child<QLabel>("Image1"), BesideExecutable("logo1.bmp")); // as shipped
     ShowWindow();
     EXPECT_EQ(Child<QLabel>("Image1")->cursor().shape(), Qt::PointingHandCursor);
-    QTest::mouseClick(Child<QLabel>("Image1"), Qt::LeftButton);
+    ClickContent(Child<QLabel>("Image1"));
     ASSERT_EQ(seam.opened.size(), 1u);
     EXPECT_EQ(seam.opened[0].scheme(), "https");
     EXPECT_EQ(seam.opened[0].host(), "www.veltra.example");

@@ -9,7 +9,7 @@ const QString kMakeSense = "Please enter values that make sense!";
 const QString kFailed = "Calulation of h failed! Please check input and retry! Error: ";
 
 void ChooseVertical(TInsideOutside& d) {
-    QTest::mouseClick(d.TntRadioButton3, Qt::LeftButton);
+    ClickIndicator(d.TntRadioButton3);
 }
 
 // Outdoors under the "None" cladding (0.93) in the given wind.

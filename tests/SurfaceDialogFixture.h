@@ -15,6 +15,7 @@
 #include "coefficient/Finsideoutside.h"
 #include "forms/Fpipessheets.h"
 #include "forms/Uclasses.h"
+#include "support/Clicks.h"
 #include "support/RecordingSeam.h"
 
 inline constexpr int kUserMaterial = 1; // "k-factor", the last material
@@ -120,7 +121,7 @@ protected:
 
 // Actions a user takes in the dialog.
 inline void ChooseOutside(TInsideOutside& d) {
-    QTest::mouseClick(d.TntRadioButton2, Qt::LeftButton);
+    ClickCaption(d.TntRadioButton2);
 }
 
 inline void ChooseCladding(TInsideOutside& d, int position) {
@@ -136,5 +137,5 @@ inline void Retype(QLineEdit* edit, const QString& text) {
 }
 
 inline void Continue(TInsideOutside& d) {
-    QTest::mouseClick(d.Button1, Qt::LeftButton);
+    ClickCaption(d.Button1);
 }

@@ -45,7 +45,7 @@ TEST_F(SurfaceDialogTest, SheetDialogShowsTheStoredHeightInsteadOfOrientation) {
         ChooseOutside(d); // wind and height together
         EXPECT_TRUE(d.TntEdit2->isVisible());
         EXPECT_TRUE(d.TntEdit3->isVisible());
-        QTest::mouseClick(d.TntRadioButton1, Qt::LeftButton);
+        ClickIndicator(d.TntRadioButton1);
         EXPECT_FALSE(d.TntRadioButton3->isVisible()); // a sheet has no orientation
     });
 }
@@ -59,7 +59,7 @@ TEST_F(SurfaceDialogTest, OutsideShowsTheWindFieldAndInsideTheOrientation) {
         EXPECT_EQ(d.TntEdit2->text(), "1");
         EXPECT_FALSE(d.TntRadioButton3->isVisible());
         EXPECT_FALSE(d.TntRadioButton4->isVisible());
-        QTest::mouseClick(d.TntRadioButton1, Qt::LeftButton);
+        ClickIndicator(d.TntRadioButton1);
         EXPECT_FALSE(d.TntEdit2->isVisible());
         EXPECT_TRUE(d.TntRadioButton3->isVisible());
         EXPECT_TRUE(d.TntRadioButton4->isVisible());
@@ -117,8 +117,8 @@ TEST_F(SurfaceDialogTest, ChoosingFromTheOpenListKeepsTheChoice) {
         d.TntComboBox1->showPopup();
         QAbstractItemView* list = d.TntComboBox1->view();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
-        QRect item = list->visualRect(list->model()->index(1, 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+        QModelIndex item = list->model()->index(1, 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowTextOf(*list, item));
         QTest::qWait(50); // the dialog is active again once the list has closed
         EXPECT_EQ(d.TntComboBox1->currentIndex(), 1);
         EXPECT_EQ(d.TntEdit1->text(), "0.70");
@@ -190,7 +190,7 @@ TEST_F(SurfaceDialogTest, MissingSheetHeightSetsHToZeroAndCancelWritesIt) {
         Continue(d);
         EXPECT_TRUE(d.isVisible());
         EXPECT_EQ(Shared().WorkingValues.SurfaceCoefficient, 0.0f);
-        QTest::mouseClick(d.Button2, Qt::LeftButton);
+        ClickCaption(d.Button2);
     });
     EXPECT_EQ(Messages(MessageKind::Plain),
               QStringList{"Correct value for the sheet height is missing! Please retry!"});
@@ -284,7 +284,7 @@ TEST_F(SurfaceDialogTest, HelpShowsTheCoefficientText) {
         }
         return RunDialog(d);
     };
-    CalculateH([](TInsideOutside& d) { QTest::mouseClick(d.Button3, Qt::LeftButton); });
+    CalculateH([](TInsideOutside& d) { ClickCaption(d.Button3); });
     EXPECT_TRUE(helpShown);
 }
 
