@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 #include <exception>
@@ -194,8 +196,8 @@ void Tfrm_Main::ShowSplash() {
 }
 
 void Tfrm_Main::closeEvent(QCloseEvent* event) {
-    if (!AskYesNo(QStringLiteral("Are you sure to close the program?"), QStringLiteral("Termora"),
-                  this)) {
+    if (ModalWindowAbove(*this) || !AskYesNo(QStringLiteral("Are you sure to close the program?"),
+                                             QStringLiteral("Termora"), this)) {
         event->ignore();
         return;
     }
@@ -207,7 +209,9 @@ void Tfrm_Main::closeEvent(QCloseEvent* event) {
 void Tfrm_Main::CalculationEntryClick(int calculationType) {
     try {
         Shared().CalculationType = calculationType;
-        auto form = std::make_unique<TPipeForm>(this);
+        // The form is a child of this window; whichever goes first takes it along.
+        QPointer<TPipeForm> form = new TPipeForm(this);
+        const auto release = qScopeGuard([&form] { delete form.data(); });
         ExecModal(*form);
     } catch (const std::exception& e) {
         ShowError(QStringLiteral("Cannot show calculation form! Error: ") + ErrorText(e), this);

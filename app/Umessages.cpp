@@ -1,5 +1,6 @@
 #include "app/Umessages.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QMessageBox>
@@ -71,6 +72,11 @@ bool AskYesNo(const QString& text, const QString& title, QWidget* parent) {
 
 int ExecModal(QDialog& dialog) {
     return Seam().ExecDialog(dialog);
+}
+
+bool ModalWindowAbove(const QWidget& window) {
+    const QWidget* top = QApplication::activeModalWidget();
+    return top && top != window.window();
 }
 
 bool OpenWithDesktop(const QUrl& url) {

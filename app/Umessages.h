@@ -36,4 +36,7 @@ void ShowWarning(const QString& text, QWidget* parent = nullptr);
 void ShowError(const QString& text, QWidget* parent = nullptr);
 bool AskYesNo(const QString& text, const QString& title, QWidget* parent = nullptr);
 int ExecModal(QDialog& dialog);
+// Whether a modal window other than this one is open over it: the window must not close
+// then, since the dialog above may still use it.
+bool ModalWindowAbove(const QWidget& window);
 bool OpenWithDesktop(const QUrl& url);

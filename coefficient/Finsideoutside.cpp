@@ -168,7 +168,9 @@ void TInsideOutside::BuildControl() {
     Button2 = MakeButton(GroupBox3, QRect(17, 92, 87, 21));
     connect(Button1, &QPushButton::clicked, this, &TInsideOutside::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TInsideOutside::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TInsideOutside::Button3Click);
+    // The help runs after the click has been handled, not inside the button's signal.
+    connect(Button3, &QPushButton::clicked, this, &TInsideOutside::Button3Click,
+            Qt::QueuedConnection);
 }
 
 void TInsideOutside::showEvent(QShowEvent* event) {

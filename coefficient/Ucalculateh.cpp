@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -88,16 +90,19 @@ void CalculateHFor(TParaLine&) {
         return;
     }
     TFormState& state = FormState();
-    auto dialog = std::make_unique<TInsideOutside>(state.Form.data());
+    // A child of the form; whichever goes first takes it along.
+    QPointer<TInsideOutside> dialog = new TInsideOutside(state.Form.data());
+    const auto release = qScopeGuard([&dialog] { delete dialog.data(); });
     dialog->TntRadioButton2->show();
     OfferChoicesByThickness(*dialog);
     ExecModal(*dialog);
+    if (!dialog)
+        return;
     bool outdoor = state.HFromDialog && dialog->TntRadioButton2->isChecked();
     state.ChosenCladdingIndex = outdoor ? dialog->TntComboBox1->currentIndex() : -1;
     WriteHLine(); // its change handler clears HFromDialog
     if (outdoor)
         state.HFromDialog = true;
-    dialog.reset();
     TPipeForm::MarkResultsStale();
 }
 

@@ -152,8 +152,9 @@ TPipeForm::TPipeForm(QWidget* owner)
     ApplyConfiguredFont();
     setWindowTitle(CalculationTitle(Shared().CalculationType));
     connect(Button1, &QPushButton::clicked, this, &TPipeForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TPipeForm::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TPipeForm::Button3Click);
+    // Their dialogs run after the click has been handled, not inside the button's signal.
+    connect(Button2, &QPushButton::clicked, this, &TPipeForm::Button2Click, Qt::QueuedConnection);
+    connect(Button3, &QPushButton::clicked, this, &TPipeForm::Button3Click, Qt::QueuedConnection);
     connect(Button4, &QPushButton::clicked, this, &TPipeForm::Button4Click);
 }
 
@@ -327,11 +328,17 @@ void TPipeForm::showEvent(QShowEvent* event) {
 }
 
 void TPipeForm::closeEvent(QCloseEvent* event) {
+    if (ModalWindowAbove(*this)) {
+        event->ignore();
+        return;
+    }
     FormClose();
     QDialog::closeEvent(event);
 }
 
 void TPipeForm::done(int result) {
+    if (ModalWindowAbove(*this))
+        return;
     FormClose();
     QDialog::done(result);
 }

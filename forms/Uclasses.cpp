@@ -207,7 +207,9 @@ TParaLine::TParaLine(QGroupBox* box, LineKind kind) : parts_(std::make_unique<Pa
         p.unit = UnitRightOf(box, p.edit, 10, top);
         FilterNumberKeys(p.edit);
         connect(p.edit, &QLineEdit::textChanged, this, &TParaLine::SurfaceCoefficientEdited);
-        connect(p.hButton, &QPushButton::clicked, this, &TParaLine::CalculateHClick);
+        // The dialog runs after the click has been handled: a line gone by then runs none.
+        connect(p.hButton, &QPushButton::clicked, this, &TParaLine::CalculateHClick,
+                Qt::QueuedConnection);
         break;
     case lkFlowRate:
         p.flowRate = MakeSelector(box, 270, top, 100, kSelectPrompt);
@@ -457,10 +459,17 @@ void TParaLine::FlowRateChanged() {
     TPipeForm::MarkResultsStale();
 }
 
+// The conductivity dialog runs after the selector's change has been handled, never inside
+// it: the line and its form may be gone when the dialog returns.
 void TParaLine::MaterialChanged() {
-    if (Require(parts_->material, "material selector")->Text() == kUserMaterialName)
-        ExecModal(ThermalCondDialog());
     TPipeForm::MarkResultsStale();
+    if (Require(parts_->material, "material selector")->Text() == kUserMaterialName)
+        QMetaObject::invokeMethod(this, &TParaLine::AskUserConductivity, Qt::QueuedConnection);
+}
+
+void TParaLine::AskUserConductivity() {
+    ExecModal(ThermalCondDialog());
+    TPipeForm::MarkResultsStale(); // the results of a form still open, by the new value
 }
 
 namespace {

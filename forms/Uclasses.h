@@ -94,6 +94,9 @@ public slots:
     void CalculateHClick();
 
 private:
+    // Runs the conductivity dialog; touches nothing of the line afterwards.
+    void AskUserConductivity();
+
     struct Parts;
     std::unique_ptr<Parts> parts_;
 };

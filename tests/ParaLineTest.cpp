@@ -221,6 +221,8 @@ TEST_F(ParaLineTest, ChoosingTheUserMaterialOpensItsDialogAndMarksStale) {
     EXPECT_EQ(BaseOf(result.ValueField()), kCream);
     QTest::keyClick(line.MaterialSelector(), Qt::Key_Down);
     EXPECT_EQ(line.MaterialText(), "k-factor");
+    EXPECT_TRUE(seam.dialogTitles.isEmpty()); // not inside the selector's change handler
+    QCoreApplication::processEvents();
     EXPECT_EQ(seam.dialogTitles.size(), 1);
 }
 

@@ -242,6 +242,7 @@ TEST_F(PrintDecisionTest, FormsPrintButtonOpensTheSharedDialogModally) {
     };
     form->Button3->setEnabled(true); // as after a successful calculation
     form->Button3->click();
+    QCoreApplication::processEvents(); // the dialog runs after the click has been handled
     EXPECT_EQ(shown, &PrintDecisionDialog());
     EXPECT_EQ(seam.dialogTitles, QStringList{""});
 }

@@ -284,7 +284,10 @@ TEST_F(SurfaceDialogTest, HelpShowsTheCoefficientText) {
         }
         return RunDialog(d);
     };
-    CalculateH([](TInsideOutside& d) { ClickCaption(d.Button3); });
+    CalculateH([](TInsideOutside& d) {
+        ClickCaption(d.Button3);
+        QCoreApplication::processEvents(); // the help runs after the click has been handled
+    });
     EXPECT_TRUE(helpShown);
 }
 

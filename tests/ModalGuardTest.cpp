@@ -1,0 +1,118 @@
+// No window goes away under a dialog that still runs over it: the user's conductivity
+// dialog, run for real from a form that was opened from the main window.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/Fthermal_con.h"
+#include "app/Main.h"
+#include "coefficient/Finsideoutside.h"
+#include "forms/Fpipessheets.h"
+#include "support/Children.h"
+#include "support/Clicks.h"
+#include "support/FormFixture.h"
+
+namespace {
+
+constexpr int kHeatLossMaterialLine = 5;
+constexpr int kHeatLossHLine = 6;
+
+// Runs the dialogs for real, as the desktop does.
+class RealDialogs : public RecordingSeam {
+public:
+    int ExecDialog(QDialog& dialog) override {
+        dialogTitles << dialog.windowTitle();
+        return dialog.exec();
+    }
+};
+
+// Acts, as the user would, on the modal window of type T once it is the top one.
+template <typename T> void WhenOnTop(std::function<void(T&)> act) {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+        if (auto* top = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            poll->stop();
+            act(*top);
+        }
+    });
+    poll->start(5);
+}
+
+TParaLine& Line(int position) {
+    return (*FormState().ParameterLines)[position];
+}
+
+class ModalGuardTest : public FormTest {
+protected:
+    RealDialogs real;
+    void SetUp() override {
+        FormTest::SetUp();
+        InstallSeam(&real);
+    }
+};
+
+TEST_F(ModalGuardTest, NeitherFormNorMainWindowClosesUnderTheConductivityDialog) {
+    Tfrm_Main window;
+    window.SetSplashOnFirstShow(false);
+    window.show();
+    QPointer<TPipeForm> opened;
+    bool refused = false;
+    WhenOnTop<TPipeForm>([&](TPipeForm& form) {
+        opened = &form;
+        WhenOnTop<TThermal_Cond>([&](TThermal_Cond& dialog) {
+            form.close(); // as an assistive tool may, past the dialog's modality
+            window.close();
+            refused = form.isVisible() && window.isVisible();
+            QTest::keyClicks(Child<QLineEdit>(dialog, "ME_lambda"), "0.05");
+            ClickCaption(Child<QPushButton>(dialog, "Cmd_finished"));
+            WhenOnTop<TPipeForm>([](TPipeForm& again) { ClickCaption(again.Button4); });
+        });
+        QTest::keyClick(Line(kHeatLossMaterialLine).MaterialSelector(), Qt::Key_End);
+    });
+    ClickCaption(Child<QPushButton>(window, "button_heatloss_pipes"));
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(real.messages.empty()); // refused quietly, not even the close question
+    EXPECT_EQ(real.dialogTitles.size(), 2);
+    EXPECT_FLOAT_EQ(Shared().WorkingValues.KFactor, 0.05f);
+    EXPECT_EQ(Shared().WorkingValues.MaterialIndex, 2);
+    EXPECT_TRUE(opened.isNull()); // the form is gone once it was closed
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(ModalGuardTest, AFormGoneBeforeTheConductivityDialogRunsRunsNone) {
+    InstallSeam(&seam);
+    Shared().CalculationType = 2;
+    auto form = std::make_unique<TPipeForm>(nullptr);
+    form->show();
+    QTest::keyClick(Line(kHeatLossMaterialLine).MaterialSelector(), Qt::Key_End);
+    form.reset();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(seam.dialogTitles.isEmpty());
+}
+
+TEST_F(ModalGuardTest, AFormDestroyedUnderTheHDialogLeavesNothingBehind) {
+    InstallSeam(&seam);
+    Shared().CalculationType = 2;
+    auto form = std::make_unique<TPipeForm>(nullptr);
+    form->show();
+    QTest::keyClick(Line(kHeatLossMaterialLine).MaterialSelector(), Qt::Key_Home);
+    QPointer<QDialog> shown;
+    seam.onDialog = [&](QDialog& dialog) {
+        shown = &dialog;
+        form.reset(); // takes its child, the dialog, along
+        return int(QDialog::Accepted);
+    };
+    ClickCaption(Line(kHeatLossHLine).HButton());
+    QCoreApplication::processEvents(); // the dialog runs after the click
+    EXPECT_EQ(seam.dialogTitles.size(), 1);
+    EXPECT_TRUE(shown.isNull());
+    EXPECT_EQ(FormState().ParameterLines, nullptr);
+}
+
+} // namespace
