@@ -59,6 +59,17 @@ constexpr std::array<Entry, 8> kEntryTable = {{
 
 constexpr int kGeneralHelp = 8;
 
+// All doubtful entries of the configuration in one message; the program goes on with them.
+void ReportDoubtfulEntries(const std::vector<TConfigFinding>& findings, QWidget* parent) {
+    if (findings.empty())
+        return;
+    QStringList lines{QStringLiteral("These entries of Termora.ini cannot be right; "
+                                     "calculations with them give wrong results:")};
+    for (const TConfigFinding& finding : findings)
+        lines << DescribeFinding(finding);
+    ShowWarning(lines.join(u'\n'), parent);
+}
+
 bool FontInstalled(const QString& family) {
     return QFontDatabase::hasFamily(family);
 }
@@ -152,7 +163,7 @@ void Tfrm_Main::BuildMenu() {
 
 void Tfrm_Main::FormCreate(const QString& dataDirectory) {
     // Numbers already read and write "." (set up right after the application object).
-    LoadConfiguration(dataDirectory, &FontInstalled);
+    ReportDoubtfulEntries(LoadConfiguration(dataDirectory, &FontInstalled), this);
     LoadPipeTable(dataDirectory);
     LoadSheetTable(dataDirectory);
     ShowPicture(*Image1, QDir(dataDirectory).filePath(QStringLiteral("logo1.bmp")));

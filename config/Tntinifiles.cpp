@@ -93,19 +93,29 @@ void TTntIniFile::BuildIndex() {
     }
 }
 
-QString TTntIniFile::ReadValue(const QString& section, const QString& key,
-                               const QString& defaultValue) const {
+qsizetype TTntIniFile::FindLine(const QString& section, const QString& key) const {
     const QString header = u'[' + section + u']';
     auto headerAt = firstHeader_.constFind(QStringView(header));
     auto chain = nameChain_.constFind(QStringView(key));
     if (headerAt == firstHeader_.cend() || chain == nameChain_.cend())
-        return defaultValue;
+        return -1;
     for (qsizetype i = chain->first; i >= 0; i = nextSameName_[static_cast<size_t>(i)]) {
-        if (i < *headerAt)
-            continue;
-        const QString& line = lines_[i];
-        qsizetype eq = line.indexOf(u'=');
-        return eq < 0 ? QString() : line.mid(eq + 1);
+        if (i >= *headerAt)
+            return i;
     }
-    return defaultValue;
+    return -1;
+}
+
+QString TTntIniFile::ReadValue(const QString& section, const QString& key,
+                               const QString& defaultValue) const {
+    const qsizetype i = FindLine(section, key);
+    if (i < 0)
+        return defaultValue;
+    const QString& line = lines_[i];
+    qsizetype eq = line.indexOf(u'=');
+    return eq < 0 ? QString() : line.mid(eq + 1);
+}
+
+qsizetype TTntIniFile::LineOf(const QString& section, const QString& key) const {
+    return FindLine(section, key) + 1;
 }

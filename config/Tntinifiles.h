@@ -35,8 +35,13 @@ public:
     QString ReadValue(const QString& section, const QString& key,
                       const QString& defaultValue) const;
 
+    // The 1-based number of the line that ReadValue reads for section and key; 0 when
+    // ReadValue would return its default.
+    qsizetype LineOf(const QString& section, const QString& key) const;
+
 private:
     void BuildIndex();
+    qsizetype FindLine(const QString& section, const QString& key) const; // -1: none
 
     QStringList lines_;
     // Lookups are indexed once, so that reading many keys of a large file stays linear.

@@ -1,8 +1,10 @@
 #include "config/Uconfig.h"
 
 #include <exception>
+#include <memory>
 
 #include "config/Tntinifiles.h"
+#include "config/Uconfigcheck.h"
 #include "config/Ufields.h"
 #include "config/Ureport.h"
 #include "engine/State.h"
@@ -24,6 +26,11 @@ void ForEachNumbered(const TTntIniFile& ini, const QString& section, const QStri
     }
 }
 
+// The user material, whose conductivity is entered at run time.
+void AddUserMaterial(std::vector<MaterialEntry>& materials) {
+    materials.push_back({"k-factor", kKFactorMark, -99.0f, -200.0f, 200.0f});
+}
+
 void LoadMaterials(const TTntIniFile& ini, std::vector<MaterialEntry>& materials) {
     ForEachNumbered(ini, "Material", "Mat", 1, [&](const QString& value) {
         TFieldSplitter fields(value);
@@ -35,8 +42,7 @@ void LoadMaterials(const TTntIniFile& ini, std::vector<MaterialEntry>& materials
         m.MaxTemp = fields.LastNumber();
         materials.push_back(std::move(m));
     });
-    // The user material, whose conductivity is entered at run time.
-    materials.push_back({"k-factor", kKFactorMark, -99.0f, -200.0f, 200.0f});
+    AddUserMaterial(materials);
 }
 
 void LoadCladdings(const TTntIniFile& ini, TReferenceLists& lists, TGlobalSettings& settings) {
@@ -92,8 +98,8 @@ void LoadHelpFiles(const TTntIniFile& ini, const QString& directory, TProcessSta
     });
 }
 
-void LoadFrom(const QString& directory, const FontTest& fontInstalled, TProcessState& state) {
-    TTntIniFile ini(FileBeside(directory, "Termora.ini"));
+void LoadFrom(const TTntIniFile& ini, const QString& directory, const FontTest& fontInstalled,
+              TProcessState& state) {
     LoadMaterials(ini, state.ReferenceLists.Materials);
     LoadCladdings(ini, state.ReferenceLists, state.GlobalSettings);
     LoadDisplaySettings(ini, fontInstalled, state.GlobalSettings);
@@ -102,16 +108,32 @@ void LoadFrom(const QString& directory, const FontTest& fontInstalled, TProcessS
     LoadHelpFiles(ini, directory, state);
 }
 
+// After a failed load the program stays usable: the user material is offered and a bare
+// surface keeps its usual emission coefficient.
+void CompleteAfterFailure(TProcessState& state) {
+    auto& materials = state.ReferenceLists.Materials;
+    if (materials.empty() || materials.back().Lambda0 != kKFactorMark ||
+        materials.back().Name != "k-factor")
+        AddUserMaterial(materials);
+    if (state.GlobalSettings.BareSteelEmissivity == 0.0f)
+        state.GlobalSettings.BareSteelEmissivity = 0.7f;
+}
+
 } // namespace
 
-void LoadConfiguration(const QString& directory, const FontTest& fontInstalled) {
+std::vector<TConfigFinding> LoadConfiguration(const QString& directory,
+                                              const FontTest& fontInstalled) {
     TProcessState& state = Shared();
     state.ReferenceLists = TReferenceLists();
     state.GlobalSettings = TGlobalSettings();
+    std::unique_ptr<TTntIniFile> ini;
     try {
-        LoadFrom(directory, fontInstalled, state);
+        ini = std::make_unique<TTntIniFile>(FileBeside(directory, "Termora.ini"));
+        LoadFrom(*ini, directory, fontInstalled, state);
     } catch (const std::exception& e) {
         // What was read before the failure stays; start-up goes on with it.
         ReportError("Read of Inifile failed! Error: " + ErrorText(e));
+        CompleteAfterFailure(state);
     }
+    return ini ? CheckReferenceLists(*ini, state.ReferenceLists) : std::vector<TConfigFinding>{};
 }

@@ -2,10 +2,16 @@
 // Loads Termora.ini into Shared().ReferenceLists and Shared().GlobalSettings.
 #include <QString>
 #include <functional>
+#include <vector>
+
+#include "config/Uconfigcheck.h"
 
 // Whether a font family is installed (the windows know; this library does not).
 using FontTest = std::function<bool(const QString& family)>;
 
 // Reads <directory>/Termora.ini. A failure ends the load where it happened, is reported
-// once through ReportError ("Read of Inifile failed! Error: ...") and keeps what was read.
-void LoadConfiguration(const QString& directory, const FontTest& fontInstalled);
+// once through ReportError ("Read of Inifile failed! Error: ...") and keeps what was read;
+// the user material "k-factor" and the bare steel's emission coefficient are there even
+// then. Returns the entries that loaded but cannot be right, for the caller to show.
+std::vector<TConfigFinding> LoadConfiguration(const QString& directory,
+                                              const FontTest& fontInstalled);

@@ -128,9 +128,10 @@ TEST_F(ConfigLoad, FourFieldsFailTheLoadAndKeepWhatWasRead) {
     EXPECT_EQ(seam.Texts(), QStringList{kFailed + QStringLiteral("'' is not a valid floating "
                                                                  "point value")});
     EXPECT_EQ(seam.messages[0].kind, MessageKind::Error);
-    EXPECT_EQ(Names(Lists().Materials), (std::vector<std::string>{"A"}));
+    // The user material and the bare steel's coefficient are there all the same.
+    EXPECT_EQ(Names(Lists().Materials), (std::vector<std::string>{"A", "k-factor"}));
     EXPECT_TRUE(Lists().Claddings.empty());
-    EXPECT_FLOAT_EQ(Settings().BareSteelEmissivity, 0.0f);
+    EXPECT_FLOAT_EQ(Settings().BareSteelEmissivity, 0.7f);
     EXPECT_EQ(Settings().FontName, "");
 }
 
@@ -141,7 +142,7 @@ TEST_F(ConfigLoad, DecimalCommaIsRepairedExceptInFront) {
     Load("[Material]\nMat1=A;,5;0;0;1\n");
     EXPECT_EQ(seam.Texts(), QStringList{kFailed + QStringLiteral("',5' is not a valid floating "
                                                                  "point value")});
-    EXPECT_EQ(Names(Lists().Materials), std::vector<std::string>{});
+    EXPECT_EQ(Names(Lists().Materials), std::vector<std::string>{"k-factor"});
 }
 
 TEST_F(ConfigLoad, AFailureInALaterListKeepsTheEarlierOnes) {
@@ -213,12 +214,13 @@ TEST_F(ConfigLoad, HelpPathsUseTheDefaultDirectory) {
               std::vector<std::string>{dir.Path().toStdString() + "/HELP/termora.html"});
 }
 
-TEST_F(ConfigLoad, AMissingFileIsReportedOnceAndLeavesTheListsEmpty) {
-    LoadConfiguration(dir.Path(), fonts);
+TEST_F(ConfigLoad, AMissingFileIsReportedWithItsPathAndLeavesOnlyTheUserMaterial) {
+    EXPECT_TRUE(LoadConfiguration(dir.Path(), fonts).empty());
     EXPECT_EQ(seam.Texts(),
               QStringList{kFailed + QStringLiteral("Cannot open file ") + dir.File("Termora.ini")});
-    EXPECT_TRUE(Lists().Materials.empty());
+    EXPECT_EQ(Names(Lists().Materials), std::vector<std::string>{"k-factor"});
     EXPECT_TRUE(Lists().Claddings.empty());
+    EXPECT_FLOAT_EQ(Settings().BareSteelEmissivity, 0.7f);
 }
 
 TEST_F(ConfigLoad, ReloadingReplacesTheLists) {
@@ -305,7 +307,7 @@ TEST_F(ConfigBadInput, TruncatedUtf16) {
     QByteArray bytes = Encode(kComplete, TextEncoding::Utf16LeBom);
     LoadBytes(bytes.left(bytes.indexOf(Encode("0.0001", TextEncoding::Utf16LeBom).mid(2)) + 1));
     EXPECT_EQ(seam.messages.size(), 1u);
-    EXPECT_EQ(Names(Lists().Materials), std::vector<std::string>{});
+    EXPECT_EQ(Names(Lists().Materials), std::vector<std::string>{"k-factor"});
 }
 
 TEST_F(ConfigBadInput, UnmarkedUtf16FindsNoKeys) {

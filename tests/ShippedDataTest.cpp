@@ -28,6 +28,11 @@ TEST_F(ShippedData, LoadsWithoutAnyMessage) {
     EXPECT_TRUE(ini.read(3) == "\xEF\xBB\xBF");
 }
 
+TEST_F(ShippedData, HasNoDoubtfulEntries) {
+    for (const TConfigFinding& f : LoadConfiguration(dir, [](const QString&) { return false; }))
+        ADD_FAILURE() << DescribeFinding(f).toStdString();
+}
+
 TEST_F(ShippedData, MaterialsHavePlausibleConductivityLaws) {
     ASSERT_GE(Lists().Materials.size(), 9u);
     EXPECT_EQ(Lists().Materials.back().Name, "k-factor");
