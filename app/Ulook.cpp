@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -81,6 +82,10 @@ void ShowPicture(QLabel& label, const QString& path) {
     }
     label.setAlignment(Qt::AlignCenter);
     label.setPixmap(picture.scaled(label.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void KeepStylePixmapsUncached() {
+    QPixmapCache::setCacheLimit(0);
 }
 
 QString BesideExecutable(const QString& fileName) {

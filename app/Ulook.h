@@ -43,5 +43,11 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, const QRect& place, 
 // unreadable picture leaves the label empty, silently.
 void ShowPicture(QLabel& label, const QString& path);
 
+// Keeps the style from caching pixmaps. Its cache keys carry the palette's identity, and
+// every window made anew (each calculation form, each h dialog) has fresh palettes: the
+// keys of pixmaps it will never draw again stayed behind in the cache for good, about
+// 2 KB per window. Drawing the few controls of a window afresh costs next to nothing.
+void KeepStylePixmapsUncached();
+
 // Full name of a file beside the executable.
 QString BesideExecutable(const QString& fileName);

@@ -5,6 +5,7 @@
 #include "app/AppWindows.h"
 #include "app/Main.h"
 #include "app/Uapplication.h"
+#include "app/Ulook.h"
 #include "app/Umessages.h"
 #include "config/Ureport.h"
 #include "config/Uutils.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
     TApplication app(argc, argv);
     // The application object has taken the user's locale; numbers stay with ".".
     UseDotForNumbers();
+    KeepStylePixmapsUncached();
     SetErrorReporter([](const QString& text) { ShowError(text); });
     try {
         return Run(app);
