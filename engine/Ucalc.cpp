@@ -5,6 +5,7 @@
 
 #include "engine/CheckedMath.h"
 #include "engine/Errors.h"
+#include "engine/RootSearch.h"
 #include "engine/State.h"
 
 using checked::Div;
@@ -172,4 +173,57 @@ float MaterialMinTemp(int materialIndex) {
 
 float MaterialMaxTemp(int materialIndex) {
     return Material(materialIndex).MaxTemp;
+}
+
+ConductivityLaw ConductivityLawOf(int materialIndex) {
+    const MaterialEntry& m = Material(materialIndex);
+    if (m.Lambda0 == kKFactorMark) {
+        return {Shared().WorkingValues.KFactor, 0};
+    }
+    return {m.Lambda0, m.LambdaSlope};
+}
+
+float ConductivityAt(const ConductivityLaw& law, float theta) {
+    const float t = theta < -160.0f ? -160.0f : theta;
+    return Store(double{law.Lambda0} + double{law.LambdaSlope} * t);
+}
+
+float LayerConductance(float theta1, float theta2, float inner, float outer,
+                       const ConductivityLaw& law, int geometry) {
+    const float lambda = ConductivityAt(law, Store((double{theta1} + theta2) * 0.5));
+    if (geometry == kCylinder) {
+        const float l = Store(checked::Ln(Div(outer, inner)));
+        return l > 0 ? Store(Div(kTwoPi * lambda, l)) : 0.0f;
+    }
+    return inner > 0 ? Store(Div(lambda, inner)) : 0.0f;
+}
+
+float SelfConsistentSurfaceTemp(float mediumTemp, float ambientTemp, float innerDiameter, float h,
+                                float thickness, const ConductivityLaw& law, int geometry) {
+    const float outer = geometry == kCylinder ? Store(innerDiameter + 2.0 * thickness) : 0.0f;
+    const float inner = geometry == kCylinder ? innerDiameter : thickness;
+    float surface = ambientTemp;
+    for (int pass = 0; pass < 200; ++pass) {
+        const float c = LayerConductance(mediumTemp, surface, inner, outer, law, geometry);
+        const float next = SurfaceTemperature(mediumTemp, ambientTemp, c, h, outer, geometry);
+        if (std::fabs(double{next} - surface) < 1e-6) {
+            return next;
+        }
+        surface = next;
+    }
+    return surface;
+}
+
+float RequiredThickness(float mediumTemp, float ambientTemp, float innerDiameter, float h,
+                        float targetTemp, const ConductivityLaw& law, int geometry) {
+    const auto miss = [&](double x) {
+        return double{SelfConsistentSurfaceTemp(mediumTemp, ambientTemp, innerDiameter, h,
+                                                static_cast<float>(x), law, geometry)} -
+               targetTemp;
+    };
+    const std::optional<double> hi = GrowBracket(miss, 0, 0.001, 1e4);
+    if (!hi) {
+        return 0;
+    }
+    return static_cast<float>(BracketedRoot(miss, 0, *hi, 0.0005, 1e-12).value_or(0));
 }

@@ -62,3 +62,25 @@ float RequiredThickness(float mediumTemp, float ambientTemp, float innerDiameter
 // Temperature limits of a material (the "k-factor" entry carries -200 and 200).
 float MaterialMinTemp(int materialIndex);
 float MaterialMaxTemp(int materialIndex);
+
+// ---- Conductivity by value -------------------------------------------------------------
+// λ = Lambda0 + LambdaSlope·θ, θ held at -160 below -160 °C; the user material "k-factor"
+// is {KFactor, 0}.
+struct ConductivityLaw {
+    float Lambda0 = 0;
+    float LambdaSlope = 0;
+};
+
+// The law of material materialIndex in the shared lists (the "k-factor" entry gives the
+// stored KFactor).
+ConductivityLaw ConductivityLawOf(int materialIndex);
+float ConductivityAt(const ConductivityLaw& law, float theta);
+float LayerConductance(float theta1, float theta2, float inner, float outer,
+                       const ConductivityLaw& law, int geometry);
+// Converged: the surface ends within 0.001 K of a reachable target, λ at the mean of the
+// medium and the surface temperature.
+float RequiredThickness(float mediumTemp, float ambientTemp, float innerDiameter, float h,
+                        float targetTemp, const ConductivityLaw& law, int geometry);
+// The outer surface temperature at a thickness, λ at the mean of medium and surface.
+float SelfConsistentSurfaceTemp(float mediumTemp, float ambientTemp, float innerDiameter, float h,
+                                float thickness, const ConductivityLaw& law, int geometry);
