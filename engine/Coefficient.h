@@ -4,6 +4,8 @@
 // Free of windows: the surface coefficient dialog reads its fields and the form's lines,
 // converts them, and calls these.
 
+struct ConductivityLaw;
+
 enum class Installation { InsidePipe, OutsidePipe, InsideSheet, OutsideSheet };
 
 struct CoefficientInputs {
@@ -36,3 +38,7 @@ bool CoefficientInputsRefused(Installation installation, const CoefficientInputs
 // Start value, 21 passes, and the condensation branch where it applies.
 // Throws FloatError on an arithmetic error (a zero tube diameter, say).
 CoefficientResult IterateSurfaceCoefficient(Installation installation, const CoefficientInputs& in);
+
+// The same with the material given by its conductivity law (in.MaterialIndex unused).
+CoefficientResult IterateSurfaceCoefficient(Installation installation, const CoefficientInputs& in,
+                                            const ConductivityLaw& law);
