@@ -1,5 +1,6 @@
 #include "engine/Coefficient.h"
 
+#include "engine/CalcFrame.h"
 #include "engine/CheckedMath.h"
 #include "engine/Ucalc.h"
 
@@ -107,7 +108,8 @@ CoefficientResult SweatingSurfaceCoefficient(Installation installation, const Co
 } // namespace
 
 bool CondensationTemperaturesRefused(const CoefficientInputs& in) {
-    return in.CondensationForm && in.AmbientTemp < in.MediumTemp;
+    return in.CondensationForm &&
+           (in.AmbientTemp < in.MediumTemp || !DewPointBelowAir(in.AmbientTemp, in.RelHumidity));
 }
 
 bool CoefficientInputsRefused(Installation installation, const CoefficientInputs& in) {

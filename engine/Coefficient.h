@@ -28,7 +28,8 @@ struct CoefficientResult {
     float SurfaceTemp = 0; // θs after the last pass
 };
 
-// Condensation forms refuse an ambient colder than the medium (checked first of all).
+// Condensation forms refuse an ambient colder than the medium, and air too cold for the dew
+// point formula (checked first of all).
 bool CondensationTemperaturesRefused(const CoefficientInputs& in);
 
 // The checks on ε, v (outside only) and s, in that order, bounds included; true when one

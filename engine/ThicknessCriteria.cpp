@@ -35,8 +35,8 @@ CriterionMinimum Thinnest(const std::function<double(double)>& miss, double tole
 CriterionMinimum Condensation(const ThicknessTableInputs& in, float dewPoint) {
     CriterionMinimum m;
     m.Active = true;
-    if (dewPoint < in.MediumTemp)
-        return m; // the surface can never fall to the dew point
+    if (dewPoint <= in.MediumTemp)
+        return m; // the surface never falls below the dew point
     const float diameter = in.Pipe ? in.TubeDiameter : 0.0f;
     const int geometry = in.Pipe ? kCylinder : kPlane;
     if (!in.Coefficient.Computed) {

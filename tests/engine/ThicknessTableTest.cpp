@@ -173,8 +173,9 @@ TEST_F(ThicknessTableTest, ChosenRowIsTheThinnestMeetingEveryCriterion) {
     const ThicknessRow& chosen = t.Rows[t.Chosen];
     EXPECT_LE(chosen.SurfaceTemp, 50);
     for (const ThicknessRow& row : t.Rows) {
-        if (row.Thickness < chosen.Thickness)
+        if (row.Thickness < chosen.Thickness) {
             EXPECT_GT(row.SurfaceTemp, 50);
+        }
     }
     EXPECT_GE(chosen.Thickness, t.Criteria.SurfaceTemp.Thickness);
     in.MaxHeatFlow = 0.001f; // no listed thickness gets there
