@@ -6,6 +6,8 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScreen>
+#include <algorithm>
+#include <vector>
 
 #include "app/Umessages.h"
 #include "output/Freport.h"
@@ -42,19 +44,40 @@ double PaintLines(QPainter& p, double top, const QStringList& lines, double colu
     const double width = kWidth / columns;
     for (int i = 0; i < lines.size(); ++i) {
         const QPointF at((i / perColumn) * width, top + (i % perColumn) * lineHeight);
+        const QString text = p.fontMetrics().elidedText(lines[i], Qt::ElideRight, int(width - 6));
         p.drawText(QRectF(at, QSizeF(width - 6, lineHeight)), Qt::AlignLeft | Qt::AlignVCenter,
-                   lines[i]);
+                   text);
     }
     return top + perColumn * lineHeight;
 }
 
+// Column widths from the widest cell (the header's widest word), fitted to the page.
+std::vector<double> ColumnWidths(const QAbstractItemModel& model) {
+    const QFontMetricsF cells(PageFont(8));
+    const QFontMetricsF header(PageFont(8, true));
+    std::vector<double> widths;
+    double sum = 0;
+    for (int c = 0; c < model.columnCount(); ++c) {
+        double w = 0;
+        for (const QString& word : model.headerData(c, Qt::Horizontal).toString().split(u' '))
+            w = std::max(w, header.horizontalAdvance(word));
+        for (int r = 0; r < model.rowCount(); ++r)
+            w = std::max(w, cells.horizontalAdvance(model.data(model.index(r, c)).toString()));
+        widths.push_back(w + 6);
+        sum += w + 6;
+    }
+    for (double& w : widths)
+        w *= kWidth / sum;
+    return widths;
+}
+
 double PaintTable(QPainter& p, double top, const QAbstractItemModel& model) {
-    const int columns = model.columnCount();
-    const double width = kWidth / columns;
+    const std::vector<double> widths = ColumnWidths(model);
     const double header = 30, line = 14;
     p.setFont(PageFont(8, true));
-    for (int c = 0; c < columns; ++c)
-        p.drawText(QRectF(c * width, top, width - 2, header), Qt::AlignCenter | Qt::TextWordWrap,
+    double left = 0;
+    for (int c = 0; c < model.columnCount(); left += widths[c], ++c)
+        p.drawText(QRectF(left, top, widths[c], header), Qt::AlignCenter | Qt::TextWordWrap,
                    model.headerData(c, Qt::Horizontal).toString());
     top += header;
     p.drawLine(QLineF(0, top, kWidth, top));
@@ -64,10 +87,15 @@ double PaintTable(QPainter& p, double top, const QAbstractItemModel& model) {
             p.fillRect(QRectF(0, top, kWidth, line), background.value<QBrush>());
         const bool bold = model.data(model.index(r, 0), Qt::FontRole).isValid();
         p.setFont(PageFont(8, bold));
-        for (int c = 0; c < columns; ++c)
-            p.drawText(QRectF(c * width, top, width - 3, line),
-                       Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip,
-                       model.data(model.index(r, c)).toString());
+        left = 0;
+        for (int c = 0; c < model.columnCount(); left += widths[c], ++c) {
+            const QModelIndex at = model.index(r, c);
+            const QVariant align = model.data(at, Qt::TextAlignmentRole);
+            const int flags =
+                align.isValid() ? align.toInt() : int(Qt::AlignLeft | Qt::AlignVCenter);
+            p.drawText(QRectF(left + 2, top, widths[c] - 4, line), flags,
+                       model.data(at).toString());
+        }
     }
     p.drawLine(QLineF(0, top, kWidth, top));
     return top;

@@ -119,7 +119,8 @@ void PaintThicknessChart(QPainter& p, const QRectF& area, const ChartData& d) {
     Span(flows, fLo, fHi);
     Span(temps, tLo, tHi);
     const Scale x{0, xHi > 0 ? xHi : 1, plot.left(), plot.right()};
-    const Scale flow = Around(fLo, fHi, plot.bottom(), plot.top());
+    Scale flow = Around(fLo, fHi, plot.bottom(), plot.top());
+    flow.lo = 0; // heat flows are drawn as magnitudes, from zero
     const Scale temp = Around(tLo, tHi, plot.bottom(), plot.top());
     DrawAxes(p, plot, x, flow, temp, d.pipe);
     if (d.table.Chosen >= 0) {

@@ -46,6 +46,7 @@ TThicknessTableWindow::TThicknessTableWindow(bool pipe, QWidget* parent)
     scroll->setWidget(Inputs);
     scroll->setWidgetResizable(true);
     scroll->setMinimumWidth(Inputs->sizeHint().width() + 24);
+    scroll->setMaximumWidth(Inputs->sizeHint().width() + 40);
     Tabs = new QTabWidget(this);
     Tabs->addTab(BuildThicknessTab(), QStringLiteral("By thickness"));
     if (pipe) {
