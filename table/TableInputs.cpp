@@ -34,6 +34,7 @@ QLineEdit* TTableInputs::AddField(QFormLayout& form, const QString& caption, con
     auto* field = new QLineEdit(this);
     field->setObjectName(QLatin1String(name));
     field->setAccessibleName(caption);
+    field->setMinimumWidth(60);
     form.addRow(caption, field);
     return field;
 }
@@ -150,6 +151,11 @@ void TTableInputs::ShowCoefficientFields() {
 }
 
 void TTableInputs::Watch() {
+    // Long names (materials, claddings) must not widen the column of fields.
+    for (QComboBox* box : findChildren<QComboBox*>()) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(12);
+    }
     for (QLineEdit* field : findChildren<QLineEdit*>())
         connect(field, &QLineEdit::textChanged, this, &TTableInputs::Changed);
     for (QComboBox* box : findChildren<QComboBox*>()) {

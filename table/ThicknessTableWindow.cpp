@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
@@ -45,8 +46,7 @@ TThicknessTableWindow::TThicknessTableWindow(bool pipe, QWidget* parent)
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(Inputs);
     scroll->setWidgetResizable(true);
-    scroll->setMinimumWidth(Inputs->sizeHint().width() + 24);
-    scroll->setMaximumWidth(Inputs->sizeHint().width() + 40);
+    scroll->setFixedWidth(400);
     Tabs = new QTabWidget(this);
     Tabs->addTab(BuildThicknessTab(), QStringLiteral("By thickness"));
     if (pipe) {
@@ -64,6 +64,15 @@ TThicknessTableWindow::TThicknessTableWindow(bool pipe, QWidget* parent)
     layout->addWidget(scroll);
     layout->addLayout(right, 1);
     connect(Inputs, &TTableInputs::Changed, this, &TThicknessTableWindow::Recompute);
+    // The pipe sizes replace the one diameter, and the other way round.
+    connect(Tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (Inputs->Diameter)
+            Inputs->Diameter->setEnabled(tab == 0);
+        if (Inputs->Diameters)
+            Inputs->Diameters->setEnabled(tab == 1);
+    });
+    if (Inputs->Diameters)
+        Inputs->Diameters->setEnabled(false);
     connect(thicknessModel_, &TThicknessModel::InstalledCostChanged, this,
             &TThicknessTableWindow::Recompute, Qt::QueuedConnection);
     resize(1280, 760);
