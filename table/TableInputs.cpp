@@ -39,58 +39,82 @@ QLineEdit* TTableInputs::AddField(QFormLayout& form, const QString& caption, con
     return field;
 }
 
+QComboBox* TTableInputs::AddCombo(const QString& caption, const char* name,
+                                  const QStringList& items) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(caption);
+    box->addItems(items);
+    form_->addRow(caption, box);
+    return box;
+}
+
+QLineEdit* TTableInputs::AddOptional(QCheckBox*& on, const QString& caption, const char* name) {
+    on = new QCheckBox(caption, this);
+    on->setObjectName(QLatin1String(name) + QStringLiteral("On"));
+    auto* field = new QLineEdit(this);
+    field->setObjectName(QLatin1String(name));
+    field->setAccessibleName(caption);
+    form_->addRow(on, field);
+    return field;
+}
+
 void TTableInputs::Build() {
     form_ = new QFormLayout(this);
     form_->setContentsMargins(0, 0, 0, 0);
+    BuildSurface();
+    BuildCoefficient();
+    BuildYear();
+}
+
+// The pipe or wall, the temperatures, the material and the air.
+void TTableInputs::BuildSurface() {
     QFormLayout& f = *form_;
     if (pipe_)
         Diameter = AddField(f, QStringLiteral("Pipe outside diameter (mm)"), "Diameter");
     Ambient = AddField(f, QStringLiteral("Ambient temperature (°C)"), "Ambient");
     Medium = AddField(f, QStringLiteral("Medium temperature (°C)"), "Medium");
-    Material = new QComboBox(this);
-    Material->setObjectName(QStringLiteral("Material"));
+    QStringList materials;
     for (const MaterialEntry& m : Shared().ReferenceLists.Materials)
-        Material->addItem(QString::fromStdString(m.Name));
-    f.addRow(QStringLiteral("Material"), Material);
+        materials << QString::fromStdString(m.Name);
+    Material = AddCombo(QStringLiteral("Material"), "Material", materials);
     KFactor = AddField(f, QStringLiteral("k-factor (W/mK)"), "KFactor");
     Humidity = AddField(f, QStringLiteral("Relative humidity (%)"), "Humidity");
-    CoefficientMode = new QComboBox(this);
-    CoefficientMode->setObjectName(QStringLiteral("CoefficientMode"));
-    CoefficientMode->addItems({QStringLiteral("typed"), QStringLiteral("computed indoors"),
-                               QStringLiteral("computed outdoors")});
-    f.addRow(QStringLiteral("Surface coefficient h"), CoefficientMode);
+}
+
+// Typed h, or the fields of the surface coefficient computation.
+void TTableInputs::BuildCoefficient() {
+    QFormLayout& f = *form_;
+    CoefficientMode = AddCombo(QStringLiteral("Surface coefficient h"), "CoefficientMode",
+                               {QStringLiteral("typed"), QStringLiteral("computed indoors"),
+                                QStringLiteral("computed outdoors")});
     Coefficient = AddField(f, QStringLiteral("h (W/m²K)"), "Coefficient");
-    Orientation = new QComboBox(this);
-    Orientation->setObjectName(QStringLiteral("Orientation"));
-    Orientation->addItems({QStringLiteral("horizontal"), QStringLiteral("vertical")});
-    f.addRow(QStringLiteral("Orientation"), Orientation);
+    Orientation = AddCombo(QStringLiteral("Orientation"), "Orientation",
+                           {QStringLiteral("horizontal"), QStringLiteral("vertical")});
     WindSpeed = AddField(f, QStringLiteral("Wind speed (m/s)"), "WindSpeed");
-    Cladding = new QComboBox(this);
-    Cladding->setObjectName(QStringLiteral("Cladding"));
+    QStringList claddings;
     for (const CladdingEntry& c : Shared().ReferenceLists.Claddings)
-        Cladding->addItem(QString::fromStdString(c.Name));
-    Cladding->addItem(QStringLiteral("typed emission coefficient"));
-    f.addRow(QStringLiteral("Cladding"), Cladding);
+        claddings << QString::fromStdString(c.Name);
+    claddings << QStringLiteral("typed emission coefficient");
+    Cladding = AddCombo(QStringLiteral("Cladding"), "Cladding", claddings);
     Emissivity = AddField(f, QStringLiteral("Emission coefficient"), "Emissivity");
     if (!pipe_)
         SheetHeight = AddField(f, QStringLiteral("Sheet height (m)"), "SheetHeight");
+}
+
+// The extent, the year's figures, the criteria and the lists of rows.
+void TTableInputs::BuildYear() {
+    QFormLayout& f = *form_;
     Extent = AddField(f, pipe_ ? QStringLiteral("Pipe length (m)") : QStringLiteral("Area (m²)"),
                       "Extent");
     Price = AddField(f, QStringLiteral("Energy price per kWh"), "Price");
     Hours = AddField(f, QStringLiteral("Operating hours per year"), "Hours");
     Co2 = AddField(f, QStringLiteral("CO2 per kWh (kg)"), "Co2");
-    LimitOn = new QCheckBox(QStringLiteral("Surface temperature limit (°C)"), this);
-    LimitOn->setObjectName(QStringLiteral("LimitOn"));
-    Limit = new QLineEdit(this);
-    Limit->setObjectName(QStringLiteral("Limit"));
-    f.addRow(LimitOn, Limit);
-    MaxFlowOn = new QCheckBox(pipe_ ? QStringLiteral("Maximum heat flow (W/m)")
-                                    : QStringLiteral("Maximum heat flow (W/m²)"),
-                              this);
-    MaxFlowOn->setObjectName(QStringLiteral("MaxFlowOn"));
-    MaxFlow = new QLineEdit(this);
-    MaxFlow->setObjectName(QStringLiteral("MaxFlow"));
-    f.addRow(MaxFlowOn, MaxFlow);
+    Limit = AddOptional(LimitOn, QStringLiteral("Surface temperature limit (°C)"), "Limit");
+    MaxFlow = AddOptional(MaxFlowOn,
+                          pipe_ ? QStringLiteral("Maximum heat flow (W/m)")
+                                : QStringLiteral("Maximum heat flow (W/m²)"),
+                          "MaxFlow");
     Thicknesses = AddField(f, QStringLiteral("Thicknesses (mm)"), "Thicknesses");
     Life = AddField(f, QStringLiteral("Life (years)"), "Life");
     if (pipe_)

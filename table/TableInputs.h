@@ -69,6 +69,11 @@ signals:
 
 private:
     void Build();
+    void BuildSurface();
+    void BuildCoefficient();
+    void BuildYear();
+    QComboBox* AddCombo(const QString& caption, const char* name, const QStringList& items);
+    QLineEdit* AddOptional(QCheckBox*& on, const QString& caption, const char* name);
     void Prefill();
     void ShowCoefficientFields();
     QLineEdit* AddField(QFormLayout& form, const QString& caption, const char* name);
