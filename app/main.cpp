@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
     if (const auto answered = AnswerCommandLine(argc, argv, std::cout))
         return *answered;
     TApplication app(argc, argv);
+    TApplication::setWindowIcon(ProgramIcon());
     // The application object has taken the user's locale; numbers stay with ".".
     UseDotForNumbers();
     SetErrorReporter([](const QString& text) { ShowError(text); });
