@@ -11,6 +11,7 @@
 #include "engine/CalcFrame.h"
 #include "engine/Errors.h"
 #include "engine/State.h"
+#include "engine/Ucalc.h"
 #include "table/TableInputs.h"
 
 namespace {
@@ -68,9 +69,10 @@ void Mark(QLineEdit* field, bool bad) {
 ConductivityLaw LawOf(const QComboBox& material, FieldReader& r, QLineEdit* kFactor) {
     const int index = material.currentIndex();
     const MaterialEntry& m = Shared().ReferenceLists.Materials.at(static_cast<size_t>(index));
+    // The user's material takes the k-factor typed here, not the stored one.
     if (m.Lambda0 == kKFactorMark)
         return {r.Number(kFactor, 0.0001, 10), 0};
-    return {m.Lambda0, m.LambdaSlope};
+    return ConductivityLawOf(index);
 }
 
 void ReadCoefficient(const TTableInputs& f, FieldReader& r, ThicknessTableInputs& in) {

@@ -170,8 +170,14 @@ void TThicknessTableWindow::ShowMinima() {
         chosen =
             thicknessModel_->data(thicknessModel_->index(t.Chosen, 0), Qt::DisplayRole).toString() +
             (t.Chosen > 0 ? QStringLiteral(" mm") : QString());
-    Minima->setText(QStringLiteral("Minimum thickness - ") + parts.join(QStringLiteral("; ")) +
-                    QStringLiteral(". Thinnest listed: ") + chosen + u'.');
+    QString text = QStringLiteral("Minimum thickness - ") + parts.join(QStringLiteral("; ")) +
+                   QStringLiteral(". Thinnest listed: ") + chosen + u'.';
+    if (t.Economic >= 0)
+        text += QStringLiteral(" Cheapest over the life (bold): ") +
+                thicknessModel_->data(thicknessModel_->index(t.Economic, 0), Qt::DisplayRole)
+                    .toString() +
+                (t.Economic > 0 ? QStringLiteral(" mm.") : QStringLiteral("."));
+    Minima->setText(text);
 }
 
 TThicknessTableWindow* OpenThicknessTable(bool pipe, QWidget* parent) {

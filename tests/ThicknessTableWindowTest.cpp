@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFont>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -162,6 +163,10 @@ TEST_F(ThicknessTableWindowTest, InstalledCostGivesPayback) {
     EXPECT_EQ(Cell(4, TThicknessModel::kInstalled), "25.5");
     EXPECT_FALSE(Cell(4, TThicknessModel::kPayback).isEmpty());
     EXPECT_TRUE(Cell(3, TThicknessModel::kPayback).isEmpty());
+    // The only row with a cost pays back within the life: it is the cheapest, in bold.
+    EXPECT_EQ(m.Table().Economic, 4);
+    EXPECT_TRUE(m.data(m.index(4, 0), Qt::FontRole).value<QFont>().bold());
+    EXPECT_TRUE(window->Minima->text().endsWith("Cheapest over the life (bold): 19.0 mm."));
     EXPECT_FALSE(m.setData(m.index(0, TThicknessModel::kInstalled), "3", Qt::EditRole));
 }
 
