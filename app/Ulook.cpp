@@ -1,7 +1,5 @@
 #include "app/Ulook.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPixmap>
 #include <QPixmapCache>
@@ -86,8 +84,4 @@ void ShowPicture(QLabel& label, const QString& path) {
 
 void KeepStylePixmapsUncached() {
     QPixmapCache::setCacheLimit(0);
-}
-
-QString BesideExecutable(const QString& fileName) {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
 }

@@ -48,6 +48,3 @@ void ShowPicture(QLabel& label, const QString& path);
 // keys of pixmaps it will never draw again stayed behind in the cache for good, about
 // 2 KB per window. Drawing the few controls of a window afresh costs next to nothing.
 void KeepStylePixmapsUncached();
-
-// Full name of a file beside the executable.
-QString BesideExecutable(const QString& fileName);

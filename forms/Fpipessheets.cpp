@@ -23,6 +23,7 @@
 #include "forms/Ucalculations.h"
 #include "forms/Uclasses.h"
 #include "forms/Ulayouts.h"
+#include "forms/UrunSnapshot.h"
 #include "forms/Uselector.h"
 #include "output/Fprint.h"
 
@@ -238,13 +239,15 @@ void TPipeForm::MarkResultsCurrent() {
     PaintResults(false);
 }
 
-void TPipeForm::DisablePrint() {
+void TPipeForm::EnablePrint(bool enabled) {
     if (TPipeForm* form = FormState().Form)
-        form->Button3->setEnabled(false);
+        form->Button3->setEnabled(enabled);
 }
 
-// Print only what a successful run has just written.
+// Print only what a successful run has just written; a run that fails with an error
+// changes nothing.
 void TPipeForm::Calculate() {
+    const RunSnapshot before;
     Button3->setEnabled(false);
     try {
         const int type = Shared().CalculationType;
@@ -259,8 +262,8 @@ void TPipeForm::Calculate() {
         Button3->setEnabled(true);
         MarkResultsCurrent();
     } catch (const std::exception& e) {
+        before.Restore();
         ShowError(QStringLiteral("Calculation failed! Error: ") + ErrorText(e), this);
-        Button3->setEnabled(false);
     }
 }
 

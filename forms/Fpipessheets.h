@@ -29,8 +29,8 @@ public:
     // All result fields cream (outdated) or white (current).
     static void MarkResultsStale();
     static void MarkResultsCurrent();
-    // "Print" of the open form off, after its results stopped matching a failed run.
-    static void DisablePrint();
+    // "Print" of the open form on after a successful run, off after a refused one.
+    static void EnablePrint(bool enabled);
 
     // Runs the calculation of the current type and, after a success, offers its
     // alternatives and enables "Print"; an unexpected error is reported here.

@@ -15,6 +15,7 @@
 #include "app/Fsplash.h"
 #include "app/Main.h"
 #include "app/Ulook.h"
+#include "config/Udatafolder.h"
 #include "forms/Fpipessheets.h"
 #include "support/Children.h"
 #include "support/Clicks.h"
@@ -97,9 +98,10 @@ TEST_F(MainWindowTest, MenuHasTheEntriesInOrder) {
               QStringList({"Pipes", "Sheets", "About", "Help", "Close"}));
     EXPECT_EQ(TextsOf(Child<QMenu>("Menu_Pipes")->actions()),
               QStringList({"Heat Loss", "Condensation Prevention", "Surface Temperature",
-                           "Temperature Drop", "Time To Freeze"}));
+                           "Temperature Drop", "Time To Freeze", "Thickness table"}));
     EXPECT_EQ(TextsOf(Child<QMenu>("Menu_Sheets")->actions()),
-              QStringList({"Heat Loss", "Condensation Prevention", "Surface Temperature"}));
+              QStringList({"Heat Loss", "Condensation Prevention", "Surface Temperature",
+                           "Thickness table"}));
 }
 
 TEST_F(MainWindowTest, ClientAreaIsFixed) {
@@ -243,7 +245,7 @@ TEST_F(MainWindowTest, AMissingGeneralHelpFileIsNotAvailable) {
 }
 
 TEST_F(MainWindowTest, LogoOpensTheMakersWebSite) {
-    ShowPicture(*Child<QLabel>("Image1"), BesideExecutable("logo1.bmp")); // as shipped
+    ShowPicture(*Child<QLabel>("Image1"), InDataFolder("logo1.bmp")); // as shipped
     ShowWindow();
     EXPECT_EQ(Child<QLabel>("Image1")->cursor().shape(), Qt::PointingHandCursor);
     ClickContent(Child<QLabel>("Image1"));
