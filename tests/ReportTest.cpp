@@ -220,18 +220,21 @@ TEST_F(ReportTest, CommentAndSalesContactGiveWayToTheFreezingAlternatives) {
     dialog->E_remarks->setText("A comment long enough to reach the column of the values, "
                                "and then a second line of it");
     report->Build();
-    EXPECT_EQ(report->QRL_Remarks.at.y(), ResultTop(8)); // below the last alternative
-    EXPECT_GT(report->QRLabel9.at.y(), ResultTop(8) + 2 * 14);
+    // The caption below the last alternative, its comment below it, whole.
+    EXPECT_EQ(report->QRLabel7.at.y(), ResultTop(8));
+    EXPECT_GT(report->QRL_Remarks.at.y(), report->QRLabel7.at.y() + 14);
+    EXPECT_EQ(report->QRL_Remarks.text, dialog->E_remarks->text());
+    EXPECT_GT(report->QRLabel9.at.y(), report->QRL_Remarks.at.y() + 14);
     EXPECT_EQ(report->QRLabel10.at.y() - report->QRLabel9.at.y(), 22);
-    EXPECT_EQ(report->QRLabel7.at.y(), kBodyTop + 560); // its caption beside the rows stays
 }
 
 TEST_F(ReportTest, LongCommentPushesTheSalesContactDown) {
     Open(2);
-    dialog->E_remarks->setText(QString("one more word ").repeated(40));
+    dialog->E_remarks->setText(QString("one more word ").repeated(20)); // three lines
     report->Build();
     EXPECT_EQ(report->QRL_Remarks.at.y(), kBodyTop + 590);
-    EXPECT_GT(report->QRLabel9.at.y(), kBodyTop + 640 + 3 * 14);
+    EXPECT_GT(report->QRLabel9.at.y(), kBodyTop + 590 + 3 * 14);
+    EXPECT_LE(report->QRLabel10.at.y() + 2 * 14, report->Footer.at.y()); // clear of the footer
     dialog->E_remarks->setText("short");
     report->Build(); // built again: back at the places of the design
     EXPECT_EQ(report->QRLabel9.at.y(), kBodyTop + 640);
