@@ -2,13 +2,18 @@
 // fit between the results and the footer whatever their lengths, and the report says how
 // the surface coefficient dialog obtained h.
 #include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
 #include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "SurfaceDialogFixture.h"
 #include "output/Fprint.h"
 #include "output/Freport.h"
 #include "output/Ureportclosing.h"
+#include "support/PdfWords.h"
 
 namespace {
 
@@ -185,6 +190,40 @@ TEST_F(ReportFitTest, HRowsOnTheLongestFormMoveTheResultsDown) {
     EXPECT_GT(report->QRLabel6.at.y(), kBodyTop + 370);
     EXPECT_TRUE(NothingOverlaps(report->Texts()));
     EXPECT_LE(SalesBottom(), report->Footer.at.y());
+}
+
+// On paper: the whole sales contact above the footer, and the comment's shortened end
+// on the page.
+TEST_F(ReportFitTest, PrintedPageKeepsTheSalesContactAboveTheFooter) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    OpenForm(4);
+    OfferFreezingAlternatives();
+    Build(QString("words of a long comment ").repeated(80));
+    QTemporaryDir dir;
+    const QString file = dir.filePath("report.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    Tf_Print::SetUpPage(printer);
+    QPainter painter(&printer);
+    report->draw(painter);
+    painter.end();
+    int pages = 0;
+    const std::vector<Word> words = WordsOf(file, &pages);
+    ASSERT_EQ(pages, 1);
+    auto find = [&](const QString& text) {
+        for (const Word& w : words)
+            if (w.text.endsWith(text))
+                return w.box;
+        ADD_FAILURE() << "no word " << text.toStdString();
+        return QRectF();
+    };
+    const QRectF footer = find(report->Footer.text.section(u' ', 1));
+    for (const char* line : {"Systems", "Sales", "Road", "789", "sales@veltra.example"})
+        EXPECT_LT(find(line).bottom(), footer.top()) << line;
+    EXPECT_LT(find(QString(QChar(0x2026))).bottom(), footer.top());
+    EXPECT_GT(find("Comments").top(), Pt(kBodyTop + 406 + 7 * 25));
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 #include "output/Fprint.h"
 #include "output/Freport.h"
 #include "support/FormFixture.h"
+#include "support/PdfWords.h"
 
 namespace {
 
@@ -400,34 +401,6 @@ TEST_F(ReportDrawingTest, ScalesToTheDevicesResolution) {
 }
 
 // ---- the PDF --------------------------------------------------------------------------
-
-struct Word {
-    QString text;
-    QRectF box; // points from the top-left corner of the sheet
-};
-
-std::vector<Word> WordsOf(const QString& pdf, int* pages) {
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-bbox", pdf, "-"});
-    if (!pdftotext.waitForFinished(20000) || pdftotext.exitCode() != 0)
-        return {};
-    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    *pages = html.count("<page ");
-    static const QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    std::vector<Word> words;
-    for (const auto& m : word.globalMatch(html)) {
-        const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-        words.push_back({m.captured(5), box});
-    }
-    return words;
-}
-
-// A place on the page in 1/96 inch, in points from the sheet's corner.
-double Pt(double units) {
-    return kMarginMm * 72 / 25.4 + units * 0.75;
-}
 
 class ReportPdfTest : public ReportTest {
 protected:
