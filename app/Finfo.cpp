@@ -7,6 +7,7 @@
 #include "app/Ulook.h"
 #include "app/Umaker.h"
 #include "app/Umessages.h"
+#include "config/Udatafolder.h"
 #include "config/Uutils.h"
 #include "engine/State.h"
 
@@ -103,6 +104,6 @@ void Tfrm_Info::showEvent(QShowEvent* event) {
     Label9->setText(QString::fromUtf8(Maker::kCountry));
     Label10->setText(QString::fromUtf8(Maker::kWebSiteLabel));
     ApplyGlobalFont(*this);
-    ShowPicture(*Image2, BesideExecutable(QStringLiteral("logo1.bmp")));
+    ShowPicture(*Image2, InDataFolder(QStringLiteral("logo1.bmp")));
     QDialog::showEvent(event);
 }

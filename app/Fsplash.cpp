@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "app/Ulook.h"
+#include "config/Udatafolder.h"
 
 TSplash::TSplash(QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::SplashScreen),
@@ -28,7 +29,7 @@ void TSplash::showEvent(QShowEvent* event) {
     ApplyGlobalFont(*this);
     Label1->setText(QStringLiteral("Termora ") + QStringLiteral(" 5.0"));
     Label4->setText(QStringLiteral("Calculations for Thermal Insulation Applications"));
-    ShowPicture(*Image1, BesideExecutable(QStringLiteral("logo.bmp")));
+    ShowPicture(*Image1, InDataFolder(QStringLiteral("logo.bmp")));
     Splashtimer.start();
     QDialog::showEvent(event);
 }

@@ -26,6 +26,7 @@
 #include "config/Utolerance.h"
 #include "engine/State.h"
 #include "forms/Fpipessheets.h"
+#include "table/ThicknessTableWindow.h"
 
 namespace {
 
@@ -91,6 +92,7 @@ Tfrm_Main::Tfrm_Main(QWidget* parent) : QMainWindow(parent) {
     BuildGroups(client);
     BuildMenu();
     BuildEntries();
+    BuildTableItems();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -132,6 +134,18 @@ void Tfrm_Main::BuildEntries() {
     }
 }
 
+// The thickness table closes each menu, after the calculations.
+void Tfrm_Main::BuildTableItems() {
+    Menu_Pipes_ThicknessTable = MakeAction(Menu_Pipes, "Menu_Pipes_ThicknessTable");
+    Menu_Sheets_ThicknessTable = MakeAction(Menu_Sheets, "Menu_Sheets_ThicknessTable");
+    Menu_Pipes->addAction(Menu_Pipes_ThicknessTable);
+    Menu_Sheets->addAction(Menu_Sheets_ThicknessTable);
+    connect(Menu_Pipes_ThicknessTable, &QAction::triggered, this,
+            [this] { OpenThicknessTable(true, this); });
+    connect(Menu_Sheets_ThicknessTable, &QAction::triggered, this,
+            [this] { OpenThicknessTable(false, this); });
+}
+
 void Tfrm_Main::BuildMenu() {
     Menu_Pipes = menuBar()->addMenu(QString());
     Menu_Pipes->setObjectName(QStringLiteral("Menu_Pipes"));
@@ -169,6 +183,8 @@ void Tfrm_Main::SetCaptions() {
         entryButtons_[i]->setText(QString::fromUtf8(kEntryTable[i].caption));
         entryActions_[i]->setText(QString::fromUtf8(kEntryTable[i].caption));
     }
+    Menu_Pipes_ThicknessTable->setText(QStringLiteral("Thickness table"));
+    Menu_Sheets_ThicknessTable->setText(QStringLiteral("Thickness table"));
     Menu_Pipes->setTitle(QStringLiteral("Pipes"));
     Menu_Sheets->setTitle(QStringLiteral("Sheets"));
     Menu_Info->setText(QStringLiteral("About"));

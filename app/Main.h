@@ -38,6 +38,7 @@ private:
     void BuildGroups(QWidget* client);
     void BuildEntries();
     void BuildMenu();
+    void BuildTableItems();
     void SetCaptions();
 
     void CalculationEntryClick(int calculationType);
@@ -58,6 +59,8 @@ private:
     std::array<QAction*, kEntries> entryActions_{};
     QMenu* Menu_Pipes = nullptr;
     QMenu* Menu_Sheets = nullptr;
+    QAction* Menu_Pipes_ThicknessTable = nullptr;
+    QAction* Menu_Sheets_ThicknessTable = nullptr;
     QAction* Menu_Info = nullptr;
     QAction* Help1 = nullptr;
     QAction* Menu_End = nullptr;

@@ -15,6 +15,13 @@ bool DeliverReportingErrors(const std::function<bool()>& deliver) {
     return false;
 }
 
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/termora-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 bool TApplication::notify(QObject* receiver, QEvent* event) {
     return DeliverReportingErrors([&] { return QApplication::notify(receiver, event); });
 }

@@ -1,7 +1,5 @@
 #include "app/Ulook.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -81,8 +79,4 @@ void ShowPicture(QLabel& label, const QString& path) {
     }
     label.setAlignment(Qt::AlignCenter);
     label.setPixmap(picture.scaled(label.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-}
-
-QString BesideExecutable(const QString& fileName) {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
 }

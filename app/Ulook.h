@@ -44,6 +44,3 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, const QRect& place, 
 // Shows the picture file scaled proportionally and centred in the label; a missing or
 // unreadable picture leaves the label empty, silently.
 void ShowPicture(QLabel& label, const QString& path);
-
-// Full name of a file beside the executable.
-QString BesideExecutable(const QString& fileName);

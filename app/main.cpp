@@ -1,26 +1,29 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <exception>
+#include <iostream>
 
 #include "app/AppWindows.h"
 #include "app/Main.h"
 #include "app/Uapplication.h"
+#include "app/Ucommandline.h"
 #include "app/Umessages.h"
+#include "config/Udatafolder.h"
 #include "config/Ureport.h"
 #include "config/Uutils.h"
 
 namespace {
 
-// The start-up measurement (scripts/bench-startup) sets TERMORA_BENCH_QUIT=1: the program
-// then skips the splash and ends as soon as the main window is shown and ready for input.
-// It is the only variable read, and only for that measurement.
+// The start-up measurement (scripts/bench-startup) and the check of the installed package
+// (scripts/check-package) set TERMORA_BENCH_QUIT=1: the program then skips the splash and
+// ends as soon as the main window is shown and ready for input. It is the only variable read.
 bool MeasuringStartup() {
     return qEnvironmentVariable("TERMORA_BENCH_QUIT") == QLatin1String("1");
 }
 
 int Run(TApplication& app) {
     Tfrm_Main main;
-    main.FormCreate(QCoreApplication::applicationDirPath());
+    main.FormCreate(DataFolder());
     CreateAppWindows();
     // exit(), not quit(): quit() would close every window and ask the close question again.
     QObject::connect(&main, &Tfrm_Main::Closed, &app, [] { QCoreApplication::exit(0); });
@@ -37,7 +40,11 @@ int Run(TApplication& app) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Answered before the application object, which would need a display.
+    if (const auto answered = AnswerCommandLine(argc, argv, std::cout))
+        return *answered;
     TApplication app(argc, argv);
+    TApplication::setWindowIcon(ProgramIcon());
     // The application object has taken the user's locale; numbers stay with ".".
     UseDotForNumbers();
     SetErrorReporter([](const QString& text) { ShowError(text); });

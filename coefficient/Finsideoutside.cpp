@@ -1,11 +1,13 @@
 #include "coefficient/Finsideoutside.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <stdexcept>
@@ -175,14 +177,28 @@ void TInsideOutside::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
         finishing_ = false;
+        resetOnActivation_ = true;
         TntFormShow();
     }
 }
 
+// The entries start afresh on the first appearance and when one of this program's message
+// boxes closes over the dialog; switching to another program and back, or closing the
+// help window, keeps what the user set.
 void TInsideOutside::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (!isActiveWindow()) {
+        // The window that takes over is already the active one.
+        if (qobject_cast<QMessageBox*>(QApplication::activeWindow()))
+            resetOnActivation_ = true;
+        return;
+    }
+    if (resetOnActivation_) {
+        resetOnActivation_ = false;
         FormActivate();
+    }
 }
 
 void TInsideOutside::keyPressEvent(QKeyEvent* event) {
@@ -267,8 +283,7 @@ void TInsideOutside::FillCladdings() {
     TntComboBox1->setEditText(kSelectPrompt);
 }
 
-// Every activation (the first showing, and the return from a message box or the help
-// window) starts the entries afresh.
+// Starts the entries afresh (see changeEvent for when).
 void TInsideOutside::FormActivate() {
     if (finishing_)
         return; // "Continue" has run; its outcome must reach the opener as it is

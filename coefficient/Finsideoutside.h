@@ -88,7 +88,8 @@ private:
     void RunComputation();
 
     QList<QLabel*> summary_;
-    bool finishing_ = false; // "Continue" is running its computation
+    bool finishing_ = false;         // "Continue" is running its computation
+    bool resetOnActivation_ = false; // the next activation starts the entries afresh
 };
 
 // "calculate h" of a form's surface-coefficient line: runs the surface coefficient dialog

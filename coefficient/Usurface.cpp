@@ -118,6 +118,11 @@ std::optional<CoefficientInputs> ReadChecked(Installation installation, TInsideO
     }
     if (!IsPipe(installation)) {
         in.SheetHeight = NumberOf(dialog.TntEdit3->text());
+        // Wind along no height at all has no convection: only a radiation h would remain.
+        if (installation == Installation::OutsideSheet && !(in.SheetHeight > 0)) {
+            ShowMessage(kMakeSenseText, MessageParent(dialog));
+            return std::nullopt;
+        }
         Shared().WorkingValues.SheetHeight = in.SheetHeight;
     }
     return in;
@@ -141,37 +146,27 @@ void IterateAndStore(Installation installation, const CoefficientInputs& in,
                     MessageParent(dialog));
 }
 
-void PipeCoefficient(Installation installation, TInsideOutside& dialog) {
+// A text that is no number leaves as an error, which "Continue" reports and which keeps
+// the dialog open.
+void Coefficient(Installation installation, TInsideOutside& dialog) {
     if (std::optional<CoefficientInputs> in = ReadChecked(installation, dialog))
-        IterateAndStore(installation, *in, dialog);
-}
-
-void SheetCoefficient(Installation installation, TInsideOutside& dialog) {
-    std::optional<CoefficientInputs> in;
-    try {
-        in = ReadChecked(installation, dialog);
-    } catch (const TermoraError& e) {
-        ShowMessage(kHFailed + QString::fromStdString(e.what()), MessageParent(dialog));
-        return;
-    }
-    if (in)
         IterateAndStore(installation, *in, dialog);
 }
 
 } // namespace
 
 void InsidePipeCoefficient(TInsideOutside& dialog) {
-    PipeCoefficient(Installation::InsidePipe, dialog);
+    Coefficient(Installation::InsidePipe, dialog);
 }
 
 void OutsidePipeCoefficient(TInsideOutside& dialog) {
-    PipeCoefficient(Installation::OutsidePipe, dialog);
+    Coefficient(Installation::OutsidePipe, dialog);
 }
 
 void InsideSheetCoefficient(TInsideOutside& dialog) {
-    SheetCoefficient(Installation::InsideSheet, dialog);
+    Coefficient(Installation::InsideSheet, dialog);
 }
 
 void OutsideSheetCoefficient(TInsideOutside& dialog) {
-    SheetCoefficient(Installation::OutsideSheet, dialog);
+    Coefficient(Installation::OutsideSheet, dialog);
 }

@@ -72,6 +72,10 @@ bool Within(float value, double lowest, double highest) {
     return value >= lowest && value <= highest;
 }
 
+bool DewPointBelowAir(float ambientTemp, float relHumidity) {
+    return relHumidity < 0 || DewPoint(ambientTemp, relHumidity) < ambientTemp;
+}
+
 float PipeTransmittance(float d, float s, float lambda, float h) {
     const float outer = Store(d + 2.0 * s);
     const double layer = Div(checked::Ln(Div(outer, d)), kTwoPi * lambda);
@@ -83,7 +87,8 @@ CondensationResult CondensationAt(float ambientTemp, float mediumTemp, float rel
                                   float innerDiameter, int materialIndex, int geometry) {
     CondensationResult r;
     r.DewPoint = DewPoint(ambientTemp, relHumidity);
-    r.NeedsInsulation = r.DewPoint >= mediumTemp;
+    // A medium at the dew point already keeps its bare surface dry.
+    r.NeedsInsulation = r.DewPoint > mediumTemp;
     if (r.NeedsInsulation) {
         r.MinThickness = RequiredThickness(mediumTemp, ambientTemp, innerDiameter, h, r.DewPoint,
                                            materialIndex, geometry);

@@ -47,6 +47,10 @@ bool TemperaturesInRange(float ambientTemp, float mediumTemp); // both of them
 bool SurfaceCoefficientInRange(float h);                       // 1 .. 50 W/(m²·K)
 bool AtLeast(float value, double lowest);                      // value >= lowest
 bool Within(float value, double lowest, double highest);
+// Whether the dew point of the air lies below the air temperature, as it must for the dew
+// point formula to hold (it does not for air colder than about -110 °C). A negative
+// humidity is left to the calculation, which reports it as an invalid operation.
+bool DewPointBelowAir(float ambientTemp, float relHumidity);
 
 // Linear transmittance (W/(m·K) per metre) of a pipe of diameter d with insulation of
 // thickness s and conductivity lambda, surface coefficient h:
@@ -62,7 +66,7 @@ struct CondensationResult {
                                   // lookup of result 2 ("-/-" for "k-factor")
 };
 
-// Dew point of the air, and when the medium is not warmer than it, the thickness that holds
+// Dew point of the air, and when the medium is colder than it, the thickness that holds
 // the surface at the dew point (RequiredThickness; innerDiameter for the cylinder only).
 CondensationResult CondensationAt(float ambientTemp, float mediumTemp, float relHumidity, float h,
                                   float innerDiameter, int materialIndex, int geometry);

@@ -4,6 +4,8 @@
 // Free of windows: the surface coefficient dialog reads its fields and the form's lines,
 // converts them, and calls these.
 
+struct ConductivityLaw;
+
 enum class Installation { InsidePipe, OutsidePipe, InsideSheet, OutsideSheet };
 
 struct CoefficientInputs {
@@ -26,7 +28,8 @@ struct CoefficientResult {
     float SurfaceTemp = 0; // θs after the last pass
 };
 
-// Condensation forms refuse an ambient colder than the medium (checked first of all).
+// Condensation forms refuse an ambient colder than the medium, and air too cold for the dew
+// point formula (checked first of all).
 bool CondensationTemperaturesRefused(const CoefficientInputs& in);
 
 // The checks on ε, v (outside only) and s, in that order, bounds included; true when one
@@ -36,3 +39,7 @@ bool CoefficientInputsRefused(Installation installation, const CoefficientInputs
 // Start value, 21 passes, and the condensation branch where it applies.
 // Throws FloatError on an arithmetic error (a zero tube diameter, say).
 CoefficientResult IterateSurfaceCoefficient(Installation installation, const CoefficientInputs& in);
+
+// The same with the material given by its conductivity law (in.MaterialIndex unused).
+CoefficientResult IterateSurfaceCoefficient(Installation installation, const CoefficientInputs& in,
+                                            const ConductivityLaw& law);

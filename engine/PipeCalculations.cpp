@@ -18,7 +18,7 @@ float ContentPerMetre(float d, float density) {
 bool PipeCondensationPlausible(const PipeCondensationInputs& in) {
     return in.AmbientTemp >= in.MediumTemp && TemperaturesInRange(in.AmbientTemp, in.MediumTemp) &&
            AtLeast(in.TubeDiameter, 0.001) && SurfaceCoefficientInRange(in.SurfaceCoefficient) &&
-           Within(in.RelHumidity, 25, 96);
+           Within(in.RelHumidity, 25, 96) && DewPointBelowAir(in.AmbientTemp, in.RelHumidity);
 }
 
 PipeCondensationResult PipeCondensation(const PipeCondensationInputs& in) {

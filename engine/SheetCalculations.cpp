@@ -8,7 +8,8 @@ using checked::Store;
 
 bool SheetCondensationPlausible(const SheetCondensationInputs& in) {
     return in.AmbientTemp >= in.MediumTemp && TemperaturesInRange(in.AmbientTemp, in.MediumTemp) &&
-           SurfaceCoefficientInRange(in.SurfaceCoefficient) && in.RelHumidity <= 96;
+           SurfaceCoefficientInRange(in.SurfaceCoefficient) && in.RelHumidity <= 96 &&
+           DewPointBelowAir(in.AmbientTemp, in.RelHumidity);
 }
 
 SheetCondensationResult SheetCondensation(const SheetCondensationInputs& in) {

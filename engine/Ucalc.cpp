@@ -66,23 +66,40 @@ float ConvectionPart(float deltaT, float d, float v, int arrangement) {
 }
 } // namespace
 
-float ConductivityAt(int materialIndex, float theta) {
+ConductivityLaw ConductivityLawOf(int materialIndex) {
     const MaterialEntry& m = Material(materialIndex);
     if (m.Lambda0 == kKFactorMark) {
-        return Shared().WorkingValues.KFactor;
+        return {Shared().WorkingValues.KFactor, 0};
     }
-    const float t = theta < -160.0f ? -160.0f : theta;
-    return Store(double{m.Lambda0} + double{m.LambdaSlope} * t);
+    return {m.Lambda0, m.LambdaSlope};
 }
 
-float LayerConductance(float theta1, float theta2, float inner, float outer, int materialIndex,
-                       int geometry) {
-    const float lambda = ConductivityAt(materialIndex, Store((double{theta1} + theta2) * 0.5));
+float ConductivityAt(const ConductivityLaw& law, float theta) {
+    if (law.LambdaSlope == 0) {
+        return law.Lambda0; // the user material: one value at every temperature
+    }
+    const float t = theta < -160.0f ? -160.0f : theta;
+    return Store(double{law.Lambda0} + double{law.LambdaSlope} * t);
+}
+
+float ConductivityAt(int materialIndex, float theta) {
+    return ConductivityAt(ConductivityLawOf(materialIndex), theta);
+}
+
+float LayerConductance(float theta1, float theta2, float inner, float outer,
+                       const ConductivityLaw& law, int geometry) {
+    const float lambda = ConductivityAt(law, Store((double{theta1} + theta2) * 0.5));
     if (geometry == kCylinder) {
         const float l = Store(checked::Ln(Div(outer, inner)));
         return l > 0 ? Store(Div(kTwoPi * lambda, l)) : 0.0f;
     }
     return inner > 0 ? Store(Div(lambda, inner)) : 0.0f;
+}
+
+float LayerConductance(float theta1, float theta2, float inner, float outer, int materialIndex,
+                       int geometry) {
+    return LayerConductance(theta1, theta2, inner, outer, ConductivityLawOf(materialIndex),
+                            geometry);
 }
 
 float SurfaceTemperature(float mediumTemp, float ambientTemp, float conductance, float h,
@@ -115,55 +132,6 @@ float HeatTransferCoefficient(float theta1, float theta2, float emissivity, floa
 float DewPoint(float theta, float relHumidity) {
     const double ratio = checked::Pow(0.01 * relHumidity, 0.12468827930174564);
     return Store(ratio * (theta + 109.8) - 109.8);
-}
-
-namespace {
-// Surface temperature of one trial thickness x, λ taken between the medium and the
-// surface temperature the previous step found for that trial.
-float TrialSurfaceTemp(float mediumTemp, float ambientTemp, float innerDiameter, float h,
-                       int materialIndex, int geometry, float x, float previousSurface) {
-    if (geometry == kCylinder) {
-        const float outer = Store(innerDiameter + 2.0 * x);
-        const float c = LayerConductance(mediumTemp, previousSurface, innerDiameter, outer,
-                                         materialIndex, kCylinder);
-        return SurfaceTemperature(mediumTemp, ambientTemp, c, h, outer, kCylinder);
-    }
-    const float c = LayerConductance(mediumTemp, previousSurface, x, 0, materialIndex, geometry);
-    return SurfaceTemperature(mediumTemp, ambientTemp, c, h, 0, geometry);
-}
-
-// The next trial thickness: where the line through the two trials meets the target.
-float SecantStep(float x0, float x1, float y0, float y1, float targetTemp) {
-    return Store(x0 + Div((double{x1} - x0) * (double{targetTemp} - y0), double{y1} - y0));
-}
-} // namespace
-
-float RequiredThickness(float mediumTemp, float ambientTemp, float innerDiameter, float h,
-                        float targetTemp, int materialIndex, int geometry) {
-    float x0 = 0.001f;
-    float x1 = 0.0011f;
-    float y0 = targetTemp;
-    float y1 = targetTemp;
-    // Close to the medium temperature the secant overshoots below zero thickness. There
-    // every trial is a bare surface at the medium temperature, and the next step divides
-    // equal temperatures (or a pipe's insulated diameter turns negative), although the
-    // answer is a thickness near 0. A target between medium and ambient temperature has a
-    // thickness of at least 0, so such a step restarts from there; an unreachable target
-    // is followed as computed.
-    const bool reachable = targetTemp >= std::min(mediumTemp, ambientTemp) &&
-                           targetTemp <= std::max(mediumTemp, ambientTemp);
-    for (int round = 0; round < 10; ++round) {
-        y0 = TrialSurfaceTemp(mediumTemp, ambientTemp, innerDiameter, h, materialIndex, geometry,
-                              x0, y0);
-        y1 = TrialSurfaceTemp(mediumTemp, ambientTemp, innerDiameter, h, materialIndex, geometry,
-                              x1, y1);
-        x0 = SecantStep(x0, x1, y0, y1, targetTemp);
-        if (reachable && x0 < 0) {
-            x0 = 0;
-        }
-        x1 = Store(x0 + 0.0001);
-    }
-    return x0;
 }
 
 float MaterialMinTemp(int materialIndex) {

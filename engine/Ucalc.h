@@ -19,6 +19,19 @@ inline constexpr float kKFactorMark = -99.0f;
 inline constexpr int kCylinder = 0; // insulation around a pipe
 inline constexpr int kPlane = 2;    // insulation on a wall (any value but 0 counts as plane)
 
+// A material's conductivity by value, so that a computation needs no shared list:
+// λ = Lambda0 + LambdaSlope·θ with θ held at -160 below -160 °C. The user material
+// "k-factor" is {KFactor, 0}.
+struct ConductivityLaw {
+    float Lambda0 = 0;
+    float LambdaSlope = 0;
+};
+
+// The law of material materialIndex (Shared().ReferenceLists.Materials); the "k-factor"
+// entry gives {Shared().WorkingValues.KFactor, 0}.
+ConductivityLaw ConductivityLawOf(int materialIndex);
+float ConductivityAt(const ConductivityLaw& law, float theta);
+
 // Conductivity of material materialIndex (Shared().ReferenceLists.Materials) at theta:
 // Lambda0 + LambdaSlope·θ with θ held at -160 below -160 °C; the "k-factor" entry
 // returns Shared().WorkingValues.KFactor at every temperature.
@@ -31,6 +44,8 @@ float ConductivityAt(int materialIndex, float theta);
 // 0 stands for "no insulation".
 float LayerConductance(float theta1, float theta2, float inner, float outer, int materialIndex,
                        int geometry);
+float LayerConductance(float theta1, float theta2, float inner, float outer,
+                       const ConductivityLaw& law, int geometry);
 
 // Outer surface temperature of an insulated pipe (outerDiameter used) or wall.
 // A conductance of 0 (bare surface) gives the medium temperature.
@@ -51,13 +66,24 @@ float HeatTransferCoefficient(float theta1, float theta2, float emissivity, floa
 // a negative humidity is an invalid operation.
 float DewPoint(float theta, float relHumidity);
 
-// Insulation thickness (m) at which the outer surface reaches targetTemp: ten secant steps
-// from 1 mm and 1.1 mm, without a convergence test. innerDiameter is used for the cylinder
-// only. For a target between medium and ambient temperature no step goes below zero
-// thickness (a medium at the target needs 0); an unreachable target is not clamped and
-// may give a negative or meaningless value. Equal trial temperatures divide by zero.
+// Insulation thickness (m) at which the outer surface reaches targetTemp, λ taken at the
+// mean of the medium and the surface temperature. Ten secant steps from 1 mm and 1.1 mm;
+// for a target between medium and ambient temperature (always reachable) the result is
+// then checked, and when the surface misses the target by more than 0.01 K, or a step
+// failed, a bracketing search on [0, large] finishes the job to within 0.001 K. So ordinary
+// results are those of the ten steps, bit for bit, and a reachable target always ends at
+// its thickness (0 for a medium at the target). innerDiameter is used for the cylinder
+// only. An unreachable target is followed as computed and may give a negative or
+// meaningless value; equal trial temperatures there divide by zero.
 float RequiredThickness(float mediumTemp, float ambientTemp, float innerDiameter, float h,
                         float targetTemp, int materialIndex, int geometry);
+float RequiredThickness(float mediumTemp, float ambientTemp, float innerDiameter, float h,
+                        float targetTemp, const ConductivityLaw& law, int geometry);
+
+// The outer surface temperature of a layer of the given thickness with λ taken at the mean
+// of the medium and the surface temperature itself (found by substitution).
+float SelfConsistentSurfaceTemp(float mediumTemp, float ambientTemp, float innerDiameter, float h,
+                                float thickness, const ConductivityLaw& law, int geometry);
 
 // Temperature limits of a material (the "k-factor" entry carries -200 and 200).
 float MaterialMinTemp(int materialIndex);

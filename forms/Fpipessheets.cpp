@@ -24,6 +24,7 @@
 #include "forms/Ucalculations.h"
 #include "forms/Uclasses.h"
 #include "forms/Ulayouts.h"
+#include "forms/UrunSnapshot.h"
 #include "forms/Uselector.h"
 #include "output/Fprint.h"
 
@@ -245,13 +246,15 @@ bool TPipeForm::ResultsStale() {
     return state.Form && state.ResultsShown && state.ResultsStale;
 }
 
-void TPipeForm::DisablePrint() {
+void TPipeForm::EnablePrint(bool enabled) {
     if (TPipeForm* form = FormState().Form)
-        form->Button3->setEnabled(false);
+        form->Button3->setEnabled(enabled);
 }
 
-// Print only what a successful run has just written.
+// Print only what a successful run has just written; a run that fails with an error
+// changes nothing.
 void TPipeForm::Calculate() {
+    const RunSnapshot before;
     Button3->setEnabled(false);
     try {
         const int type = Shared().CalculationType;
@@ -266,8 +269,8 @@ void TPipeForm::Calculate() {
         Button3->setEnabled(true);
         MarkResultsCurrent();
     } catch (const std::exception& e) {
+        before.Restore();
         ShowError(QStringLiteral("Calculation failed! Error: ") + ErrorText(e), this);
-        Button3->setEnabled(false);
     }
 }
 

@@ -32,8 +32,8 @@ public:
     // The open form shows results of an earlier run whose inputs have changed since
     // (false without a form or before its first successful run).
     static bool ResultsStale();
-    // "Print" of the open form off, after its results stopped matching a failed run.
-    static void DisablePrint();
+    // "Print" of the open form on after a successful run, off after a refused one.
+    static void EnablePrint(bool enabled);
 
     // Runs the calculation of the current type and, after a success, offers its
     // alternatives and enables "Print"; an unexpected error is reported here.

@@ -1,4 +1,5 @@
 #include "forms/Uclasses.h"
+#include "forms/UrunSnapshot.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -530,19 +531,21 @@ void TParaLine::AlternativeChanged() {
     const int type = Shared().CalculationType;
     if (type != 2 && type != 6)
         return;
+    const RunSnapshot before;
     bool calculated = false;
     try {
         const QString thickness = Require(parts_->alternatives, "alternatives selector")->Text();
         (*FormState().ParameterLines)[type == 2 ? 3 : 2].SetParaLineEditText(thickness);
         calculated = type == 2 ? CalcPipeHeatLoss() : CalcSheetHeatLoss();
     } catch (const std::exception& e) {
+        before.Restore();
         ShowError(QStringLiteral("Calculation failed! Error: ") + ErrorText(e),
                   FormState().Form.data());
+        return;
     }
+    TPipeForm::EnablePrint(calculated);
     if (calculated)
         TPipeForm::MarkResultsCurrent();
-    else
-        TPipeForm::DisablePrint();
 }
 
 void TParaLine::CalculateHClick() {

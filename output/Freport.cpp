@@ -12,6 +12,7 @@
 #include "app/Finfo.h"
 #include "app/Ulook.h"
 #include "app/Umessages.h"
+#include "config/Udatafolder.h"
 #include "config/Ureport.h"
 #include "engine/State.h"
 #include "forms/Fpipessheets.h"
@@ -86,7 +87,7 @@ void FitToScreen(QWidget& preview) {
 } // namespace
 
 Tf_Print::Tf_Print(TPrintDecision& owner)
-    : QObject(&owner), PicturePath(BesideExecutable(QStringLiteral("logoprint.bmp"))),
+    : QObject(&owner), PicturePath(InDataFolder(QStringLiteral("logoprint.bmp"))),
       PrintDate(QDate::currentDate()), owner_(owner) {
     PlaceFixedItems();
 }

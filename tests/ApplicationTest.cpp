@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QIcon>
 #include <QProcess>
 #include <stdexcept>
 
@@ -6,6 +7,15 @@
 #include "support/RecordingSeam.h"
 
 using ApplicationTest = SeamTest;
+
+TEST(ProgramIcon, HasEveryThemeSizeBuiltIn) {
+    const QIcon icon = ProgramIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+        EXPECT_EQ(icon.pixmap(size).size(), QSize(size, size)) << size;
+    }
+}
 
 TEST_F(ApplicationTest, UncaughtErrorIsShownAndDeliveryGoesOn) {
     bool handled = DeliverReportingErrors([]() -> bool { throw std::runtime_error("lost"); });

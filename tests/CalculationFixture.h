@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <memory>
 
+#include "engine/Ucalc.h" // kPi, and the dew point of the engine
 #include "forms/Fpipessheets.h"
 #include "forms/Uclasses.h"
 #include "support/FormFixture.h"
@@ -22,7 +23,6 @@ inline constexpr int kWool = 0;
 inline constexpr int kRubber = 1;
 inline constexpr int kUser = 2;
 
-inline constexpr double kPi = 3.14159;
 inline constexpr double kSigma = 5.67e-8;
 
 inline double WoolLambda(double ambientTemp, double mediumTemp) {

@@ -95,9 +95,10 @@ TEST_F(MainWindowTest, MenuHasTheEntriesInOrder) {
               QStringList({"Pipes", "Sheets", "About", "Help", "Close"}));
     EXPECT_EQ(TextsOf(Child<QMenu>("Menu_Pipes")->actions()),
               QStringList({"Heat Loss", "Condensation Prevention", "Surface Temperature",
-                           "Temperature Drop", "Time To Freeze"}));
+                           "Temperature Drop", "Time To Freeze", "Thickness table"}));
     EXPECT_EQ(TextsOf(Child<QMenu>("Menu_Sheets")->actions()),
-              QStringList({"Heat Loss", "Condensation Prevention", "Surface Temperature"}));
+              QStringList({"Heat Loss", "Condensation Prevention", "Surface Temperature",
+                           "Thickness table"}));
 }
 
 TEST_F(MainWindowTest, ClientAreaIsFixed) {

@@ -32,9 +32,11 @@ TEST_F(PipeCalc, CondensationNeedsNothingForAMediumAboveTheDewPoint) {
     EXPECT_EQ(PipeCondensation(in).MinThickness, 0);
 }
 
-TEST_F(PipeCalc, CondensationAtTheDewPointNeedsAboutNothing) {
+TEST_F(PipeCalc, CondensationAtTheDewPointNeedsNoInsulation) {
     PipeCondensationInputs in = ColdPipe();
     in.MediumTemp = PipeCondensation(in).DewPoint;
+    EXPECT_FALSE(PipeCondensation(in).NeedsInsulation);
+    in.MediumTemp = std::nextafter(in.MediumTemp, -300.0f);
     const PipeCondensationResult r = PipeCondensation(in);
     EXPECT_TRUE(r.NeedsInsulation);
     EXPECT_NEAR(r.MinThickness, 0, 1e-6);

@@ -1,0 +1,96 @@
+// The thinnest insulation for each criterion of the thickness table, found with the
+// bracketed root search so that each ends at its limit.
+#include <cmath>
+#include <functional>
+
+#include "engine/CheckedMath.h"
+#include "engine/RootSearch.h"
+#include "engine/ThicknessTable.h"
+
+using checked::Store;
+
+namespace {
+// Thicknesses are searched up to this (m): far beyond any insulation that is laid.
+constexpr double kThickest = 100.0;
+constexpr double kFirstTrial = 0.001;
+
+// The thinnest s >= 0 where miss(s) changes sign from miss(0); 0 when miss(0) already
+// has the sign wanted (satisfied bare), Unreachable when no thickness gets there.
+CriterionMinimum Thinnest(const std::function<double(double)>& miss, double tolerance) {
+    CriterionMinimum m;
+    m.Active = true;
+    if (miss(0) <= 0)
+        return m;
+    const std::optional<double> far = GrowBracket(miss, 0, kFirstTrial, kThickest);
+    const std::optional<double> root =
+        far ? BracketedRoot(miss, 0, *far, tolerance) : std::optional<double>();
+    if (!root) {
+        m.Unreachable = true;
+        return m;
+    }
+    m.Thickness = Store(*root);
+    return m;
+}
+
+CriterionMinimum Condensation(const ThicknessTableInputs& in, float dewPoint) {
+    CriterionMinimum m;
+    m.Active = true;
+    if (dewPoint <= in.MediumTemp)
+        return m; // the surface never falls below the dew point
+    const float diameter = in.Pipe ? in.TubeDiameter : 0.0f;
+    const int geometry = in.Pipe ? kCylinder : kPlane;
+    if (!in.Coefficient.Computed) {
+        m.Thickness = RequiredThickness(in.MediumTemp, in.AmbientTemp, diameter,
+                                        in.Coefficient.Typed, dewPoint, in.Law, geometry);
+        return m;
+    }
+    // h follows the thickness: search on the surface with each trial's own h.
+    return Thinnest(
+        [&](double s) {
+            const float x = static_cast<float>(s);
+            const float h = RowCoefficient(in, x);
+            return double{dewPoint} - SelfConsistentSurfaceTemp(in.MediumTemp, in.AmbientTemp,
+                                                                diameter, h, x, in.Law, geometry);
+        },
+        0.001);
+}
+
+CriterionMinimum SurfaceLimit(const ThicknessTableInputs& in, float limit) {
+    if (in.MediumTemp <= limit) {
+        CriterionMinimum m;
+        m.Active = true;
+        return m;
+    }
+    if (limit <= in.AmbientTemp) {
+        CriterionMinimum m;
+        m.Active = m.Unreachable = true;
+        return m;
+    }
+    return Thinnest(
+        [&](double s) {
+            const float x = static_cast<float>(s);
+            return double{FormSurfaceTemp(in, x, RowCoefficient(in, x))} - limit;
+        },
+        0.001);
+}
+
+CriterionMinimum HeatFlowLimit(const ThicknessTableInputs& in, float maxFlow) {
+    return Thinnest(
+        [&](double s) {
+            const float x = static_cast<float>(s);
+            return std::fabs(double{FormHeatFlowPerUnit(in, x, RowCoefficient(in, x))}) - maxFlow;
+        },
+        maxFlow * 1e-4);
+}
+} // namespace
+
+ThicknessCriteria CriteriaMinima(const ThicknessTableInputs& in) {
+    ThicknessCriteria c;
+    c.DewPoint = DewPoint(in.AmbientTemp, in.RelHumidity);
+    c.Condensation = Condensation(in, c.DewPoint);
+    if (in.SurfaceTempLimit)
+        c.SurfaceTemp = SurfaceLimit(in, *in.SurfaceTempLimit);
+    if (in.MaxHeatFlow)
+        c.HeatFlow = HeatFlowLimit(in, *in.MaxHeatFlow);
+    return c;
+}

@@ -1,0 +1,161 @@
+// Reading the thickness table's fields: each number is converted as the calculation forms
+// convert theirs and checked against the bounds the forms use; the first fault found is
+// the one the status line tells, and every faulty field is marked.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include "app/Umessages.h"
+#include "config/Uutils.h"
+#include "engine/CalcFrame.h"
+#include "engine/Errors.h"
+#include "engine/State.h"
+#include "engine/Ucalc.h"
+#include "table/TableInputs.h"
+
+namespace {
+constexpr float kHuge = 3e38f;
+
+// Collects the faults of one reading.
+class FieldReader {
+public:
+    float Number(QLineEdit* field, double lowest, double highest) {
+        try {
+            const float value = ToSingle(StrToFloat(field->text()));
+            if (!Within(value, lowest, highest))
+                Refuse(field, kMakeSenseText);
+            return value;
+        } catch (const TermoraError& e) {
+            Refuse(field, QString::fromStdString(e.what()));
+            return 0;
+        }
+    }
+
+    std::vector<float> List(QLineEdit* field, double lowest, double highest) {
+        std::vector<float> values;
+        static const QRegularExpression separators(QStringLiteral("[\\s;]+"));
+        for (const QString& part : field->text().split(separators, Qt::SkipEmptyParts)) {
+            try {
+                const float value = ToSingle(StrToFloat(part));
+                if (!Within(value, lowest, highest))
+                    Refuse(field, kMakeSenseText);
+                values.push_back(value);
+            } catch (const TermoraError& e) {
+                Refuse(field, QString::fromStdString(e.what()));
+            }
+        }
+        if (values.empty())
+            Refuse(field, kMakeSenseText);
+        return values;
+    }
+
+    void Refuse(QLineEdit* field, const QString& text) {
+        if (refusal.isEmpty())
+            refusal = text;
+        bad << field;
+    }
+
+    QString refusal;
+    QList<QLineEdit*> bad;
+};
+
+void Mark(QLineEdit* field, bool bad) {
+    field->setProperty("refused", bad);
+    field->setStyleSheet(bad ? QStringLiteral("background-color: #ffc8c8;") : QString());
+    field->setToolTip(bad ? kMakeSenseText : QString());
+}
+
+ConductivityLaw LawOf(const QComboBox& material, FieldReader& r, QLineEdit* kFactor) {
+    const int index = material.currentIndex();
+    const MaterialEntry& m = Shared().ReferenceLists.Materials.at(static_cast<size_t>(index));
+    // The user's material takes the k-factor typed here, not the stored one.
+    if (m.Lambda0 == kKFactorMark)
+        return {r.Number(kFactor, 0.0001, 10), 0};
+    return ConductivityLawOf(index);
+}
+
+void ReadCoefficient(const TTableInputs& f, FieldReader& r, ThicknessTableInputs& in) {
+    SurfaceCoefficientModel& m = in.Coefficient;
+    const int mode = f.CoefficientMode->currentIndex();
+    if (mode == 0) {
+        m.Typed = r.Number(f.Coefficient, 1, 50);
+        return;
+    }
+    m.Computed = true;
+    m.Outside = mode == 2;
+    m.Horizontal = f.Orientation->currentIndex() == 0;
+    m.Emissivity = r.Number(f.Emissivity, 0, 1);
+    if (m.Outside)
+        m.WindSpeed = r.Number(f.WindSpeed, 0, 10);
+    if (f.SheetHeight)
+        m.SheetHeight = r.Number(f.SheetHeight, 1e-6, kHuge);
+}
+
+std::optional<float> Optional(QCheckBox* on, FieldReader& r, QLineEdit* field, double lowest,
+                              double highest) {
+    if (!on->isChecked())
+        return std::nullopt;
+    return r.Number(field, lowest, highest);
+}
+
+// The configured bare steel's emission coefficient as the forms' dialog reads it: two
+// decimals.
+float BareEmissivity() {
+    try {
+        return ToSingle(
+            StrToFloat(FormatPattern(Shared().GlobalSettings.BareSteelEmissivity, "#0.00")));
+    } catch (const TermoraError&) {
+        return 0;
+    }
+}
+} // namespace
+
+TableInputsReading TTableInputs::Read() {
+    FieldReader r;
+    ThicknessTableInputs in;
+    in.Pipe = pipe_;
+    if (pipe_)
+        in.TubeDiameter = MillimetresToMetres(r.Number(Diameter, 1, kHuge));
+    in.AmbientTemp = r.Number(Ambient, -200, 300);
+    in.MediumTemp = r.Number(Medium, -200, 300);
+    if (Material->currentIndex() >= 0)
+        in.Law = LawOf(*Material, r, KFactor);
+    in.RelHumidity = r.Number(Humidity, pipe_ ? 25 : 0, 96);
+    if (r.bad.isEmpty() && !DewPointBelowAir(in.AmbientTemp, in.RelHumidity))
+        r.Refuse(Humidity, kMakeSenseText);
+    ReadCoefficient(*this, r, in);
+    in.BareEmissivity = BareEmissivity();
+    in.Extent = r.Number(Extent, pipe_ ? 0.001 : 0.01, kHuge);
+    in.CostPerKWh = r.Number(Price, 0, 1e6);
+    in.HoursPerYear = r.Number(Hours, 0, 8784);
+    in.Co2PerKWh = r.Number(Co2, 0, 100);
+    in.SurfaceTempLimit = Optional(LimitOn, r, Limit, -200, 300);
+    in.MaxHeatFlow = Optional(MaxFlowOn, r, MaxFlow, 1e-6, kHuge);
+    in.ThicknessesMm = r.List(Thicknesses, 1e-3, 500);
+    in.LifeYears = r.Number(Life, 0, 1000);
+    TableInputsReading reading;
+    if (pipe_)
+        reading.diametersMm = r.List(Diameters, 1, 10000);
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        Mark(field, r.bad.contains(field));
+    if (Material->currentIndex() < 0)
+        r.refusal = QStringLiteral("Please enter the material type before calculating.");
+    reading.refusal = r.refusal;
+    if (!reading.refusal.isEmpty())
+        return reading;
+    switch (CheckMaterialLimits(Material->currentIndex(), in.AmbientTemp, in.MediumTemp)) {
+    case MaterialLimits::TooHigh:
+        reading.refusal = QStringLiteral("Ambient or medium temperature is too high for the "
+                                         "selected material! Calculation skipped!");
+        return reading;
+    case MaterialLimits::TooLow:
+        reading.warning =
+            QStringLiteral("Ambient or medium temperature is too low for the selected material!");
+        break;
+    case MaterialLimits::Ok:
+        break;
+    }
+    reading.inputs = in;
+    return reading;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The thickness table on paper and in a spreadsheet: CSV text, and one A4 page with the
+// inputs, the criteria, the table and the chart, previewed as the report is.
+#include <QString>
+#include <QStringList>
+
+#include "table/ThicknessChart.h"
+
+class QAbstractItemModel;
+class QPainter;
+class QWidget;
+
+// One line per row, the header first; cells in quotes where they hold the separator.
+// Default: "," between cells and "." decimals; decimalComma: ";" and "," decimals.
+QString CsvText(const QAbstractItemModel& model, bool decimalComma);
+
+struct TablePage {
+    QString title;
+    QStringList inputs;
+    QStringList minima;
+    const QAbstractItemModel* model = nullptr;
+    ChartData chart;
+    bool withChart = true;
+};
+
+// Paints the page on any device, in 1/96 inch from the top-left corner inside the margins
+// of the report's page.
+void PaintTablePage(QPainter& painter, const TablePage& page);
+
+// The report's print preview of the page (modal, through the seam).
+void PreviewTablePage(const TablePage& page, QWidget* parent);
+
+// The page as a PDF file; false when it cannot be written.
+bool WriteTablePdf(const TablePage& page, const QString& path);

@@ -1,0 +1,261 @@
+#include "table/ThicknessModels.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+
+#include "config/Uutils.h"
+#include "engine/CalcFrame.h"
+#include "table/TableFormat.h"
+
+namespace {
+const QColor kChosen(255, 236, 160);
+
+QString Optional(const std::optional<float>& value, int decimals) {
+    return value ? Cell(*value, decimals) : QString();
+}
+
+QString Mm(float metres) {
+    return Cell(static_cast<float>(metres * 1000.0), 1);
+}
+} // namespace
+
+QString MinimumText(const CriterionMinimum& m) {
+    if (!m.Active)
+        return QStringLiteral("-");
+    if (m.Unreachable)
+        return QStringLiteral("not reachable");
+    return Mm(m.Thickness);
+}
+
+TThicknessModel::TThicknessModel(bool pipe, QObject* parent)
+    : QAbstractTableModel(parent), pipe_(pipe) {}
+
+void TThicknessModel::SetTable(const ThicknessTable& table) {
+    beginResetModel();
+    table_ = table;
+    endResetModel();
+}
+
+void TThicknessModel::Clear() {
+    SetTable({});
+}
+
+std::vector<std::optional<float>>
+TThicknessModel::InstalledCosts(const std::vector<float>& thicknessesMm) const {
+    std::vector<std::optional<float>> costs;
+    for (float mm : thicknessesMm) {
+        const auto found = installed_.find(MillimetresToMetres(mm));
+        costs.push_back(found == installed_.end() ? std::nullopt
+                                                  : std::optional<float>(found->second));
+    }
+    return costs;
+}
+
+int TThicknessModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(table_.Rows.size());
+}
+
+int TThicknessModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QString TThicknessModel::Text(const ThicknessRow& row, int column) const {
+    switch (column) {
+    case kThickness:
+        return row.Thickness == 0 ? QStringLiteral("bare") : Mm(row.Thickness);
+    case kProduct:
+        return row.Thickness == 0    ? QString()
+               : row.Product.empty() ? QStringLiteral("-/-")
+                                     : QString::fromStdString(row.Product);
+    case kCoefficient:
+        return Cell(row.h, 3);
+    case kSurface:
+        return Cell(row.SurfaceTemp, 2);
+    case kCondensation:
+        return row.Condensation ? QStringLiteral("yes") : QStringLiteral("no");
+    case kFlowPerUnit:
+        return Cell(row.HeatFlowPerUnit, 3);
+    case kFlow:
+        return Cell(row.HeatFlow, 3);
+    case kSaving:
+        return Cell(row.Saving, 2);
+    case kEnergy:
+        return Cell(row.EnergyPerYear, 0);
+    case kCost:
+        return Cell(row.CostPerYear, 2);
+    case kCo2:
+        return Cell(row.Co2PerYear, 0);
+    case kInstalled: {
+        const auto found = installed_.find(row.Thickness);
+        return row.Thickness == 0 || found == installed_.end() ? QString()
+                                                               : ShortNumber(found->second, 2);
+    }
+    case kPayback:
+        return Optional(row.PaybackYears, 1);
+    default:
+        return {};
+    }
+}
+
+QVariant TThicknessModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const ThicknessRow& row = table_.Rows[static_cast<size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return Text(row, index.column());
+    case Qt::BackgroundRole:
+        return index.row() == table_.Chosen ? QVariant(QBrush(kChosen)) : QVariant();
+    case Qt::FontRole: {
+        if (index.row() != table_.Economic)
+            return {};
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    case Qt::TextAlignmentRole:
+        return index.column() == kProduct ? QVariant()
+                                          : QVariant(int(Qt::AlignRight | Qt::AlignVCenter));
+    default:
+        return {};
+    }
+}
+
+QVariant TThicknessModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const QString unit = pipe_ ? QStringLiteral("m") : QStringLiteral("m²");
+    switch (section) {
+    case kThickness:
+        return QStringLiteral("Thickness (mm)");
+    case kProduct:
+        return QStringLiteral("Product");
+    case kCoefficient:
+        return QStringLiteral("h (W/m²K)");
+    case kSurface:
+        return QStringLiteral("Surface (°C)");
+    case kCondensation:
+        return QStringLiteral("Condensation");
+    case kFlowPerUnit:
+        return QStringLiteral("Heat flow (W/") + unit + u')';
+    case kFlow:
+        return QStringLiteral("Heat flow (W)");
+    case kSaving:
+        return QStringLiteral("Saving (%)");
+    case kEnergy:
+        return QStringLiteral("Energy (kWh/a)");
+    case kCost:
+        return QStringLiteral("Cost (/a)");
+    case kCo2:
+        return QStringLiteral("CO2 (kg/a)");
+    case kInstalled:
+        return QStringLiteral("Installed cost (/") + unit + u')';
+    case kPayback:
+        return QStringLiteral("Payback (a)");
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags TThicknessModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.column() == kInstalled && index.row() > 0)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool TThicknessModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const float thickness = table_.Rows[static_cast<size_t>(index.row())].Thickness;
+    const QString text = value.toString().trimmed();
+    if (text.isEmpty()) {
+        installed_.erase(thickness);
+    } else {
+        try {
+            const float cost = ToSingle(StrToFloat(text));
+            if (!Within(cost, 0, 1e9))
+                return false;
+            installed_[thickness] = cost;
+        } catch (const std::exception&) {
+            return false;
+        }
+    }
+    emit dataChanged(index, index);
+    emit InstalledCostChanged();
+    return true;
+}
+
+void TPipeSizeModel::SetRows(std::vector<PipeSizeRow> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+int TPipeSizeModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int TPipeSizeModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant TPipeSizeModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return index.column() == kProduct ? QVariant()
+                                          : QVariant(int(Qt::AlignRight | Qt::AlignVCenter));
+    if (role != Qt::DisplayRole)
+        return {};
+    const PipeSizeRow& row = rows_[static_cast<size_t>(index.row())];
+    switch (index.column()) {
+    case kDiameter:
+        return ShortNumber(row.DiameterMm, 2);
+    case kCondensation:
+        return MinimumText(row.Criteria.Condensation);
+    case kSurfaceLimit:
+        return MinimumText(row.Criteria.SurfaceTemp);
+    case kFlowLimit:
+        return MinimumText(row.Criteria.HeatFlow);
+    case kProduct:
+        return row.Unreachable       ? QStringLiteral("not reachable")
+               : row.Product.empty() ? QStringLiteral("-/-")
+                                     : QString::fromStdString(row.Product);
+    case kThickness:
+        return Cell(static_cast<float>(row.Thickness * 1000.0), 1);
+    case kFlowPerMetre:
+        return Cell(row.HeatFlowPerMetre, 3);
+    case kSurface:
+        return Cell(row.SurfaceTemp, 2);
+    default:
+        return {};
+    }
+}
+
+QVariant TPipeSizeModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case kDiameter:
+        return QStringLiteral("Outside diameter (mm)");
+    case kCondensation:
+        return QStringLiteral("No condensation (mm)");
+    case kSurfaceLimit:
+        return QStringLiteral("Surface limit (mm)");
+    case kFlowLimit:
+        return QStringLiteral("Max. heat flow (mm)");
+    case kProduct:
+        return QStringLiteral("Recommended product");
+    case kThickness:
+        return QStringLiteral("Thickness (mm)");
+    case kFlowPerMetre:
+        return QStringLiteral("Heat flow (W/m)");
+    case kSurface:
+        return QStringLiteral("Surface (°C)");
+    default:
+        return {};
+    }
+}

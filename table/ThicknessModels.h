@@ -1,0 +1,89 @@
+#pragma once
+// The two tables of the thickness table window as item models.
+#include <QAbstractTableModel>
+#include <map>
+#include <optional>
+
+#include "engine/PipeSizeTable.h"
+#include "engine/ThicknessTable.h"
+
+// "By thickness": bare, then one row per listed thickness. The installed cost column is
+// the one the user edits; a changed cost asks for a new computation.
+class TThicknessModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column {
+        kThickness,
+        kProduct,
+        kCoefficient,
+        kSurface,
+        kCondensation,
+        kFlowPerUnit,
+        kFlow,
+        kSaving,
+        kEnergy,
+        kCost,
+        kCo2,
+        kInstalled,
+        kPayback,
+        kColumns
+    };
+
+    explicit TThicknessModel(bool pipe, QObject* parent = nullptr);
+
+    void SetTable(const ThicknessTable& table);
+    void Clear();
+    const ThicknessTable& Table() const { return table_; }
+    // The typed installed costs for the listed thicknesses, as the engine takes them; a
+    // cost belongs to its thickness, so it stays when the list changes.
+    std::vector<std::optional<float>> InstalledCosts(const std::vector<float>& thicknessesMm) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+signals:
+    void InstalledCostChanged();
+
+private:
+    QString Text(const ThicknessRow& row, int column) const;
+
+    bool pipe_;
+    ThicknessTable table_;
+    std::map<float, float> installed_; // by thickness, m
+};
+
+// "By pipe size": one row per outside diameter.
+class TPipeSizeModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column {
+        kDiameter,
+        kCondensation,
+        kSurfaceLimit,
+        kFlowLimit,
+        kProduct,
+        kThickness,
+        kFlowPerMetre,
+        kSurface,
+        kColumns
+    };
+
+    using QAbstractTableModel::QAbstractTableModel;
+    void SetRows(std::vector<PipeSizeRow> rows);
+    const std::vector<PipeSizeRow>& Rows() const { return rows_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    std::vector<PipeSizeRow> rows_;
+};
+
+// A criterion's minimum as the window shows it: mm, "not reachable" or "-" when inactive.
+QString MinimumText(const CriterionMinimum& m);

@@ -1,0 +1,188 @@
+#include "table/ThicknessTableWindow.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "engine/Errors.h"
+#include "engine/PipeSizeTable.h"
+#include "engine/State.h"
+#include "table/TableInputs.h"
+#include "table/ThicknessModels.h"
+
+namespace {
+QTableView* MakeView(QAbstractItemModel* model, const char* name, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(QLatin1String(name));
+    view->setModel(model);
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    return view;
+}
+
+const TToleranceTable* NominalTable(bool pipe) {
+    const auto& table = pipe ? Shared().PipeTable : Shared().SheetTable;
+    return table ? &*table : nullptr;
+}
+} // namespace
+
+TThicknessTableWindow::TThicknessTableWindow(bool pipe, QWidget* parent)
+    : QWidget(parent, Qt::Window), pipe_(pipe) {
+    setObjectName(QStringLiteral("ThicknessTable"));
+    setWindowTitle(pipe ? QStringLiteral("Thickness table - Pipes")
+                        : QStringLiteral("Thickness table - Sheets"));
+    thicknessModel_ = new TThicknessModel(pipe, this);
+    pipeSizeModel_ = new TPipeSizeModel(this);
+    Inputs = new TTableInputs(pipe, this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(Inputs);
+    scroll->setWidgetResizable(true);
+    scroll->setFixedWidth(400);
+    Tabs = new QTabWidget(this);
+    Tabs->addTab(BuildThicknessTab(), QStringLiteral("By thickness"));
+    if (pipe) {
+        PipeSizeView = MakeView(pipeSizeModel_, "PipeSizeView", this);
+        Tabs->addTab(PipeSizeView, QStringLiteral("By pipe size"));
+    }
+    Status = new QLabel(this);
+    Status->setObjectName(QStringLiteral("Status"));
+    Status->setWordWrap(true);
+    auto* right = new QVBoxLayout;
+    right->addWidget(Tabs, 1);
+    right->addWidget(Status);
+    right->addWidget(BuildButtons());
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(scroll);
+    layout->addLayout(right, 1);
+    connect(Inputs, &TTableInputs::Changed, this, &TThicknessTableWindow::Recompute);
+    // The pipe sizes replace the one diameter, and the other way round.
+    connect(Tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (Inputs->Diameter)
+            Inputs->Diameter->setEnabled(tab == 0);
+        if (Inputs->Diameters)
+            Inputs->Diameters->setEnabled(tab == 1);
+    });
+    if (Inputs->Diameters)
+        Inputs->Diameters->setEnabled(false);
+    connect(thicknessModel_, &TThicknessModel::InstalledCostChanged, this,
+            &TThicknessTableWindow::Recompute, Qt::QueuedConnection);
+    resize(1280, 760);
+    Recompute();
+}
+
+QWidget* TThicknessTableWindow::BuildThicknessTab() {
+    auto* tab = new QWidget(this);
+    Minima = new QLabel(tab);
+    Minima->setObjectName(QStringLiteral("Minima"));
+    Minima->setWordWrap(true);
+    ThicknessView = MakeView(thicknessModel_, "ThicknessView", tab);
+    Chart = new TThicknessChart(tab);
+    Chart->setObjectName(QStringLiteral("Chart"));
+    auto* split = new QSplitter(Qt::Vertical, tab);
+    split->addWidget(ThicknessView);
+    split->addWidget(Chart);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(Minima);
+    layout->addWidget(split, 1);
+    return tab;
+}
+
+QWidget* TThicknessTableWindow::BuildButtons() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    ExportButton = new QPushButton(QStringLiteral("Export CSV..."), row);
+    DecimalComma = new QCheckBox(QStringLiteral("\";\" and \",\" decimals"), row);
+    PrintButton = new QPushButton(QStringLiteral("Print..."), row);
+    PdfButton = new QPushButton(QStringLiteral("PDF..."), row);
+    CloseButton = new QPushButton(QStringLiteral("Close"), row);
+    for (QWidget* w : {static_cast<QWidget*>(ExportButton), static_cast<QWidget*>(DecimalComma)})
+        layout->addWidget(w);
+    layout->addStretch(1);
+    for (QPushButton* b : {PrintButton, PdfButton, CloseButton})
+        layout->addWidget(b);
+    connect(ExportButton, &QPushButton::clicked, this, &TThicknessTableWindow::ExportCsv);
+    connect(PrintButton, &QPushButton::clicked, this, &TThicknessTableWindow::Print);
+    connect(PdfButton, &QPushButton::clicked, this, &TThicknessTableWindow::SavePdf);
+    connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
+    return row;
+}
+
+void TThicknessTableWindow::Refuse(const QString& text) {
+    Status->setText(text);
+    thicknessModel_->Clear();
+    pipeSizeModel_->SetRows({});
+    Chart->SetData({});
+    Minima->clear();
+}
+
+void TThicknessTableWindow::Recompute() {
+    TableInputsReading reading = Inputs->Read();
+    if (!reading.inputs) {
+        Refuse(reading.refusal);
+        return;
+    }
+    ThicknessTableInputs& in = *reading.inputs;
+    in.InstalledCost = thicknessModel_->InstalledCosts(in.ThicknessesMm);
+    // The products are for the range's own materials, not for a typed k-factor.
+    const TToleranceTable* nominal = Inputs->UserMaterial() ? nullptr : NominalTable(pipe_);
+    try {
+        const ThicknessTable table = BuildThicknessTable(in, nominal);
+        std::vector<PipeSizeRow> sizes;
+        if (pipe_)
+            sizes = BuildPipeSizeTable(in, reading.diametersMm, nominal);
+        thicknessModel_->SetTable(table);
+        pipeSizeModel_->SetRows(std::move(sizes));
+        Chart->SetData({table, in.SurfaceTempLimit, in.MaxHeatFlow, pipe_});
+    } catch (const TermoraError& e) {
+        Refuse(QStringLiteral("Calculation failed! Error: ") + QString::fromStdString(e.what()));
+        return;
+    }
+    Status->setText(reading.warning);
+    ShowMinima();
+}
+
+void TThicknessTableWindow::ShowMinima() {
+    const ThicknessTable& t = thicknessModel_->Table();
+    const ThicknessCriteria& c = t.Criteria;
+    QStringList parts;
+    parts << QStringLiteral("No condensation: ") + MinimumText(c.Condensation) +
+                 (c.Condensation.Unreachable ? QString() : QStringLiteral(" mm"));
+    if (c.SurfaceTemp.Active)
+        parts << QStringLiteral("Surface temperature limit: ") + MinimumText(c.SurfaceTemp) +
+                     (c.SurfaceTemp.Unreachable ? QString() : QStringLiteral(" mm"));
+    if (c.HeatFlow.Active)
+        parts << QStringLiteral("Maximum heat flow: ") + MinimumText(c.HeatFlow) +
+                     (c.HeatFlow.Unreachable ? QString() : QStringLiteral(" mm"));
+    QString chosen = QStringLiteral("no listed thickness meets them all");
+    if (t.Chosen >= 0)
+        chosen =
+            thicknessModel_->data(thicknessModel_->index(t.Chosen, 0), Qt::DisplayRole).toString() +
+            (t.Chosen > 0 ? QStringLiteral(" mm") : QString());
+    QString text = QStringLiteral("Minimum thickness - ") + parts.join(QStringLiteral("; ")) +
+                   QStringLiteral(". Thinnest listed: ") + chosen + u'.';
+    if (t.Economic >= 0)
+        text += QStringLiteral(" Cheapest over the life (bold): ") +
+                thicknessModel_->data(thicknessModel_->index(t.Economic, 0), Qt::DisplayRole)
+                    .toString() +
+                (t.Economic > 0 ? QStringLiteral(" mm.") : QStringLiteral("."));
+    Minima->setText(text);
+}
+
+TThicknessTableWindow* OpenThicknessTable(bool pipe, QWidget* parent) {
+    auto* window = new TThicknessTableWindow(pipe, parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The "Thickness table" window: for one pipe or wall every thickness side by side, the
+// thinnest that meets the criteria, and what each costs and saves per year; for pipes also
+// the thickness each pipe size needs. Recomputes as the user types.
+#include <QWidget>
+
+#include "table/TableOutput.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class TPipeSizeModel;
+class TTableInputs;
+class TThicknessChart;
+class TThicknessModel;
+
+class TThicknessTableWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit TThicknessTableWindow(bool pipe, QWidget* parent = nullptr);
+
+    TTableInputs* Inputs = nullptr;
+    QLabel* Minima = nullptr;
+    QTabWidget* Tabs = nullptr;
+    QTableView* ThicknessView = nullptr;
+    QTableView* PipeSizeView = nullptr; // pipes only
+    TThicknessChart* Chart = nullptr;
+    QLabel* Status = nullptr;
+    QPushButton* ExportButton = nullptr;
+    QCheckBox* DecimalComma = nullptr;
+    QPushButton* PrintButton = nullptr;
+    QPushButton* PdfButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+
+    TThicknessModel& ThicknessModel() { return *thicknessModel_; }
+    TPipeSizeModel& PipeSizeModel() { return *pipeSizeModel_; }
+
+    // The page the print preview and the PDF show for the open tab.
+    TablePage Page() const;
+
+public slots:
+    void Recompute();
+    void ExportCsv();
+    void Print();
+    void SavePdf();
+
+private:
+    QWidget* BuildThicknessTab();
+    QWidget* BuildButtons();
+    void Refuse(const QString& text);
+    void ShowMinima();
+    // A file name from the save dialog (through the seam); empty when cancelled.
+    QString AskFileName(const QString& caption, const QString& filter, const QString& suffix);
+
+    bool pipe_;
+    TThicknessModel* thicknessModel_ = nullptr;
+    TPipeSizeModel* pipeSizeModel_ = nullptr;
+};
+
+// Opens a new thickness table window for pipes or sheets, prefilled from the values of the
+// last calculation form.
+TThicknessTableWindow* OpenThicknessTable(bool pipe, QWidget* parent = nullptr);

@@ -1,0 +1,107 @@
+// Results that reach the screen are the converged answer or nothing: the thickness search
+// ends at its target, inputs beyond the formulas are refused, and a run that fails leaves
+// the form as it was.
+#include "CalculationFixture.h"
+
+namespace {
+constexpr int kGlassWool = 3;
+constexpr int kCryo = 4;
+
+class SignableResultsTest : public CalculationTest {
+protected:
+    void SetUp() override {
+        CalculationTest::SetUp();
+        auto& materials = Shared().ReferenceLists.Materials;
+        materials.push_back({"Glass wool", 0.032f, 0.00018f, 0, 250});
+        materials.push_back({"Cryogenic foam", 0.031f, 0.0001f, -200, 125});
+    }
+    double Millimetres(int result) {
+        bool ok = false;
+        const double mm = Result(result).toDouble(&ok);
+        EXPECT_TRUE(ok) << Result(result).toStdString();
+        return mm;
+    }
+    bool Failed() const {
+        for (const QString& text : Messages())
+            if (text.startsWith(kFailed))
+                return true;
+        return false;
+    }
+};
+} // namespace
+
+TEST_F(SignableResultsTest, ThicknessSearchEndsAtTheConvergedAnswer) {
+    Open(0, {"132", "-200", "114.3", nullptr, "8", "43"}, kGlassWool);
+    Press();
+    EXPECT_NEAR(Millimetres(1), 30.7, 0.1);
+    Open(5, {"112", "-200", nullptr, "10", "50"}, kGlassWool);
+    Press();
+    EXPECT_NEAR(Millimetres(1), 35.9, 0.1);
+    Open(0, {"-100", "-110", "25.4", nullptr, "1", "96"}, kCryo);
+    Press();
+    EXPECT_FALSE(Failed()) << Messages().join(u'|').toStdString();
+    EXPECT_GT(Millimetres(1), 0);
+    EXPECT_TRUE(PrintEnabled());
+}
+
+TEST_F(SignableResultsTest, MediumExactlyAtTheDewPointNeedsNoInsulation) {
+    const QString dewPoint = QString::number(DewPoint(20, 60), 'g', 9);
+    Open(0, {"20", dewPoint.toUtf8().constData(), "60.3", nullptr, "8", "60"});
+    Press();
+    EXPECT_EQ(Result(1), "- / -");
+    EXPECT_EQ(Result(2), "- / -");
+    Open(5, {"20", dewPoint.toUtf8().constData(), nullptr, "8", "60"});
+    Press();
+    EXPECT_EQ(Result(1), "-/-");
+}
+
+TEST_F(SignableResultsTest, AirTooColdForTheDewPointFormulaIsRefusedAndChangesNothing) {
+    Open(0, {"20", "5", "60.3", nullptr, "8", "60"}, kRubber);
+    Press();
+    const QString shown = EverythingShown();
+    const float stored = Shared().WorkingValues.InsulationThickness;
+    for (const auto& temps : {std::pair{"-150", "-160"}, std::pair{"-137.5", "-187.5"}}) {
+        seam.messages.clear();
+        P(0).SetParaLineEditText(temps.first);
+        P(1).SetParaLineEditText(temps.second);
+        P(2).SetParaLineEditText("1");
+        P(4).SetParaLineEditText("5");
+        PressWith(5, "96");
+        EXPECT_EQ(Messages(), QStringList{kMakeSense}) << temps.first;
+        EXPECT_EQ(EverythingShown(), shown);
+        EXPECT_EQ(Rows(), 3); // title, header and the one successful run
+        EXPECT_EQ(Shared().WorkingValues.InsulationThickness, stored);
+    }
+    Open(5, {"-150", "-160", nullptr, "8", "60"}, kRubber);
+    Press();
+    EXPECT_EQ(Messages(), QStringList{kMakeSense});
+}
+
+TEST_F(SignableResultsTest, ARunEndingInAnErrorLogsNothingAndKeepsPrint) {
+    Open(4, {"-10", "10", "1000", "4190", "0", "335", "20", "50", "20", nullptr, "8"}, kUser);
+    Press();
+    ASSERT_TRUE(PrintEnabled());
+    const int rows = Rows();
+    const QString shown = EverythingShown();
+    Shared().WorkingValues.KFactor = 1e-40f;
+    Press();
+    EXPECT_TRUE(Failed()) << Messages().join(u'|').toStdString();
+    EXPECT_EQ(Rows(), rows);
+    EXPECT_EQ(EverythingShown(), shown);
+    EXPECT_TRUE(PrintEnabled());
+}
+
+TEST_F(SignableResultsTest, ASuccessfulAlternativeAfterARefusedOneEnablesPrint) {
+    Open(2, {"25", "-5", "60.3", "30", "10", nullptr, "8", "0.5"});
+    Press();
+    QComboBox* alternatives = R(5).AlternativesSelector();
+    ASSERT_NE(alternatives, nullptr);
+    P(0).SetParaLineEditText("400"); // refused on the re-run
+    alternatives->setCurrentIndex(0);
+    QTest::keyClick(alternatives, Qt::Key_Down);
+    EXPECT_FALSE(PrintEnabled());
+    P(0).SetParaLineEditText("25");
+    QTest::keyClick(alternatives, Qt::Key_Down);
+    EXPECT_TRUE(PrintEnabled());
+    EXPECT_EQ(P(3).ParaLineEditText(), alternatives->currentText() + ".000");
+}

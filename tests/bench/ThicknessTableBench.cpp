@@ -1,0 +1,53 @@
+// Timings of the thickness table: one "by thickness" table with h computed for every row
+// and every criterion active (target 2 ms), and the "by pipe size" table over the shipped
+// pipe table's diameters (target 50 ms).
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+
+#include "config/Utolerance.h"
+#include "engine/NominalTable.h"
+#include "engine/PipeSizeTable.h"
+#include "engine/State.h"
+#include "engine/ThicknessTable.h"
+
+namespace {
+ThicknessTableInputs OutdoorPipe() {
+    ThicknessTableInputs in;
+    in.AmbientTemp = 5;
+    in.MediumTemp = 140;
+    in.TubeDiameter = 0.0889f;
+    in.Law = {0.034f, 0.00017f};
+    in.RelHumidity = 80;
+    in.Coefficient = {true, 0, true, true, 3, 0.16f, 1};
+    in.BareEmissivity = 0.9f;
+    in.Extent = 100;
+    in.SurfaceTempLimit = 50;
+    in.MaxHeatFlow = 40;
+    in.ThicknessesMm = DefaultThicknessesMm();
+    return in;
+}
+
+const TToleranceTable& ShippedPipeTable() {
+    if (!Shared().PipeTable)
+        LoadPipeTable(QCoreApplication::applicationDirPath());
+    return *Shared().PipeTable;
+}
+} // namespace
+
+void BM_ThicknessTableComputedH(benchmark::State& state) {
+    const ThicknessTableInputs in = OutdoorPipe();
+    const TToleranceTable& nominal = ShippedPipeTable();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildThicknessTable(in, &nominal));
+}
+BENCHMARK(BM_ThicknessTableComputedH)->Unit(benchmark::kMillisecond);
+
+void BM_PipeSizeTable(benchmark::State& state) {
+    const ThicknessTableInputs in = OutdoorPipe();
+    const TToleranceTable& nominal = ShippedPipeTable();
+    const std::vector<float> diameters = NominalDiametersMm(nominal);
+    state.counters["diameters"] = static_cast<double>(diameters.size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildPipeSizeTable(in, diameters, &nominal));
+}
+BENCHMARK(BM_PipeSizeTable)->Unit(benchmark::kMillisecond);
