@@ -83,9 +83,13 @@ QString ShortenToLines(const TReportText& text, const QString& family, int maxLi
     QStringList kept = lines.mid(0, maxLines);
     const QFontMetricsF metrics(ReportFont(text, family));
     const QString ellipsis(QChar(0x2026));
-    QString last = kept.last().trimmed();
+    const QString whole = kept.last().trimmed();
+    QString last = whole;
     while (!last.isEmpty() && metrics.horizontalAdvance(last + ellipsis) > text.wrapWidth)
         last.chop(1);
+    // A cut word goes whole, unless it is the line's only one.
+    if (last.size() < whole.size() && whole.at(last.size()) != u' ' && last.contains(u' '))
+        last.truncate(last.lastIndexOf(u' '));
     kept.last() = last.trimmed() + ellipsis;
     return kept.join(u'\n');
 }
