@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include "app/Fhelpviewer.h"
 #include "app/Ulook.h"
 #include "app/Umessages.h"
 #include "engine/State.h"
@@ -22,16 +23,17 @@ TF_Help::TF_Help(QWidget* parent)
     connect(Cmd_OK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-int TF_Help::OpenHelpFile(int position) {
+int TF_Help::OpenHelpFile(int position, QWidget* over) {
     const auto& files = Shared().ReferenceLists.HelpFiles;
     if (position < 0 || position >= static_cast<int>(files.size()))
         return 0;
     const QString path = QString::fromStdString(files[static_cast<size_t>(position)]);
     if (!QFileInfo(path).isFile())
         return 0;
-    // A file nobody could open is as unavailable as a missing one: the caller then shows
-    // its own notice or text instead of leaving the user with nothing.
-    return OpenWithDesktop(QUrl::fromLocalFile(path)) ? 1 : 0;
+    // Without a desktop viewer (no browser installed) the page still reaches the user.
+    if (!OpenWithDesktop(QUrl::fromLocalFile(path)))
+        (new THelpViewer(over))->ShowPage(path);
+    return 1;
 }
 
 void TF_Help::SetHelpText(const QString& text) {

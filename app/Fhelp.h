@@ -11,8 +11,9 @@ class TF_Help : public QDialog {
 public:
     explicit TF_Help(QWidget* parent = nullptr);
     // 1 when the help file at that position of the help-file list was handed to the
-    // viewer, 0 when it is not configured, does not exist or no viewer took it.
-    int OpenHelpFile(int position);
+    // desktop's viewer or, when none took it, shown in the program's own viewer window
+    // beside `over`; 0 when it is not configured or does not exist.
+    int OpenHelpFile(int position, QWidget* over = nullptr);
     void SetHelpText(const QString& text);
 
 protected:

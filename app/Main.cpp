@@ -253,7 +253,7 @@ void Tfrm_Main::button_main_infoClick() {
 }
 
 void Tfrm_Main::Help1Click() {
-    if (HelpWindow().OpenHelpFile(kGeneralHelp) == 0)
+    if (HelpWindow().OpenHelpFile(kGeneralHelp, this) == 0)
         ShowError(QStringLiteral("no help available!"), this);
 }
 

@@ -16,6 +16,8 @@ inline const QColor kGreen(0, 128, 0);
 inline const QColor kMaroon(128, 0, 0);
 inline const QColor kNavy(0, 0, 128);
 inline const QColor kBlue(0, 0, 255);
+// The text of results that no longer match the inputs.
+inline const QColor kStaleText(128, 128, 128);
 } // namespace Look
 
 // Paints the widget's background cream.

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace {
 
@@ -26,7 +27,7 @@ public:
     MessageReply Message(MessageKind kind, const QString& text, const QString& title,
                          QWidget* parent) override {
         bool question = kind == MessageKind::Question;
-        QMessageBox box(IconOf(kind), title, text,
+        QMessageBox box(IconOf(kind), title, WithBreakableWords(text),
                         question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
         if (question)
             box.setDefaultButton(QMessageBox::No);
@@ -44,6 +45,22 @@ MessageSeam* installed = nullptr;
 const QString kTitle = QStringLiteral("Termora");
 
 } // namespace
+
+QString WithBreakableWords(const QString& text, int maxRun) {
+    static const QChar kZeroWidthSpace(0x200B);
+    QString shown;
+    shown.reserve(text.size() + text.size() / std::max(1, maxRun));
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > maxRun && !c.isLowSurrogate()) {
+            shown += kZeroWidthSpace;
+            run = 1;
+        }
+        shown += c;
+    }
+    return shown;
+}
 
 MessageSeam& Seam() {
     static DesktopSeam desktop;

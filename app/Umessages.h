@@ -25,6 +25,11 @@ public:
 // The refusal of implausible input, shown by many windows.
 inline const QString kMakeSenseText = QStringLiteral("Please enter values that make sense!");
 
+// The text as a message box shows it: a run of more than maxRun characters without a
+// blank (a long file name, number or typed text) gets invisible break opportunities, so
+// that the box wraps it instead of cutting off its end.
+QString WithBreakableWords(const QString& text, int maxRun = 30);
+
 // The seam in force: the desktop one unless a test installed its own.
 MessageSeam& Seam();
 // Installs a seam (not owned); nullptr goes back to the desktop one.

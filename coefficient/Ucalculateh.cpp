@@ -100,7 +100,8 @@ void CalculateHFor(TParaLine&) {
         return;
     bool outdoor = state.HFromDialog && dialog->TntRadioButton2->isChecked();
     state.ChosenCladdingIndex = outdoor ? dialog->TntComboBox1->currentIndex() : -1;
-    WriteHLine(); // its change handler clears HFromDialog
+    state.HChoices = HChoicesOf(*dialog); // for the report, while HFromDialog holds
+    WriteHLine();                         // its change handler clears HFromDialog
     if (outdoor)
         state.HFromDialog = true;
     TPipeForm::MarkResultsStale();

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -107,7 +108,8 @@ void StoreInputs(const TFormLayout& layout, const TParas& lines) {
 }
 
 void PaintResults(bool stale) {
-    const TFormState& state = FormState();
+    TFormState& state = FormState();
+    state.ResultsStale = stale;
     if (!state.ResultLines)
         return;
     try {
@@ -236,7 +238,13 @@ void TPipeForm::MarkResultsStale() {
 }
 
 void TPipeForm::MarkResultsCurrent() {
+    FormState().ResultsShown = true;
     PaintResults(false);
+}
+
+bool TPipeForm::ResultsStale() {
+    const TFormState& state = FormState();
+    return state.Form && state.ResultsShown && state.ResultsStale;
 }
 
 void TPipeForm::EnablePrint(bool enabled) {
@@ -305,7 +313,7 @@ void TPipeForm::Button1Click() {
 
 void TPipeForm::Button2Click() {
     const int type = Shared().CalculationType;
-    if (HelpWindow().OpenHelpFile(type) != 0)
+    if (HelpWindow().OpenHelpFile(type, this) != 0)
         return;
     if (type < 0 || type >= kCalculationTypes)
         return;
@@ -328,6 +336,16 @@ void TPipeForm::showEvent(QShowEvent* event) {
     if (const QScreen* desktop = screen())
         move(desktop->availableGeometry().center() - rect().center());
     FormShow();
+}
+
+// Escape would throw the shown results away with one key press: only "Close" and the
+// window's close box close the form.
+void TPipeForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TPipeForm::closeEvent(QCloseEvent* event) {

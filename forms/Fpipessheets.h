@@ -26,9 +26,12 @@ public:
     // runs it once.
     void FormClose();
 
-    // All result fields cream (outdated) or white (current).
+    // All result fields cream with grey text (outdated) or white (current).
     static void MarkResultsStale();
     static void MarkResultsCurrent();
+    // The open form shows results of an earlier run whose inputs have changed since
+    // (false without a form or before its first successful run).
+    static bool ResultsStale();
     // "Print" of the open form on after a successful run, off after a refused one.
     static void EnablePrint(bool enabled);
 
@@ -64,6 +67,7 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
 private:

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QRadioButton>
 #include <string>
 
 #include "app/AppWindows.h"
@@ -157,12 +158,20 @@ template <typename T> T* Require(const QPointer<T>& part, const char* what) {
     return part.data();
 }
 
-void Paint(QWidget* widget, const QColor& colour) {
+// Stale results are cream with grey text, current ones white with black text, so that
+// the difference shows even where the two backgrounds look alike.
+void Paint(QWidget* widget, bool stale) {
     if (!widget)
         return;
+    const QColor background = stale ? Look::kCream : QColor(255, 255, 255);
+    const QColor text = stale ? Look::kStaleText : QColor(0, 0, 0);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Button, colour);
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Button, background);
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
 }
 
@@ -256,8 +265,14 @@ QString TParaLine::ParaLineEditText() const {
     return Require(parts_->edit, "value field")->text();
 }
 
+// A text longer than its field shows its beginning; a result also carries the whole
+// text as its tool tip.
 void TParaLine::SetParaLineEditText(const QString& text) {
-    Require(parts_->edit, "value field")->setText(text);
+    QLineEdit* edit = Require(parts_->edit, "value field");
+    edit->setText(text);
+    edit->setCursorPosition(0);
+    if (parts_->kind == lkResult)
+        edit->setToolTip(text);
 }
 
 QString TParaLine::ParaLineLabelText() const {
@@ -417,9 +432,8 @@ void TParaLine::SetAlternatives(const QStringList& items) {
 }
 
 void TParaLine::SetEditColor(bool stale) {
-    const QColor colour = stale ? Look::kCream : QColor(255, 255, 255);
-    Paint(parts_->edit, colour);
-    Paint(parts_->alternatives, colour);
+    Paint(parts_->edit, stale);
+    Paint(parts_->alternatives, stale);
 }
 
 QLabel* TParaLine::CaptionLabel() const {
@@ -562,6 +576,18 @@ int TLineList::Count() const {
     return static_cast<int>(lines_.size());
 }
 
+THChoices HChoicesOf(const TInsideOutside& dialog) {
+    THChoices choices;
+    choices.recorded = true;
+    choices.outside = dialog.TntRadioButton2->isChecked();
+    choices.sheet = Shared().CalculationType >= 5;
+    choices.vertical = dialog.TntRadioButton3->isChecked();
+    choices.windSpeed = dialog.TntEdit2->text();
+    choices.sheetHeight = dialog.TntEdit3->text();
+    choices.emissivity = dialog.TntEdit1->text();
+    return choices;
+}
+
 TFormState& FormState() {
     static TFormState state;
     return state;
@@ -574,6 +600,8 @@ void ReleaseFormLines() {
     state.ResultLog.clear();
     state.MediumLineIndex = -1;
     state.Form = nullptr;
+    state.ResultsShown = false;
+    state.ResultsStale = false;
 }
 
 void ResetFormState() {
@@ -582,4 +610,5 @@ void ResetFormState() {
     state.HFromDialog = false;
     state.ChosenCladdingIndex = -1;
     state.ClipboardHeaderPending = false;
+    state.HChoices = THChoices();
 }

@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TInsideOutside;
 class TPipeForm;
 
 // The material whose conductivity the user types: choosing it opens that dialog.
@@ -115,6 +116,18 @@ private:
 class TParas : public TLineList {};
 class TResult : public TLineList {};
 
+// What the surface coefficient dialog was told when it produced the form's h, as shown
+// there; for the report while HFromDialog is set.
+struct THChoices {
+    bool recorded = false;
+    bool outside = false;
+    bool sheet = false;
+    bool vertical = false;
+    QString windSpeed;   // m/s, outside
+    QString sheetHeight; // m, a sheet inside
+    QString emissivity;
+};
+
 // The open calculation form's shared state. HFromDialog and ChosenCladdingIndex outlive
 // a form; the rest lives from a form's showing to its closing.
 struct TFormState {
@@ -126,7 +139,13 @@ struct TFormState {
     int ChosenCladdingIndex = -1;
     QPointer<TPipeForm> Form;            // the open form, for MarkResultsStale/Current
     bool ClipboardHeaderPending = false; // the clipboard copy still owes its header rows
+    bool ResultsShown = false;           // a run of this form has succeeded
+    bool ResultsStale = false;           // inputs changed since the shown results
+    THChoices HChoices;                  // how the dialog's h was obtained
 };
+
+// The choices the surface coefficient dialog holds now, for HChoices after "Continue".
+THChoices HChoicesOf(const TInsideOutside& dialog);
 
 TFormState& FormState();
 // Everything back to none, HFromDialog and ChosenCladdingIndex included (tests).

@@ -12,6 +12,7 @@
 
 #include "app/Ulook.h"
 #include "app/Umessages.h"
+#include "forms/Fpipessheets.h"
 #include "forms/Uclasses.h"
 #include "output/Freport.h"
 
@@ -152,7 +153,11 @@ void TPrintDecision::PrintActualResult() {
 void TPrintDecision::CopyResultsToClipboard() {
     PutHeaderRows(
         {HeaderRow(Label2, E_project), HeaderRow(Label3, E_company), HeaderRow(Label4, E_remarks)});
-    // Unicode text: the desktop's clipboard takes any character the rows hold.
-    QGuiApplication::clipboard()->setText(JoinedWithCrLf(FormState().ResultLog));
+    // Unicode text: the desktop's clipboard takes any character the rows hold. Rows copied
+    // while the form shows outdated results say so first.
+    QStringList rows = FormState().ResultLog;
+    if (TPipeForm::ResultsStale())
+        rows.prepend(kResultsNotCurrent);
+    QGuiApplication::clipboard()->setText(JoinedWithCrLf(rows));
     ShowMessage(QStringLiteral("Ok"), this);
 }

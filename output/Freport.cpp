@@ -18,6 +18,7 @@
 #include "forms/Fpipessheets.h"
 #include "forms/Uclasses.h"
 #include "output/Fprint.h"
+#include "output/Ureportclosing.h"
 #include "output/Ureportrows.h"
 
 using namespace ReportPage;
@@ -30,7 +31,8 @@ constexpr double kPictureTop = 40;
 constexpr double kPictureWidth = 226;
 constexpr double kPictureHeight = 91;
 constexpr double kColumnWidth = 669; // of the comment and the sales text
-constexpr double kBlockGap = 6;      // least room above a text moved down
+constexpr double kBlockGap = 6;      // least room between a block and what it gives way to
+constexpr double kFooterGap = 4;     // least room above the footer
 
 TReportText Item(double bandTop, double left, double top, double points, bool bold,
                  Qt::Alignment align = Qt::AlignLeft, double wrapWidth = 0) {
@@ -57,15 +59,21 @@ QString ChosenCladding() {
     return QString::fromStdString(claddings[static_cast<size_t>(index)].Name);
 }
 
-void DrawText(QPainter& painter, const TReportText& item, const QString& family) {
-    painter.setFont(ReportFont(item, family));
-    if (item.wrapWidth > 0) {
-        painter.drawText(QRectF(item.at, QSizeF(item.wrapWidth, kHeight)),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, item.text);
-        return;
-    }
-    painter.drawText(QRectF(item.at, QSizeF(0, 0)),
-                     static_cast<int>(item.align | Qt::AlignTop) | Qt::TextDontClip, item.text);
+// How the surface coefficient dialog obtained h, while the form's h is the dialog's.
+QString HOrigin() {
+    const TFormState& state = FormState();
+    const THChoices& c = state.HChoices;
+    if (!state.HFromDialog || !c.recorded)
+        return {};
+    QStringList parts{c.outside ? QStringLiteral("outside") : QStringLiteral("inside")};
+    if (c.outside)
+        parts << QStringLiteral("wind speed %1 m/s").arg(c.windSpeed);
+    else if (c.sheet)
+        parts << QStringLiteral("sheet height %1 m").arg(c.sheetHeight);
+    else
+        parts << (c.vertical ? QStringLiteral("vertical") : QStringLiteral("horizontal"));
+    parts << QStringLiteral("emission coefficient %1").arg(c.emissivity);
+    return parts.join(QStringLiteral(", "));
 }
 
 // Large enough to read the page, within the screen.
@@ -102,6 +110,7 @@ void Tf_Print::PlaceFixedItems() {
     QRLabel9 = Item(kBodyTop, 16, 640, 11, true);
     QRLabel10 = Item(kBodyTop, 20, 662, 11, false, Qt::AlignLeft, kColumnWidth);
     Footer = Item(0, kWidth - kInnerMargin, kHeight - 20, 10, false, Qt::AlignRight);
+    NotCurrent = Item(kHeadingTop, kInnerMargin, 122, 12, true);
 }
 
 void Tf_Print::Preview() {
@@ -152,6 +161,7 @@ void Tf_Print::SetFixedTexts() {
     QRLabel9.text = QStringLiteral("Sales Contact");
     QRLabel10.text = SalesContactText();
     Footer.text = QStringLiteral("Termora ") + ProgramVersion();
+    NotCurrent.text = TPipeForm::ResultsStale() ? kResultsNotCurrent : QString();
 }
 
 void Tf_Print::BuildRows() {
@@ -159,26 +169,28 @@ void Tf_Print::BuildRows() {
     rows_.clear();
     if (state.ParameterLines) {
         const float kFactor = Shared().WorkingValues.KFactor;
-        rows_ = ParameterRows(*state.ParameterLines, kFactor, ChosenCladding());
+        rows_ = ParameterRows(*state.ParameterLines, kFactor, ChosenCladding(), HOrigin());
     }
+    // The rows that tell how h was obtained may reach the "Results" caption: the results
+    // then move down with it.
+    QRLabel6.at.ry() += std::max(0.0, TopAfterRows(rows_) - QRLabel6.at.y());
+    const double captionEnd = QRLabel6.at.y() + ReportTextHeight(QRLabel6, ConfiguredFamily());
+    const double lower = std::max(0.0, captionEnd + kBlockGap - FirstResultTop());
     std::vector<TReportText> results;
     if (state.ResultLines)
-        results = ResultRows(*state.ResultLines, Shared().CalculationType);
+        results = ResultRows(*state.ResultLines, Shared().CalculationType, lower);
     rows_.insert(rows_.end(), results.begin(), results.end());
     FitValuesBesideCaptions(rows_, ConfiguredFamily());
     KeepCommentAndSalesClear(TopAfterRows(results));
 }
 
 // The comment and the sales contact stay at their places unless what is above reaches
-// them (the seven alternatives of the freezing time, a comment of several lines): then
-// they move down just clear of it rather than print over it.
+// them (the seven alternatives of the freezing time): then they move down clear of it, and
+// a comment too long for the rest of the page is shortened rather than pushing the sales
+// contact over the footer.
 void Tf_Print::KeepCommentAndSalesClear(double resultsEnd) {
-    QRL_Remarks.at.setY(std::max(QRL_Remarks.at.y(), resultsEnd));
-    const double remarksEnd =
-        QRL_Remarks.at.y() + ReportTextHeight(QRL_Remarks, ConfiguredFamily()) + kBlockGap;
-    const double lower = std::max(0.0, remarksEnd - QRLabel9.at.y());
-    QRLabel9.at.ry() += lower;
-    QRLabel10.at.ry() += lower;
+    const TClosingBlock block{QRLabel7, QRL_Remarks, QRLabel9, QRLabel10};
+    FitClosingBlock(block, resultsEnd, Footer.at.y() - kFooterGap, ConfiguredFamily());
 }
 
 std::vector<TReportText> Tf_Print::Texts() const {
@@ -186,6 +198,8 @@ std::vector<TReportText> Tf_Print::Texts() const {
                                       QRSysData1,  QRLabel3, QRL_Project, QRLabel4,
                                       QRL_Company, QRLabel5, QRLabel6,    QRLabel7,
                                       QRL_Remarks, QRLabel9, QRLabel10,   Footer};
+    if (!NotCurrent.text.isEmpty())
+        texts.push_back(NotCurrent);
     texts.insert(texts.end(), rows_.begin(), rows_.end());
     return texts;
 }
@@ -211,7 +225,7 @@ void Tf_Print::draw(QPainter& painter) const {
         painter.drawImage(PictureBox(), QRImage1);
     const QString family = ConfiguredFamily();
     for (const TReportText& text : Texts())
-        DrawText(painter, text, family);
+        DrawReportText(painter, text, family);
     painter.restore();
 }
 

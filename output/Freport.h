@@ -12,6 +12,10 @@ class QPainter;
 class QPrinter;
 class TPrintDecision;
 
+// Said by a report or a copy made while the form's results do not match its inputs.
+inline const QString kResultsNotCurrent =
+    QStringLiteral("Results not current: inputs were changed after the last calculation.");
+
 // The one-page report of the open calculation form: the program and the standard it
 // follows, the calculation's title with project, company and date, every parameter and
 // result line as it stands, the comment and the sales contact. Made by the print
@@ -62,6 +66,8 @@ public:
     TReportText QRLabel9;    // "Sales Contact"
     TReportText QRLabel10;   // the sales text
     TReportText Footer;
+    // Under the heading while the form's results do not match its inputs; empty otherwise.
+    TReportText NotCurrent;
 
     // Where the picture goes: at its place, its own size, shrunk to the design's room.
     QRectF PictureBox() const;

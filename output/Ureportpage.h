@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <Qt>
 
 namespace ReportPage {
@@ -46,3 +47,18 @@ double ReportTextWidth(const TReportText& text, const QString& family);
 
 // Height of a text in 1/96 inch: one line, or its lines in its wrap width; 0 when empty.
 double ReportTextHeight(const TReportText& text, const QString& family);
+
+// The lines a wrapped text takes in its wrap width: broken between words, and inside a
+// word only where the word alone is wider than the column, so nothing runs off the page.
+QStringList ReportTextLines(const TReportText& text, const QString& family);
+
+// Height of that many lines of the text's font.
+double ReportLinesHeight(const TReportText& text, const QString& family, int lines);
+
+// The wrapped text cut to its first maxLines lines, the last ending in "…" when anything
+// was cut; maxLines 0 leaves nothing.
+QString ShortenToLines(const TReportText& text, const QString& family, int maxLines);
+
+class QPainter;
+// Draws the text at its place: a wrapped one line by line as ReportTextLines breaks it.
+void DrawReportText(QPainter& painter, const TReportText& text, const QString& family);

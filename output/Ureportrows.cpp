@@ -113,8 +113,8 @@ void StartAfter(TReportText& value, double left, const QString& family) {
 
 } // namespace
 
-std::vector<TReportText> ParameterRows(const TParas& lines, float kFactor,
-                                       const QString& cladding) {
+std::vector<TReportText> ParameterRows(const TParas& lines, float kFactor, const QString& cladding,
+                                       const QString& hOrigin) {
     std::vector<TReportText> texts;
     TRowWriter rows(texts, kParametersTop);
     for (int r = 0; r < lines.Count(); ++r) {
@@ -124,20 +124,29 @@ std::vector<TReportText> ParameterRows(const TParas& lines, float kFactor,
         else if (line.ParaLineMaterialAvailable())
             MaterialLineRow(rows, r, line, kFactor);
     }
+    int r = lines.Count();
     if (!cladding.isEmpty()) {
-        rows.Caption(lines.Count(), QStringLiteral("type of cladding"));
-        rows.Value(lines.Count(), cladding);
+        rows.Caption(r, QStringLiteral("type of cladding"));
+        rows.Value(r++, cladding);
+    }
+    if (!hOrigin.isEmpty()) {
+        rows.Caption(r, QStringLiteral("h calculated for"));
+        rows.Value(r, hOrigin);
     }
     return texts;
 }
 
-std::vector<TReportText> ResultRows(const TResult& lines, int calculationType) {
+std::vector<TReportText> ResultRows(const TResult& lines, int calculationType, double lower) {
     std::vector<TReportText> texts;
-    TRowWriter rows(texts, kResultsTop);
+    TRowWriter rows(texts, kResultsTop + lower);
     int r = 0;
     for (int i = 0; i < lines.Count(); ++i)
         r = ResultLineRows(rows, r, lines[i], calculationType == 4);
     return texts;
+}
+
+double FirstResultTop() {
+    return ReportPage::kBodyTop + kResultsTop;
 }
 
 double TopAfterRows(const std::vector<TReportText>& rows) {

@@ -10,13 +10,18 @@ class TParas;
 class TResult;
 
 // One row per parameter line at its position, whether or not it prints anything, and
-// then, when `cladding` is not empty, a "type of cladding" row after the last one.
+// then, when `cladding` is not empty, a "type of cladding" row after the last one, and
+// when `hOrigin` is not empty, an "h calculated for" row after those.
 // The user material prints as "k-factor" and kFactor.
-std::vector<TReportText> ParameterRows(const TParas& lines, float kFactor, const QString& cladding);
+std::vector<TReportText> ParameterRows(const TParas& lines, float kFactor, const QString& cladding,
+                                       const QString& hOrigin = {});
 
-// One row per result line; in the freezing time calculation (calculationType 4) an
-// alternatives line takes one row per entry and one more.
-std::vector<TReportText> ResultRows(const TResult& lines, int calculationType);
+// One row per result line, `lower` units below their design places; in the freezing time
+// calculation (calculationType 4) an alternatives line takes one row per entry and one more.
+std::vector<TReportText> ResultRows(const TResult& lines, int calculationType, double lower = 0);
+
+// The top of the first result row at its design place.
+double FirstResultTop();
 
 // The top of the row after the last of the rows, 0 without rows.
 double TopAfterRows(const std::vector<TReportText>& rows);

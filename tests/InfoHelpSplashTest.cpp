@@ -4,8 +4,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "app/Fhelp.h"
+#include "app/Fhelpviewer.h"
 #include "app/Finfo.h"
 #include "app/Fsplash.h"
 #include "support/Children.h"
@@ -108,10 +110,18 @@ TEST_F(HelpWindowTest, ExistingFileGoesToTheViewer) {
     EXPECT_EQ(seam.opened[0], QUrl::fromLocalFile(dir.File("first.html")));
 }
 
-TEST_F(HelpWindowTest, FileNoViewerTookIsNotAvailable) {
+// Without a browser the page opens in the program's own viewer window, beside the window
+// that asked for it.
+TEST_F(HelpWindowTest, FileNoViewerTookOpensInTheProgramsViewer) {
     ConfigureThree();
     seam.openSucceeds = false;
-    EXPECT_EQ(help.OpenHelpFile(0), 0);
+    QWidget asking;
+    EXPECT_EQ(help.OpenHelpFile(0, &asking), 1);
+    auto* viewer = asking.findChild<THelpViewer*>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->Browser->source(), QUrl::fromLocalFile(dir.File("first.html")));
+    EXPECT_TRUE(seam.messages.empty());
 }
 
 TEST_F(HelpWindowTest, HelpTextIsSplitIntoLinesAndReadOnly) {

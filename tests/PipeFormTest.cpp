@@ -587,12 +587,16 @@ TEST_F(PipeFormTest, CloseButtonStoresAndKeepsTheCarriedState) {
     EXPECT_EQ(FormState().ChosenCladdingIndex, 1);
 }
 
-TEST_F(PipeFormTest, EscapeClosesAndStoresToo) {
+// One key press must not throw the shown results away: Escape leaves the form open, and
+// the window's close box closes and stores as "Close" does.
+TEST_F(PipeFormTest, EscapeKeepsTheFormOpenTheCloseBoxClosesAndStores) {
     Shared().CalculationType = 6;
     form = std::make_unique<TPipeForm>(nullptr);
     form->show();
     P(3).SetParaLineEditText("4");
     QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_TRUE(form->isVisible());
+    form->close();
     EXPECT_FALSE(form->isVisible());
     EXPECT_FLOAT_EQ(Shared().WorkingValues.SurfaceArea, 4);
 }

@@ -18,6 +18,7 @@
 #include "output/Fprint.h"
 #include "output/Freport.h"
 #include "support/FormFixture.h"
+#include "support/PdfWords.h"
 
 namespace {
 
@@ -220,18 +221,21 @@ TEST_F(ReportTest, CommentAndSalesContactGiveWayToTheFreezingAlternatives) {
     dialog->E_remarks->setText("A comment long enough to reach the column of the values, "
                                "and then a second line of it");
     report->Build();
-    EXPECT_EQ(report->QRL_Remarks.at.y(), ResultTop(8)); // below the last alternative
-    EXPECT_GT(report->QRLabel9.at.y(), ResultTop(8) + 2 * 14);
+    // The caption below the last alternative, its comment below it, whole.
+    EXPECT_EQ(report->QRLabel7.at.y(), ResultTop(8));
+    EXPECT_GT(report->QRL_Remarks.at.y(), report->QRLabel7.at.y() + 14);
+    EXPECT_EQ(report->QRL_Remarks.text, dialog->E_remarks->text());
+    EXPECT_GT(report->QRLabel9.at.y(), report->QRL_Remarks.at.y() + 14);
     EXPECT_EQ(report->QRLabel10.at.y() - report->QRLabel9.at.y(), 22);
-    EXPECT_EQ(report->QRLabel7.at.y(), kBodyTop + 560); // its caption beside the rows stays
 }
 
 TEST_F(ReportTest, LongCommentPushesTheSalesContactDown) {
     Open(2);
-    dialog->E_remarks->setText(QString("one more word ").repeated(40));
+    dialog->E_remarks->setText(QString("one more word ").repeated(20)); // three lines
     report->Build();
     EXPECT_EQ(report->QRL_Remarks.at.y(), kBodyTop + 590);
-    EXPECT_GT(report->QRLabel9.at.y(), kBodyTop + 640 + 3 * 14);
+    EXPECT_GT(report->QRLabel9.at.y(), kBodyTop + 590 + 3 * 14);
+    EXPECT_LE(report->QRLabel10.at.y() + 2 * 14, report->Footer.at.y()); // clear of the footer
     dialog->E_remarks->setText("short");
     report->Build(); // built again: back at the places of the design
     EXPECT_EQ(report->QRLabel9.at.y(), kBodyTop + 640);
@@ -397,34 +401,6 @@ TEST_F(ReportDrawingTest, ScalesToTheDevicesResolution) {
 }
 
 // ---- the PDF --------------------------------------------------------------------------
-
-struct Word {
-    QString text;
-    QRectF box; // points from the top-left corner of the sheet
-};
-
-std::vector<Word> WordsOf(const QString& pdf, int* pages) {
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-bbox", pdf, "-"});
-    if (!pdftotext.waitForFinished(20000) || pdftotext.exitCode() != 0)
-        return {};
-    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    *pages = html.count("<page ");
-    static const QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    std::vector<Word> words;
-    for (const auto& m : word.globalMatch(html)) {
-        const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-        words.push_back({m.captured(5), box});
-    }
-    return words;
-}
-
-// A place on the page in 1/96 inch, in points from the sheet's corner.
-double Pt(double units) {
-    return kMarginMm * 72 / 25.4 + units * 0.75;
-}
 
 class ReportPdfTest : public ReportTest {
 protected:
