@@ -26,14 +26,6 @@ def number(text, what):
         raise Failure(f"{what}: {text!r} is no number") from None
 
 
-def results(form, captions):
-    """The result texts of the captions, once the calculation has written all of them."""
-    panel = one(form, "panel", "Results")
-    fields = [beside(panel, c, "text") for c in captions]
-    poll("the results", lambda: all(text_of(f) for f in fields))
-    return [text_of(f) for f in fields]
-
-
 def expect(shown, expected, what):
     if shown != expected:
         raise Failure(f"{what}: shows {shown!r}, expected {expected!r}")
@@ -105,7 +97,7 @@ def pipe_heat_loss(run):
     expect(run.calculate(form, captions), ["0.0340", "0.284", "85.059", "85.01", "0.021"],
            "pipe heat loss")
     step("pipe heat loss: 0.0340 W/m K, 0.284 W/m K, 85.059 W, 85.01 %, 0.021")
-    h = h_dialog(run, form, title)
+    h = h_dialog(run, form)
     lam, u, q = (number(t, c) for t, c in zip(run.calculate(form, captions)[:3], captions))
     # Steady conduction through the insulation and the surface resistance in series.
     d, s, outer = 0.0603, 0.030, 0.1203
@@ -117,7 +109,7 @@ def pipe_heat_loss(run):
     run.close_form(form, title)
 
 
-def h_dialog(run, form, title):
+def h_dialog(run, form):
     parameters = one(form, "panel", "Parameters")
     press(parameters, "calculate h")
     dialog = run.app.window("Calculation of Heat Transfer Coefficent h")
