@@ -86,19 +86,20 @@ QPushButton* MakeButton(QWidget* parent, const QRect& geometry) {
     return button;
 }
 
+// One entry a line of the text; a long line is one parenthesised literal split for width.
 const char* const kHelpLines[] = {
     "The surface heat transfer coefficient composes essentially of two parts:",
     "",
-    "1) The thermal radiation which depends on the temperature difference between surface and "
-    "surroundings and the emission coefficient Epsilon. The following values can be used as "
-    "standard values:",
+    ("1) The thermal radiation which depends on the temperature difference between surface and "
+     "surroundings and the emission coefficient Epsilon. The following values can be used as "
+     "standard values:"),
     "",
     "eps=0.13 for bare, oxidized Aluminium",
     "eps=0.44 for galvanized metallic surfaces (like zinced iron)",
     "eps=0.93 for nonmetallic surfaces (i.e. VELTRA insulations)",
     "",
-    "2) The convective part which depends on air flow and flow direction of the pipe. For more "
-    "information see EN ISO 12241:1998.",
+    ("2) The convective part which depends on air flow and flow direction of the pipe. For more "
+     "information see EN ISO 12241:1998."),
 };
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "support/RecordingSeam.h"
+#include "support/Slowdown.h"
 
 enum class TextEncoding { Utf16LeBom, Utf16BeBom, Utf8Bom, Utf8, Cp1252 };
 inline constexpr TextEncoding kAllEncodings[] = {TextEncoding::Utf16LeBom, TextEncoding::Utf16BeBom,
@@ -50,7 +51,7 @@ template <typename Load> void ExpectQuietLoad(const RecordingSeam& seam, Load lo
     QElapsedTimer timer;
     timer.start();
     load();
-    EXPECT_LT(timer.elapsed(), 15000);
+    EXPECT_LT(timer.elapsed(), 15000 * kSlowdown);
     EXPECT_LE(seam.messages.size(), 1u);
     for (const QString& text : seam.Texts())
         EXPECT_LT(text.size(), 1000);
