@@ -47,10 +47,12 @@ TEST_F(SurfaceDialogTest, SwitchingToAnotherProgramAndBackKeepsTheEntries) {
 
 TEST_F(SurfaceDialogTest, ClosingTheHelpWindowKeepsTheChoicesForContinue) {
     TInsideOutside* shown = nullptr;
+    bool helpShown = false;
     seam.onDialog = [&](QDialog& d) {
         if (&d != &HelpWindow())
             return RunDialog(d);
         ActivateOtherThenBack(*shown, &d);
+        helpShown = true;
         return int(QDialog::Accepted);
     };
     OpenForm(1);
@@ -58,9 +60,11 @@ TEST_F(SurfaceDialogTest, ClosingTheHelpWindowKeepsTheChoicesForContinue) {
         shown = &d;
         SetUpOutdoors(d);
         d.Button3->click();
+        QCoreApplication::processEvents(); // the help runs after the click has been handled
         ExpectOutdoorsKept(d);
         Continue(d);
     });
+    EXPECT_TRUE(helpShown);
     EXPECT_TRUE(FormState().HFromDialog);
     EXPECT_EQ(FormState().ChosenCladdingIndex, 2);
 }
