@@ -28,7 +28,11 @@ CriterionMinimum Thinnest(const std::function<double(double)>& miss, double tole
         m.Unreachable = true;
         return m;
     }
+    // Where h changes regime the quantity jumps across the limit and no thickness meets it
+    // exactly: take the side of the jump that meets the criterion.
     m.Thickness = Store(*root);
+    for (double step = 1e-9; miss(m.Thickness) > tolerance && step < 1; step *= 2)
+        m.Thickness = Store(*root + step);
     return m;
 }
 

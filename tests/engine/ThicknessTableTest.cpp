@@ -241,8 +241,12 @@ TEST_F(ThicknessTableTest, EveryMinimumEndsAtItsLimit) {
         }
         const CriterionMinimum& m = c.HeatFlow;
         if (!m.Unreachable && m.Thickness > 0) {
-            EXPECT_NEAR(std::fabs(FormHeatFlowPerUnit(in, m.Thickness, h(m))), *in.MaxHeatFlow,
-                        *in.MaxHeatFlow * 1e-3);
+            // Met at the minimum, missed just below it (at the limit unless h jumps there).
+            const float thinner = m.Thickness - 1e-6f;
+            EXPECT_LE(std::fabs(FormHeatFlowPerUnit(in, m.Thickness, h(m))),
+                      *in.MaxHeatFlow * (1 + 1e-3));
+            EXPECT_GE(std::fabs(FormHeatFlowPerUnit(in, thinner, RowCoefficient(in, thinner))),
+                      *in.MaxHeatFlow * (1 - 1e-3));
             EXPECT_GE(m.Thickness, 0);
         }
     }
