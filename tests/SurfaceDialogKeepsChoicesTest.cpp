@@ -36,16 +36,9 @@ void ActivateOtherThenBack(TInsideOutside& d, QWidget* other) {
 }
 } // namespace
 
-TEST_F(SurfaceDialogTest, SwitchingToAnotherProgramAndBackKeepsTheEntries) {
-    OpenForm(1);
-    CalculateH([](TInsideOutside& d) {
-        SetUpOutdoors(d);
-        ActivateOtherThenBack(d, nullptr);
-        ExpectOutdoorsKept(d);
-    });
-}
-
-TEST_F(SurfaceDialogTest, ClosingTheHelpWindowKeepsTheChoicesForContinue) {
+// Another program and the help window each take activation and give it back; Continue
+// then computes the h the user set up.
+TEST_F(SurfaceDialogTest, SwitchingAwayOrClosingTheHelpKeepsTheChoicesForContinue) {
     TInsideOutside* shown = nullptr;
     bool helpShown = false;
     seam.onDialog = [&](QDialog& d) {
@@ -59,6 +52,8 @@ TEST_F(SurfaceDialogTest, ClosingTheHelpWindowKeepsTheChoicesForContinue) {
     CalculateH([&](TInsideOutside& d) {
         shown = &d;
         SetUpOutdoors(d);
+        ActivateOtherThenBack(d, nullptr);
+        ExpectOutdoorsKept(d);
         d.Button3->click();
         QCoreApplication::processEvents(); // the help runs after the click has been handled
         ExpectOutdoorsKept(d);
@@ -81,32 +76,30 @@ TEST_F(SurfaceDialogTest, AMessageBoxClosingOverTheDialogStartsItAfresh) {
     });
 }
 
-TEST_F(SurfaceDialogTest, OutdoorSheetReportsAnEmissivityThatIsNoNumberAndStaysOpen) {
+// An emission coefficient that is no number is reported and keeps the dialog open; a sheet
+// height of 0 or below is refused. Neither changes h or the stored height.
+TEST_F(SurfaceDialogTest, OutdoorSheetReportsOrRefusesBadEntries) {
+    const QString noNumber = "Calulation of h failed! Please check input and retry! Error: '0.9x' "
+                             "is not a valid floating point value";
+    const struct {
+        const char *emissivity, *height;
+        QString message;
+        bool staysOpen;
+    } cases[] = {{"0.9x", "1", noNumber, true},
+                 {"0.9", "0", kMakeSense, false},
+                 {"0.9", "-1", kMakeSense, false}};
     OpenForm(7);
-    CalculateH([](TInsideOutside& d) {
-        d.TntRadioButton2->click();
-        ChooseCladding(d, 0);
-        d.TntEdit1->setText("0.9x");
-        Continue(d);
-        EXPECT_TRUE(d.isVisible());
-    });
-    EXPECT_EQ(Messages(MessageKind::Error),
-              QStringList{"Calulation of h failed! Please check input and retry! Error: '0.9x' "
-                          "is not a valid floating point value"});
-    EXPECT_FALSE(FormState().HFromDialog);
-}
-
-TEST_F(SurfaceDialogTest, OutdoorSheetWithoutHeightIsRefused) {
-    OpenForm(7);
-    for (const char* height : {"0", "-1"}) {
+    for (const auto& c : cases) {
         seam.messages.clear();
-        CalculateH([height](TInsideOutside& d) {
+        CalculateH([&c](TInsideOutside& d) {
             d.TntRadioButton2->click();
             ChooseCladding(d, 0);
-            Retype(d.TntEdit3, height);
+            d.TntEdit1->setText(c.emissivity);
+            Retype(d.TntEdit3, c.height);
             Continue(d);
+            EXPECT_EQ(d.isVisible(), c.staysOpen);
         });
-        EXPECT_EQ(Messages(MessageKind::Plain), QStringList{kMakeSense}) << height;
+        EXPECT_EQ(seam.Texts(), QStringList{c.message}) << c.height;
         EXPECT_FLOAT_EQ(H(), 9.0f);
         EXPECT_FLOAT_EQ(Shared().WorkingValues.SheetHeight, 1.0f);
     }
