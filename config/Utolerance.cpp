@@ -1,6 +1,5 @@
 #include "config/Utolerance.h"
 
-#include <cmath>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -9,6 +8,7 @@
 #include "config/Ufields.h"
 #include "config/Ureport.h"
 #include "engine/Errors.h"
+#include "engine/NominalTable.h"
 #include "engine/State.h"
 
 namespace {
@@ -45,31 +45,16 @@ void LoadTable(const QString& directory, const QString& fileName,
     }
 }
 
-// The rows' half-open bounds: lower exclusive, upper inclusive.
-bool Within(double value, double from, double to) {
-    return from < value && value <= to;
-}
-
-// The diameter arrives in m as a 32-bit float: 28 mm is 0.028f, a hair above 28 mm once
-// multiplied back. Diameters and bounds are compared to the micrometre, so a diameter equal
-// to a bound stays equal to it and the half-open bounds hold as written in the table.
-double ToMicrometres(double mm) {
-    return std::round(mm * 1000.0) / 1000.0;
-}
-
-template <typename Matches>
-QString Lookup(const std::optional<TToleranceTable>& table, const char* absentText,
-               Matches matches) {
+// The recommendation of the first row covering the diameter (pipes) and thickness.
+QString Lookup(const std::optional<TToleranceTable>& table, const char* absentText, bool pipe,
+               float outerDiameter, float thicknessMm) {
     try {
         if (!table)
             throw TermoraError(absentText);
-        for (int i = 0; i < table->Count(); ++i) {
-            const TToleranceLine& row = (*table)[i];
-            if (matches(row))
-                return row.Recommendation.empty() ? QStringLiteral("see Help")
-                                                  : QString::fromStdString(row.Recommendation);
-        }
-        return QStringLiteral("see Help");
+        const TToleranceLine* row = NominalRow(*table, pipe, outerDiameter, thicknessMm);
+        if (!row || row->Recommendation.empty())
+            return QStringLiteral("see Help");
+        return QString::fromStdString(row->Recommendation);
     } catch (const std::exception& e) {
         ReportError("Could not evaluate tolerance table! Error: " + ErrorText(e));
         return QStringLiteral("Error!");
@@ -87,18 +72,10 @@ void LoadSheetTable(const QString& directory) {
 }
 
 QString LookupPipeRecommendation(float outerDiameter, float thicknessMm) {
-    const double diameterMm = ToMicrometres(static_cast<double>(outerDiameter) * 1000.0);
-    return Lookup(Shared().PipeTable, "Pipes Tolerance table not open!",
-                  [&](const TToleranceLine& row) {
-                      return Within(diameterMm, ToMicrometres(row.DiameterFrom),
-                                    ToMicrometres(row.DiameterTo)) &&
-                             Within(thicknessMm, row.ThicknessFrom, row.ThicknessTo);
-                  });
+    return Lookup(Shared().PipeTable, "Pipes Tolerance table not open!", true, outerDiameter,
+                  thicknessMm);
 }
 
 QString LookupSheetRecommendation(float thicknessMm) {
-    return Lookup(Shared().SheetTable, "Sheets Tolerance table not open!",
-                  [&](const TToleranceLine& row) {
-                      return Within(thicknessMm, row.ThicknessFrom, row.ThicknessTo);
-                  });
+    return Lookup(Shared().SheetTable, "Sheets Tolerance table not open!", false, 0, thicknessMm);
 }

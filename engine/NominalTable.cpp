@@ -6,12 +6,14 @@
 #include "engine/State.h"
 
 namespace {
-bool Within(double value, double from, double to) {
+// The rows' half-open bounds: lower exclusive, upper inclusive.
+bool Covers(double value, double from, double to) {
     return from < value && value <= to;
 }
 
-// A diameter that arrives in m as a float is compared to the micrometre, so that one equal
-// to a bound stays equal to it.
+// The diameter arrives in m as a 32-bit float: 28 mm is 0.028f, a hair above 28 mm once
+// multiplied back. Diameters and bounds are compared to the micrometre, so a diameter equal
+// to a bound stays equal to it and the half-open bounds hold as written in the table.
 double ToMicrometres(double mm) {
     return std::round(mm * 1000.0) / 1000.0;
 }
@@ -22,9 +24,9 @@ const TToleranceLine* NominalRow(const TToleranceTable& table, bool pipe, float 
     const double diameterMm = ToMicrometres(static_cast<double>(outerDiameter) * 1000.0);
     for (int i = 0; i < table.Count(); ++i) {
         const TToleranceLine& row = table[i];
-        const bool diameterFits = !pipe || Within(diameterMm, ToMicrometres(row.DiameterFrom),
+        const bool diameterFits = !pipe || Covers(diameterMm, ToMicrometres(row.DiameterFrom),
                                                   ToMicrometres(row.DiameterTo));
-        if (diameterFits && Within(thicknessMm, row.ThicknessFrom, row.ThicknessTo))
+        if (diameterFits && Covers(thicknessMm, row.ThicknessFrom, row.ThicknessTo))
             return &row;
     }
     return nullptr;

@@ -1,13 +1,14 @@
 #pragma once
-// Lookups in a nominal thickness table without the shared state: the table comes in.
+// Lookups in a nominal thickness table ("tt_p.txt", "tt_s.txt"): the calculation forms'
+// recommendation and the thickness table's products both come from here.
 #include <vector>
 
 class TToleranceTable;
 struct TToleranceLine;
 
-// The first row covering the outer diameter (m; pipes only) and the thickness (mm), with
-// the bounds compared as the forms' recommendation does (lower exclusive, upper inclusive,
-// diameters to the micrometre); nullptr when none covers them.
+// The first row covering the outer diameter (m; pipes only) and the thickness (mm), bounds
+// lower exclusive and upper inclusive, diameters compared to the micrometre; nullptr when
+// none covers them.
 const TToleranceLine* NominalRow(const TToleranceTable& table, bool pipe, float outerDiameter,
                                  float thicknessMm);
 

@@ -2,6 +2,7 @@
 // bracketed root search so that each ends at its limit.
 #include <cmath>
 #include <functional>
+#include <map>
 
 #include "engine/CheckedMath.h"
 #include "engine/RootSearch.h"
@@ -13,6 +14,22 @@ namespace {
 // Thicknesses are searched up to this (m): far beyond any insulation that is laid.
 constexpr double kThickest = 100.0;
 constexpr double kFirstTrial = 0.001;
+
+// h of the trial thicknesses, each computed once: the criteria's searches try the same
+// thicknesses (0, 1 mm, 2 mm, ...) and each end of a bracket more than once.
+class TrialCoefficients {
+public:
+    explicit TrialCoefficients(const ThicknessTableInputs& in) : in_(in) {}
+    float operator()(float thickness) {
+        if (const auto known = known_.find(thickness); known != known_.end())
+            return known->second;
+        return known_.emplace(thickness, RowCoefficient(in_, thickness)).first->second;
+    }
+
+private:
+    const ThicknessTableInputs& in_;
+    std::map<float, float> known_;
+};
 
 // The thinnest s >= 0 where miss(s) changes sign from miss(0); 0 when miss(0) already
 // has the sign wanted (satisfied bare), Unreachable when no thickness gets there.
@@ -36,7 +53,8 @@ CriterionMinimum Thinnest(const std::function<double(double)>& miss, double tole
     return m;
 }
 
-CriterionMinimum Condensation(const ThicknessTableInputs& in, float dewPoint) {
+CriterionMinimum Condensation(const ThicknessTableInputs& in, TrialCoefficients& hAt,
+                              float dewPoint) {
     CriterionMinimum m;
     m.Active = true;
     if (dewPoint <= in.MediumTemp)
@@ -52,14 +70,14 @@ CriterionMinimum Condensation(const ThicknessTableInputs& in, float dewPoint) {
     return Thinnest(
         [&](double s) {
             const float x = static_cast<float>(s);
-            const float h = RowCoefficient(in, x);
             return double{dewPoint} - SelfConsistentSurfaceTemp(in.MediumTemp, in.AmbientTemp,
-                                                                diameter, h, x, in.Law, geometry);
+                                                                diameter, hAt(x), x, in.Law,
+                                                                geometry);
         },
         0.001);
 }
 
-CriterionMinimum SurfaceLimit(const ThicknessTableInputs& in, float limit) {
+CriterionMinimum SurfaceLimit(const ThicknessTableInputs& in, TrialCoefficients& hAt, float limit) {
     if (in.MediumTemp <= limit) {
         CriterionMinimum m;
         m.Active = true;
@@ -73,16 +91,17 @@ CriterionMinimum SurfaceLimit(const ThicknessTableInputs& in, float limit) {
     return Thinnest(
         [&](double s) {
             const float x = static_cast<float>(s);
-            return double{FormSurfaceTemp(in, x, RowCoefficient(in, x))} - limit;
+            return double{FormSurfaceTemp(in, x, hAt(x))} - limit;
         },
         0.001);
 }
 
-CriterionMinimum HeatFlowLimit(const ThicknessTableInputs& in, float maxFlow) {
+CriterionMinimum HeatFlowLimit(const ThicknessTableInputs& in, TrialCoefficients& hAt,
+                               float maxFlow) {
     return Thinnest(
         [&](double s) {
             const float x = static_cast<float>(s);
-            return std::fabs(double{FormHeatFlowPerUnit(in, x, RowCoefficient(in, x))}) - maxFlow;
+            return std::fabs(double{FormHeatFlowPerUnit(in, x, hAt(x))}) - maxFlow;
         },
         maxFlow * 1e-4);
 }
@@ -90,11 +109,12 @@ CriterionMinimum HeatFlowLimit(const ThicknessTableInputs& in, float maxFlow) {
 
 ThicknessCriteria CriteriaMinima(const ThicknessTableInputs& in) {
     ThicknessCriteria c;
+    TrialCoefficients hAt(in);
     c.DewPoint = DewPoint(in.AmbientTemp, in.RelHumidity);
-    c.Condensation = Condensation(in, c.DewPoint);
+    c.Condensation = Condensation(in, hAt, c.DewPoint);
     if (in.SurfaceTempLimit)
-        c.SurfaceTemp = SurfaceLimit(in, *in.SurfaceTempLimit);
+        c.SurfaceTemp = SurfaceLimit(in, hAt, *in.SurfaceTempLimit);
     if (in.MaxHeatFlow)
-        c.HeatFlow = HeatFlowLimit(in, *in.MaxHeatFlow);
+        c.HeatFlow = HeatFlowLimit(in, hAt, *in.MaxHeatFlow);
     return c;
 }

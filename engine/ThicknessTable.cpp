@@ -53,6 +53,12 @@ HeatLossResult FormHeatLoss(const ThicknessTableInputs& in, float thickness, flo
     return SheetHeatLoss(s);
 }
 
+// Per m or m²: the transmittance times the temperature difference, as the form's heat flow
+// for an extent of 1.
+float FlowPerUnit(const ThicknessTableInputs& in, const HeatLossResult& loss) {
+    return Store(double{loss.Transmittance} * (double{in.AmbientTemp} - in.MediumTemp));
+}
+
 std::string ProductFor(const ThicknessTableInputs& in, const TToleranceTable* nominal,
                        float thicknessMm) {
     if (!nominal || thicknessMm <= 0)
@@ -79,7 +85,7 @@ ThicknessRow MakeRow(const ThicknessTableInputs& in, float thickness, float h, f
     row.Condensation = row.SurfaceTemp < dewPoint;
     const HeatLossResult loss = FormHeatLoss(in, thickness, h, in.Extent, bare);
     row.HeatFlow = loss.HeatFlow;
-    row.HeatFlowPerUnit = FormHeatFlowPerUnit(in, thickness, h);
+    row.HeatFlowPerUnit = FlowPerUnit(in, loss);
     row.Saving = loss.Saving;
     row.EnergyPerYear = Store(std::fabs(double{row.HeatFlow}) * in.HoursPerYear * 0.001);
     row.CostPerYear = Store(double{row.EnergyPerYear} * in.CostPerKWh);
@@ -164,7 +170,7 @@ float FormSurfaceTemp(const ThicknessTableInputs& in, float thickness, float h) 
 
 float FormHeatFlowPerUnit(const ThicknessTableInputs& in, float thickness, float h) {
     // The saving is not wanted here; any non-zero reference will do.
-    return FormHeatLoss(in, thickness, h, 1.0f, h).HeatFlow;
+    return FlowPerUnit(in, FormHeatLoss(in, thickness, h, 1.0f, h));
 }
 
 ThicknessTable BuildThicknessTable(const ThicknessTableInputs& in, const TToleranceTable* nominal) {

@@ -76,14 +76,6 @@ QString HOrigin() {
     return parts.join(QStringLiteral(", "));
 }
 
-// Large enough to read the page, within the screen.
-void FitToScreen(QWidget& preview) {
-    QSize size(820, 1000);
-    if (const QScreen* screen = preview.screen())
-        size = size.boundedTo(screen->availableSize() * 0.9);
-    preview.resize(size);
-}
-
 } // namespace
 
 Tf_Print::Tf_Print(TPrintDecision& owner)
@@ -126,6 +118,13 @@ void Tf_Print::Preview() {
     } catch (const std::exception& e) {
         ShowError(QStringLiteral("could not read medium values") + ErrorText(e), &owner_);
     }
+}
+
+void Tf_Print::FitToScreen(QWidget& preview) {
+    QSize size(820, 1000);
+    if (const QScreen* screen = preview.screen())
+        size = size.boundedTo(screen->availableSize() * 0.9);
+    preview.resize(size);
 }
 
 void Tf_Print::SetUpPage(QPrinter& printer) {

@@ -10,6 +10,7 @@
 
 class QPainter;
 class QPrinter;
+class QWidget;
 class TPrintDecision;
 
 // Said by a report or a copy made while the form's results do not match its inputs.
@@ -39,6 +40,8 @@ public:
 
     // Sets the printer to the report's page: A4 portrait with margins of 10 mm.
     static void SetUpPage(QPrinter& printer);
+    // Sizes a print preview large enough to read the page, within the screen.
+    static void FitToScreen(QWidget& preview);
 
     // Every text of the built page, the fixed ones first, then the rows.
     std::vector<TReportText> Texts() const;

@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <functional>
+#include <optional>
 
 #include "app/Umessages.h"
 #include "config/Uutils.h"
@@ -20,30 +22,24 @@ constexpr float kHuge = 3e38f;
 // Collects the faults of one reading.
 class FieldReader {
 public:
+    using Range = std::function<bool(float)>;
+    static Range Between(double lowest, double highest) {
+        return [=](float value) { return Within(value, lowest, highest); };
+    }
+
+    float Number(QLineEdit* field, const Range& inRange) {
+        return Parse(field, field->text(), inRange).value_or(0.0f);
+    }
     float Number(QLineEdit* field, double lowest, double highest) {
-        try {
-            const float value = ToSingle(StrToFloat(field->text()));
-            if (!Within(value, lowest, highest))
-                Refuse(field, kMakeSenseText);
-            return value;
-        } catch (const TermoraError& e) {
-            Refuse(field, QString::fromStdString(e.what()));
-            return 0;
-        }
+        return Number(field, Between(lowest, highest));
     }
 
     std::vector<float> List(QLineEdit* field, double lowest, double highest) {
         std::vector<float> values;
         static const QRegularExpression separators(QStringLiteral("[\\s;]+"));
         for (const QString& part : field->text().split(separators, Qt::SkipEmptyParts)) {
-            try {
-                const float value = ToSingle(StrToFloat(part));
-                if (!Within(value, lowest, highest))
-                    Refuse(field, kMakeSenseText);
-                values.push_back(value);
-            } catch (const TermoraError& e) {
-                Refuse(field, QString::fromStdString(e.what()));
-            }
+            if (const std::optional<float> value = Parse(field, part, Between(lowest, highest)))
+                values.push_back(*value);
         }
         if (values.empty())
             Refuse(field, kMakeSenseText);
@@ -58,6 +54,20 @@ public:
 
     QString refusal;
     QList<QLineEdit*> bad;
+
+private:
+    // The forms' conversion, then the bounds; a value out of them is still returned.
+    std::optional<float> Parse(QLineEdit* field, const QString& text, const Range& inRange) {
+        try {
+            const float value = ToSingle(StrToFloat(text));
+            if (!inRange(value))
+                Refuse(field, kMakeSenseText);
+            return value;
+        } catch (const TermoraError& e) {
+            Refuse(field, QString::fromStdString(e.what()));
+            return std::nullopt;
+        }
+    }
 };
 
 void Mark(QLineEdit* field, bool bad) {
@@ -79,7 +89,7 @@ void ReadCoefficient(const TTableInputs& f, FieldReader& r, ThicknessTableInputs
     SurfaceCoefficientModel& m = in.Coefficient;
     const int mode = f.CoefficientMode->currentIndex();
     if (mode == 0) {
-        m.Typed = r.Number(f.Coefficient, 1, 50);
+        m.Typed = r.Number(f.Coefficient, SurfaceCoefficientInRange);
         return;
     }
     m.Computed = true;
@@ -92,11 +102,11 @@ void ReadCoefficient(const TTableInputs& f, FieldReader& r, ThicknessTableInputs
         m.SheetHeight = r.Number(f.SheetHeight, 1e-6, kHuge);
 }
 
-std::optional<float> Optional(QCheckBox* on, FieldReader& r, QLineEdit* field, double lowest,
-                              double highest) {
+std::optional<float> Optional(QCheckBox* on, FieldReader& r, QLineEdit* field,
+                              const FieldReader::Range& inRange) {
     if (!on->isChecked())
         return std::nullopt;
-    return r.Number(field, lowest, highest);
+    return r.Number(field, inRange);
 }
 
 // The configured bare steel's emission coefficient as the forms' dialog reads it: two
@@ -117,8 +127,8 @@ TableInputsReading TTableInputs::Read() {
     in.Pipe = pipe_;
     if (pipe_)
         in.TubeDiameter = MillimetresToMetres(r.Number(Diameter, 1, kHuge));
-    in.AmbientTemp = r.Number(Ambient, -200, 300);
-    in.MediumTemp = r.Number(Medium, -200, 300);
+    in.AmbientTemp = r.Number(Ambient, TemperatureInRange);
+    in.MediumTemp = r.Number(Medium, TemperatureInRange);
     if (Material->currentIndex() >= 0)
         in.Law = LawOf(*Material, r, KFactor);
     in.RelHumidity = r.Number(Humidity, pipe_ ? 25 : 0, 96);
@@ -130,8 +140,8 @@ TableInputsReading TTableInputs::Read() {
     in.CostPerKWh = r.Number(Price, 0, 1e6);
     in.HoursPerYear = r.Number(Hours, 0, 8784);
     in.Co2PerKWh = r.Number(Co2, 0, 100);
-    in.SurfaceTempLimit = Optional(LimitOn, r, Limit, -200, 300);
-    in.MaxHeatFlow = Optional(MaxFlowOn, r, MaxFlow, 1e-6, kHuge);
+    in.SurfaceTempLimit = Optional(LimitOn, r, Limit, TemperatureInRange);
+    in.MaxHeatFlow = Optional(MaxFlowOn, r, MaxFlow, FieldReader::Between(1e-6, kHuge));
     in.ThicknessesMm = r.List(Thicknesses, 1e-3, 500);
     in.LifeYears = r.Number(Life, 0, 1000);
     TableInputsReading reading;

@@ -5,7 +5,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QScreen>
 #include <algorithm>
 #include <vector>
 
@@ -146,10 +145,7 @@ void PreviewTablePage(const TablePage& page, QWidget* parent) {
     printer.setDocName(page.title);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(page.title);
-    QSize size(820, 1000);
-    if (const QScreen* screen = preview.screen())
-        size = size.boundedTo(screen->availableSize() * 0.9);
-    preview.resize(size);
+    Tf_Print::FitToScreen(preview);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&page](QPrinter* device) {
                          QPainter painter(device);

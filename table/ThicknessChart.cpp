@@ -37,15 +37,14 @@ void Span(const std::vector<double>& values, double& lo, double& hi) {
 
 void DrawCurve(QPainter& p, const ChartData& d, const Scale& x, const Scale& y, bool flow) {
     QPainterPath path;
+    p.setPen(QPen(flow ? kFlowColour : kSurfaceColour, 1.5));
     for (size_t i = 0; i < d.table.Rows.size(); ++i) {
         const ThicknessRow& row = d.table.Rows[i];
         const double v = flow ? std::fabs(row.HeatFlowPerUnit) : row.SurfaceTemp;
         const QPointF at(x(row.Thickness * 1000.0), y(v));
         i == 0 ? path.moveTo(at) : path.lineTo(at);
-        p.setPen(QPen(flow ? kFlowColour : kSurfaceColour, 1.5));
         p.drawEllipse(at, 2.5, 2.5);
     }
-    p.setPen(QPen(flow ? kFlowColour : kSurfaceColour, 1.5));
     p.drawPath(path);
 }
 

@@ -18,6 +18,19 @@ QString Optional(const std::optional<float>& value, int decimals) {
 QString Mm(float metres) {
     return Cell(static_cast<float>(metres * 1000.0), 1);
 }
+
+// Numbers right-aligned, the product's name as text.
+QVariant Alignment(int column, int productColumn) {
+    return column == productColumn ? QVariant() : QVariant(int(Qt::AlignRight | Qt::AlignVCenter));
+}
+
+// The column captions, units included: the view's header, the CSV's and the printed one.
+QVariant Caption(const QStringList& captions, int section, Qt::Orientation orientation, int role) {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
+        section >= captions.size())
+        return {};
+    return captions[section];
+}
 } // namespace
 
 QString MinimumText(const CriterionMinimum& m) {
@@ -116,47 +129,22 @@ QVariant TThicknessModel::data(const QModelIndex& index, int role) const {
         return bold;
     }
     case Qt::TextAlignmentRole:
-        return index.column() == kProduct ? QVariant()
-                                          : QVariant(int(Qt::AlignRight | Qt::AlignVCenter));
+        return Alignment(index.column(), kProduct);
     default:
         return {};
     }
 }
 
 QVariant TThicknessModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
-        return QAbstractTableModel::headerData(section, orientation, role);
-    const QString unit = pipe_ ? QStringLiteral("m") : QStringLiteral("m²");
-    switch (section) {
-    case kThickness:
-        return QStringLiteral("Thickness (mm)");
-    case kProduct:
-        return QStringLiteral("Product");
-    case kCoefficient:
-        return QStringLiteral("h (W/m²K)");
-    case kSurface:
-        return QStringLiteral("Surface (°C)");
-    case kCondensation:
-        return QStringLiteral("Condensation");
-    case kFlowPerUnit:
-        return QStringLiteral("Heat flow (W/") + unit + u')';
-    case kFlow:
-        return QStringLiteral("Heat flow (W)");
-    case kSaving:
-        return QStringLiteral("Saving (%)");
-    case kEnergy:
-        return QStringLiteral("Energy (kWh/a)");
-    case kCost:
-        return QStringLiteral("Cost (/a)");
-    case kCo2:
-        return QStringLiteral("CO2 (kg/a)");
-    case kInstalled:
-        return QStringLiteral("Installed cost (/") + unit + u')';
-    case kPayback:
-        return QStringLiteral("Payback (a)");
-    default:
-        return {};
-    }
+    const QString per = pipe_ ? QStringLiteral("/m)") : QStringLiteral("/m²)");
+    return Caption({QStringLiteral("Thickness (mm)"), QStringLiteral("Product"),
+                    QStringLiteral("h (W/m²K)"), QStringLiteral("Surface (°C)"),
+                    QStringLiteral("Condensation"), QStringLiteral("Heat flow (W") + per,
+                    QStringLiteral("Heat flow (W)"), QStringLiteral("Saving (%)"),
+                    QStringLiteral("Energy (kWh/a)"), QStringLiteral("Cost (/a)"),
+                    QStringLiteral("CO2 (kg/a)"), QStringLiteral("Installed cost (") + per,
+                    QStringLiteral("Payback (a)")},
+                   section, orientation, role);
 }
 
 Qt::ItemFlags TThicknessModel::flags(const QModelIndex& index) const {
@@ -206,8 +194,7 @@ QVariant TPipeSizeModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     if (role == Qt::TextAlignmentRole)
-        return index.column() == kProduct ? QVariant()
-                                          : QVariant(int(Qt::AlignRight | Qt::AlignVCenter));
+        return Alignment(index.column(), kProduct);
     if (role != Qt::DisplayRole)
         return {};
     const PipeSizeRow& row = rows_[static_cast<size_t>(index.row())];
@@ -225,7 +212,7 @@ QVariant TPipeSizeModel::data(const QModelIndex& index, int role) const {
                : row.Product.empty() ? QStringLiteral("-/-")
                                      : QString::fromStdString(row.Product);
     case kThickness:
-        return Cell(static_cast<float>(row.Thickness * 1000.0), 1);
+        return Mm(row.Thickness);
     case kFlowPerMetre:
         return Cell(row.HeatFlowPerMetre, 3);
     case kSurface:
@@ -236,26 +223,9 @@ QVariant TPipeSizeModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TPipeSizeModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
-        return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
-    case kDiameter:
-        return QStringLiteral("Outside diameter (mm)");
-    case kCondensation:
-        return QStringLiteral("No condensation (mm)");
-    case kSurfaceLimit:
-        return QStringLiteral("Surface limit (mm)");
-    case kFlowLimit:
-        return QStringLiteral("Max. heat flow (mm)");
-    case kProduct:
-        return QStringLiteral("Recommended product");
-    case kThickness:
-        return QStringLiteral("Thickness (mm)");
-    case kFlowPerMetre:
-        return QStringLiteral("Heat flow (W/m)");
-    case kSurface:
-        return QStringLiteral("Surface (°C)");
-    default:
-        return {};
-    }
+    return Caption({QStringLiteral("Outside diameter (mm)"), QStringLiteral("No condensation (mm)"),
+                    QStringLiteral("Surface limit (mm)"), QStringLiteral("Max. heat flow (mm)"),
+                    QStringLiteral("Recommended product"), QStringLiteral("Thickness (mm)"),
+                    QStringLiteral("Heat flow (W/m)"), QStringLiteral("Surface (°C)")},
+                   section, orientation, role);
 }

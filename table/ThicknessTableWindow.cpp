@@ -172,26 +172,24 @@ void TThicknessTableWindow::ShowMinima() {
     const ThicknessTable& t = thicknessModel_->Table();
     const ThicknessCriteria& c = t.Criteria;
     QStringList parts;
-    parts << QStringLiteral("No condensation: ") + MinimumText(c.Condensation) +
-                 (c.Condensation.Unreachable ? QString() : QStringLiteral(" mm"));
-    if (c.SurfaceTemp.Active)
-        parts << QStringLiteral("Surface temperature limit: ") + MinimumText(c.SurfaceTemp) +
-                     (c.SurfaceTemp.Unreachable ? QString() : QStringLiteral(" mm"));
-    if (c.HeatFlow.Active)
-        parts << QStringLiteral("Maximum heat flow: ") + MinimumText(c.HeatFlow) +
-                     (c.HeatFlow.Unreachable ? QString() : QStringLiteral(" mm"));
-    QString chosen = QStringLiteral("no listed thickness meets them all");
-    if (t.Chosen >= 0)
-        chosen =
-            thicknessModel_->data(thicknessModel_->index(t.Chosen, 0), Qt::DisplayRole).toString() +
-            (t.Chosen > 0 ? QStringLiteral(" mm") : QString());
+    auto add = [&parts](const char* caption, const CriterionMinimum& m) {
+        if (m.Active)
+            parts << QLatin1String(caption) + MinimumText(m) +
+                         (m.Unreachable ? QString() : QStringLiteral(" mm"));
+    };
+    add("No condensation: ", c.Condensation);
+    add("Surface temperature limit: ", c.SurfaceTemp);
+    add("Maximum heat flow: ", c.HeatFlow);
+    auto rowName = [this](int row) {
+        return thicknessModel_->data(thicknessModel_->index(row, 0), Qt::DisplayRole).toString() +
+               (row > 0 ? QStringLiteral(" mm") : QString());
+    };
+    const QString chosen =
+        t.Chosen >= 0 ? rowName(t.Chosen) : QStringLiteral("no listed thickness meets them all");
     QString text = QStringLiteral("Minimum thickness - ") + parts.join(QStringLiteral("; ")) +
                    QStringLiteral(". Thinnest listed: ") + chosen + u'.';
     if (t.Economic >= 0)
-        text += QStringLiteral(" Cheapest over the life (bold): ") +
-                thicknessModel_->data(thicknessModel_->index(t.Economic, 0), Qt::DisplayRole)
-                    .toString() +
-                (t.Economic > 0 ? QStringLiteral(" mm.") : QStringLiteral("."));
+        text += QStringLiteral(" Cheapest over the life (bold): ") + rowName(t.Economic) + u'.';
     Minima->setText(text);
 }
 

@@ -2,7 +2,6 @@
 // surface temperature forms show: each run through its real form, then the table opened.
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
 
 #include "CalculationFixture.h"
 #include "table/TableInputs.h"
@@ -13,11 +12,22 @@ namespace {
 
 class ThicknessTableForms : public CalculationTest {
 protected:
-    // The table for the values the last form left when it closed, with one thickness row.
-    std::unique_ptr<TThicknessTableWindow> Table(bool pipe, const char* thickness) {
+    // The texts of the results asked for after "Calculate"; the form closes and leaves its
+    // values.
+    QStringList Run(int type, std::initializer_list<const char*> lines,
+                    std::initializer_list<int> wanted) {
+        Open(type, lines);
+        Press();
+        QStringList results;
+        for (int i : wanted)
+            results << Result(i);
         form->close();
+        return results;
+    }
+    // The table for the values the last form left, with the one thickness row.
+    static std::unique_ptr<TThicknessTableWindow> Table(bool pipe, const char* thicknessMm) {
         auto window = std::make_unique<TThicknessTableWindow>(pipe);
-        window->Inputs->Thicknesses->setText(QString::fromUtf8(thickness));
+        window->Inputs->Thicknesses->setText(QString::fromUtf8(thicknessMm));
         EXPECT_TRUE(window->Status->text().isEmpty()) << window->Status->text().toStdString();
         return window;
     }
@@ -27,40 +37,30 @@ protected:
     }
 };
 
-TEST_F(ThicknessTableForms, PipeRowsReadAsTheForms) {
+TEST_F(ThicknessTableForms, RowsReadAsTheForms) {
+    using M = TThicknessModel;
+    const auto kFlowSaving = {2, 3};
     for (const char* medium : {"-5", "140"}) {
-        Open(2, {"25", medium, "60.3", "30", "10", nullptr, "8", "0.5"});
-        Press();
-        const QString flow = Result(2), saving = Result(3);
-        form->close();
-        Open(1, {"25", medium, "60.3", "30", nullptr, "8"});
-        Press();
-        const QString surface = Result(1);
-        auto table = Table(true, "30");
-        EXPECT_EQ(table->Inputs->Extent->text(), "10"); // prefilled from the last forms
-        EXPECT_EQ(Cell(*table, 1, TThicknessModel::kFlow), flow);
-        EXPECT_EQ(Cell(*table, 1, TThicknessModel::kSaving), saving);
-        EXPECT_EQ(Cell(*table, 1, TThicknessModel::kSurface), surface);
+        const QStringList loss =
+            Run(2, {"25", medium, "60.3", "30", "10", nullptr, "8", "0.5"}, kFlowSaving);
+        const QStringList surface = Run(1, {"25", medium, "60.3", "30", nullptr, "8"}, {1});
+        auto pipe = Table(true, "30");
+        EXPECT_EQ(pipe->Inputs->Extent->text(), "10"); // prefilled from the last forms
+        EXPECT_EQ(Cell(*pipe, 1, M::kFlow), loss[0]);
+        EXPECT_EQ(Cell(*pipe, 1, M::kSaving), loss[1]);
+        EXPECT_EQ(Cell(*pipe, 1, M::kSurface), surface[0]);
         // The bare pipe as the heat loss form computes it with thickness 0.
-        Open(2, {"25", medium, "60.3", "0", "10", nullptr, "8", "0.5"});
-        Press();
-        EXPECT_EQ(Cell(*table, 0, TThicknessModel::kFlow), Result(2));
+        EXPECT_EQ(Cell(*pipe, 0, M::kFlow),
+                  Run(2, {"25", medium, "60.3", "0", "10", nullptr, "8", "0.5"}, {2})[0]);
+        const QStringList sheetLoss =
+            Run(6, {"25", medium, "40", "3", nullptr, "7.5", "0.2"}, kFlowSaving);
+        const QStringList sheetSurface = Run(7, {"25", medium, "40", nullptr, "7.5"}, {1});
+        auto sheet = Table(false, "40");
+        EXPECT_EQ(sheet->Inputs->Extent->text(), "3");
+        EXPECT_EQ(Cell(*sheet, 1, M::kFlow), sheetLoss[0]);
+        EXPECT_EQ(Cell(*sheet, 1, M::kSaving), sheetLoss[1]);
+        EXPECT_EQ(Cell(*sheet, 1, M::kSurface), sheetSurface[0]);
     }
-}
-
-TEST_F(ThicknessTableForms, SheetRowsReadAsTheForms) {
-    Open(6, {"25", "90", "40", "3", nullptr, "7.5", "0.2"});
-    Press();
-    const QString flow = Result(2), saving = Result(3);
-    form->close();
-    Open(7, {"25", "90", "40", nullptr, "7.5"});
-    Press();
-    const QString surface = Result(1);
-    auto table = Table(false, "40");
-    EXPECT_EQ(table->Inputs->Extent->text(), "3");
-    EXPECT_EQ(Cell(*table, 1, TThicknessModel::kFlow), flow);
-    EXPECT_EQ(Cell(*table, 1, TThicknessModel::kSaving), saving);
-    EXPECT_EQ(Cell(*table, 1, TThicknessModel::kSurface), surface);
 }
 
 } // namespace
