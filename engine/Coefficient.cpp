@@ -60,16 +60,14 @@ float StartSurfaceTemp(const CoefficientInputs& in) {
     return Store(in.MediumTemp + 0.9 * (double{in.AmbientTemp} - in.MediumTemp));
 }
 
-// The 21 substitution passes; always all of them, the last one counts. Material is the
-// index into the shared list or a ConductivityLaw.
-template <typename Material>
+// The 21 substitution passes; always all of them, the last one counts.
 CoefficientResult RunPasses(const PassGeometry& g, const CoefficientInputs& in,
-                            const Material& material, float surface) {
+                            const ConductivityLaw& law, float surface) {
     CoefficientResult r;
     r.SurfaceTemp = surface;
     for (int pass = 0; pass < 21; ++pass) {
         const float c =
-            LayerConductance(in.MediumTemp, r.SurfaceTemp, g.inner, g.outer, material, g.geometry);
+            LayerConductance(in.MediumTemp, r.SurfaceTemp, g.inner, g.outer, law, g.geometry);
         r.h = HeatTransferCoefficient(r.SurfaceTemp, in.AmbientTemp, in.Emissivity, g.dimension,
                                       g.wind, g.arrangement);
         r.SurfaceTemp =
@@ -92,16 +90,15 @@ float DewPointSurfaceCoefficient(const CoefficientInputs& in) {
 
 // Ten rounds of: thickness that holds the surface at the dew point for the latest h, then
 // the passes again with that thickness.
-template <typename Material>
 CoefficientResult SweatingSurfaceCoefficient(Installation installation, const CoefficientInputs& in,
-                                             const Material& material, float dewPoint,
+                                             const ConductivityLaw& law, float dewPoint,
                                              CoefficientResult r) {
     const bool pipe = IsPipe(installation);
     for (int round = 0; round < 10; ++round) {
         const float s =
             RequiredThickness(in.MediumTemp, in.AmbientTemp, pipe ? in.TubeDiameter : 0.0f, r.h,
-                              dewPoint, material, pipe ? kCylinder : kPlane);
-        r = RunPasses(GeometryFor(installation, in, s), in, material, StartSurfaceTemp(in));
+                              dewPoint, law, pipe ? kCylinder : kPlane);
+        r = RunPasses(GeometryFor(installation, in, s), in, law, StartSurfaceTemp(in));
     }
     return r;
 }
@@ -117,30 +114,22 @@ bool CoefficientInputsRefused(Installation installation, const CoefficientInputs
            (IsOutside(installation) && in.WindSpeed > 10) || in.Thickness > 0.5 || in.Thickness < 0;
 }
 
-namespace {
-template <typename Material>
-CoefficientResult Iterate(Installation installation, const CoefficientInputs& in,
-                          const Material& material) {
+CoefficientResult IterateSurfaceCoefficient(Installation installation, const CoefficientInputs& in,
+                                            const ConductivityLaw& law) {
     CoefficientResult r =
-        RunPasses(GeometryFor(installation, in, in.Thickness), in, material, StartSurfaceTemp(in));
+        RunPasses(GeometryFor(installation, in, in.Thickness), in, law, StartSurfaceTemp(in));
     if (!in.CondensationForm) {
         return r;
     }
     const float dewPoint = DewPoint(in.AmbientTemp, in.RelHumidity);
     if (dewPoint >= in.MediumTemp) {
-        return SweatingSurfaceCoefficient(installation, in, material, dewPoint, r);
+        return SweatingSurfaceCoefficient(installation, in, law, dewPoint, r);
     }
     r.h = DewPointSurfaceCoefficient(in);
     return r;
 }
-} // namespace
 
 CoefficientResult IterateSurfaceCoefficient(Installation installation,
                                             const CoefficientInputs& in) {
-    return Iterate(installation, in, in.MaterialIndex);
-}
-
-CoefficientResult IterateSurfaceCoefficient(Installation installation, const CoefficientInputs& in,
-                                            const ConductivityLaw& law) {
-    return Iterate(installation, in, law);
+    return IterateSurfaceCoefficient(installation, in, ConductivityLawOf(in.MaterialIndex));
 }
