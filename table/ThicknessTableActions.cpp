@@ -38,7 +38,8 @@ QString TThicknessTableWindow::AskFileName(const QString& caption, const QString
     while (ExecModal(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString path = dialog.selectedFiles().constFirst();
         const QFileInfo target(path);
-        if (!target.exists() && !SafeFile::IsDanglingLink(path))
+        // A folder is not replaced: the write tells why.
+        if (target.isDir() || (!target.exists() && !SafeFile::IsDanglingLink(path)))
             return path;
         if (AskYesNo(target.fileName() +
                          QStringLiteral(" already exists.\nDo you want to replace it?"),

@@ -4,13 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
 #include <random>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "config/SafeFile.h"
+#include "support/FileSizeLimit.h"
 
 namespace {
 QByteArray Contents(const QString& path) {
@@ -82,15 +81,12 @@ TEST_F(SafeFileTest, RefusedTargetsSayWhyAndChangeNothing) {
 TEST_F(SafeFileTest, AWriteFailingHalfWayKeepsTheOldFile) {
     const QString path = File("table.pdf");
     Put(path, "old contents");
-    rlimit before{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = before;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SafeFile::Result r = SafeFile::Write(path, QByteArray(100000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, oldHandler);
+    SafeFile::Result r;
+    {
+        FileSizeLimit full(4096);
+        ASSERT_TRUE(full.Active());
+        r = SafeFile::Write(path, QByteArray(100000, 'x'));
+    }
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.reason, "the file is larger than the system allows");
     EXPECT_EQ(Contents(path), "old contents");
