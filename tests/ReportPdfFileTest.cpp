@@ -27,12 +27,13 @@ TEST_F(ReportPdfFileTest, PrintToFileIsWholeOrTold) {
         int pages = 0;
         seam.onDialog = [&](QDialog& d) {
             auto& preview = static_cast<QPrintPreviewDialog&>(d);
+            preview.printer()->setOutputFormat(QPrinter::PdfFormat);
+            preview.printer()->setOutputFileName(path);
             if (auto* widget = d.findChild<QPrintPreviewWidget*>()) {
                 widget->updatePreview(); // the preview itself is painted as before
                 pages = widget->pageCount();
             }
-            preview.printer()->setOutputFormat(QPrinter::PdfFormat);
-            preview.printer()->setOutputFileName(path);
+            EXPECT_FALSE(QFile::exists(path)); // not by the preview
             emit preview.paintRequested(preview.printer());
             return int(QDialog::Accepted);
         };
