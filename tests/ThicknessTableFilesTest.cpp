@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 #include "config/Uconfig.h"
 #include "config/Utolerance.h"
@@ -49,9 +50,10 @@ protected:
         QTest::keyClicks(field, text);
     }
     // Clicks the button; its dialog picks path once (the preview prints to it as the print
-    // dialog's "Print to File" does), then is cancelled.
-    void Save(QPushButton* button, const QString& path) {
+    // dialog's "Print to File" does), answers the overwrite question, then is cancelled.
+    void Save(QPushButton* button, const QString& path, MessageReply replace = MessageReply::No) {
         dialogs = 0;
+        seam.answers = {replace};
         seam.onDialog = [this, path](QDialog& d) {
             if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&d)) {
                 preview->printer()->setOutputFormat(QPrinter::PdfFormat);
@@ -105,37 +107,40 @@ TEST_F(ThicknessTableFilesTest, CsvCellsNeverRunAsFormulas) {
     EXPECT_TRUE(lines[1].contains(";-")); // a surface below zero stays a number
 }
 
-// Targets that cannot take the file: the reason is told, and a file already there
-// survives a write that fails half-way (a file size limit stands in for a full disk).
+// Targets that cannot take the file, also for root (who passes every permission check):
+// the reason is told, and a file already there survives a write that fails half-way (a
+// file size limit stands in for a full disk). No temporary file is left behind.
 TEST_F(ThicknessTableFilesTest, FilesAreWholeOrToldWhy) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.out"));
-    ASSERT_TRUE(SafeFile::Write(dir.filePath("old.out"), "old").ok);
+    ASSERT_EQ(mkfifo(dir.filePath("pipe.out").toLocal8Bit().constData(), 0600), 0);
+    const QString old = dir.filePath("old.out");
+    ASSERT_TRUE(SafeFile::Write(old, "old").ok);
+    const std::pair<QString, QString> cases[] = {
+        {"folder.out", "a folder of that name is in the way"},
+        {"no/t.out", "the folder does not exist"},
+        {"old.out/t.out", "the folder does not exist"},
+        {QString(300, u'n') + ".out", "the file name is too long"},
+        {"pipe.out", "it is not a regular file"}};
     for (QPushButton* button : {window->ExportButton, window->PdfButton, window->PrintButton}) {
-        for (const auto& [name, reason] :
-             {std::pair{"folder.out", "a folder of that name is in the way"},
-              {"no/t.out", "the folder does not exist"}}) {
-            Save(button, dir.filePath(name));
+        for (const auto& [name, reason] : cases) {
+            Save(button, dir.filePath(name), MessageReply::Yes);
             EXPECT_EQ(Last(), "Could not write " + dir.filePath(name) + ": " + reason + ".");
         }
-        seam.answers = {MessageReply::Yes}; // replace it
         FileSizeLimit full(200);
-        Save(button, dir.filePath("old.out"));
-        EXPECT_EQ(Contents(dir.filePath("old.out")), "old");
-        EXPECT_TRUE(Last().startsWith("Could not write " + dir.filePath("old.out") + ": "));
+        Save(button, old, MessageReply::Yes);
+        EXPECT_EQ(Contents(old), "old");
+        EXPECT_TRUE(Last().startsWith("Could not write " + old + ": "));
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-              (QStringList{"folder.out", "old.out"}));
-}
-
-// A link to a file that is gone is asked about as an existing file; "No" goes back to
-// the save dialog, "Yes" writes through the link.
-TEST_F(ThicknessTableFilesTest, ADanglingLinkGetsTheOverwriteQuestion) {
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+              (QStringList{"folder.out", "old.out", "pipe.out"}));
+    // A link to a file that is gone is asked about as an existing file; "No" goes back to
+    // the save dialog, "Yes" writes through the link.
     ASSERT_TRUE(QFile::link(dir.filePath("gone.pdf"), dir.filePath("link.pdf")));
-    Save(window->PdfButton, dir.filePath("link.pdf"));
+    seam.messages.clear();
+    Save(window->PdfButton, dir.filePath("link.pdf"), MessageReply::No);
     EXPECT_EQ(seam.Texts(), QStringList{"link.pdf already exists.\nDo you want to replace it?"});
     EXPECT_EQ(dialogs, 2);
-    seam.answers = {MessageReply::Yes};
-    Save(window->PdfButton, dir.filePath("link.pdf"));
+    Save(window->PdfButton, dir.filePath("link.pdf"), MessageReply::Yes);
     EXPECT_TRUE(Contents(dir.filePath("gone.pdf")).trimmed().endsWith("%%EOF"));
 }
 
