@@ -233,7 +233,11 @@ void Tfrm_Main::closeEvent(QCloseEvent* event) {
     emit Closed();
 }
 
+// One calculation form at a time: an assistive tool can press an entry past the modality
+// of an open form or dialog, and a second form would take the first one's shared lines.
 void Tfrm_Main::CalculationEntryClick(int calculationType) {
+    if (ModalWindowAbove(*this))
+        return;
     try {
         Shared().CalculationType = calculationType;
         // The form is a child of this window; whichever goes first takes it along.

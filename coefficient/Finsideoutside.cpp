@@ -1,13 +1,11 @@
 #include "coefficient/Finsideoutside.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <stdexcept>
@@ -17,7 +15,6 @@
 #include "app/Fhelp.h"
 #include "app/Ulook.h"
 #include "app/Umessages.h"
-#include "coefficient/Usurface.h"
 #include "config/Uutils.h"
 #include "engine/Errors.h"
 #include "engine/State.h"
@@ -176,30 +173,14 @@ void TInsideOutside::BuildControl() {
             Qt::QueuedConnection);
 }
 
+// The entries start afresh once, on the first appearance of a modal run, and do not wait
+// for activation: a window manager may activate late or not at all, and what the user then
+// sets (also after the dialog's own messages) stays until the dialog closes.
 void TInsideOutside::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        finishing_ = false;
-        resetOnActivation_ = true;
+        outcome_ = HOutcome::Refused;
         TntFormShow();
-    }
-}
-
-// The entries start afresh on the first appearance and when one of this program's message
-// boxes closes over the dialog; switching to another program and back, or closing the
-// help window, keeps what the user set.
-void TInsideOutside::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange)
-        return;
-    if (!isActiveWindow()) {
-        // The window that takes over is already the active one.
-        if (qobject_cast<QMessageBox*>(QApplication::activeWindow()))
-            resetOnActivation_ = true;
-        return;
-    }
-    if (resetOnActivation_) {
-        resetOnActivation_ = false;
         FormActivate();
     }
 }
@@ -286,10 +267,8 @@ void TInsideOutside::FillCladdings() {
     TntComboBox1->setEditText(kSelectPrompt);
 }
 
-// Starts the entries afresh (see changeEvent for when).
+// Starts the entries afresh (see showEvent for when).
 void TInsideOutside::FormActivate() {
-    if (finishing_)
-        return; // "Continue" has run; its outcome must reach the opener as it is
     SetCaptions();
     TntRadioButton1->setChecked(true);
     TntEdit1->setText(FormatPattern(Shared().WorkingValues.Emissivity, "#0.00"));
@@ -361,8 +340,10 @@ void TInsideOutside::TntComboBox1Change(int position) {
         ShowError(QStringLiteral("Could not get cladding parameters! Error: ") +
                       QString::fromStdString(e.what()),
                   this);
+        // The dialog stays for another choice; an outdoor h needs one.
         TntEdit1->setText(FormatPattern(Shared().WorkingValues.Emissivity, "#0.00"));
-        reject();
+        TntComboBox1->setCurrentIndex(-1);
+        TntComboBox1->setEditText(kSelectPrompt);
     }
 }
 
@@ -397,19 +378,19 @@ bool TInsideOutside::SheetHeightMissing() const {
     }
 }
 
-void TInsideOutside::RunComputation() {
+HOutcome TInsideOutside::RunComputation() {
     bool pipe = !IsSheetForm();
-    if (TntRadioButton1->isChecked()) {
-        pipe ? InsidePipeCoefficient(*this) : InsideSheetCoefficient(*this);
-        return;
-    }
+    if (TntRadioButton1->isChecked())
+        return pipe ? InsidePipeCoefficient(*this) : InsideSheetCoefficient(*this);
     // A text that is no number is reported by "Continue" and keeps the dialog open, as
     // indoors: closing would pass the unchanged h off as the outdoor one.
-    pipe ? OutsidePipeCoefficient(*this) : OutsideSheetCoefficient(*this);
+    return pipe ? OutsidePipeCoefficient(*this) : OutsideSheetCoefficient(*this);
 }
 
+// A refusal keeps the dialog open and stores nothing, so that the form keeps its h.
 void TInsideOutside::Button1Click() {
     QWidget* parent = isVisible() ? this : nullptr;
+    HOutcome outcome = HOutcome::Refused;
     try {
         if (EntriesRefused()) {
             ShowWarning(kMakeSenseText, parent);
@@ -419,16 +400,16 @@ void TInsideOutside::Button1Click() {
             ShowMessage(QStringLiteral("Correct value for the sheet height is missing! "
                                        "Please retry!"),
                         parent);
-            Shared().WorkingValues.SurfaceCoefficient = 0;
             return;
         }
-        finishing_ = true;
-        RunComputation();
+        outcome = RunComputation();
     } catch (const std::exception& e) {
-        finishing_ = false;
         ShowError(kHFailed + QString::fromStdString(e.what()), parent);
         return;
     }
+    if (outcome == HOutcome::Refused && isVisible())
+        return; // the user corrects the entries or cancels
+    outcome_ = outcome;
     FormState().HFromDialog = true;
     accept();
 }

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include "coefficient/Usurface.h"
+
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -53,6 +55,10 @@ public:
     // The summary of the form's lines in GroupBox1, three labels per line shown.
     const QList<QLabel*>& SummaryLabels() const { return summary_; }
 
+    // Whether "Continue" stored a new h in this modal run (after a silent end of the
+    // computation the dialog closes with none).
+    bool HStored() const { return outcome_ == HOutcome::Stored; }
+
 public slots:
     void TntFormShow();
     void FormActivate();
@@ -71,7 +77,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -85,11 +90,10 @@ private:
     void BuildSummary();
     bool EntriesRefused() const;
     bool SheetHeightMissing() const;
-    void RunComputation();
+    HOutcome RunComputation();
 
     QList<QLabel*> summary_;
-    bool finishing_ = false;         // "Continue" is running its computation
-    bool resetOnActivation_ = false; // the next activation starts the entries afresh
+    HOutcome outcome_ = HOutcome::Refused; // how "Continue" ended this modal run
 };
 
 // "calculate h" of a form's surface-coefficient line: runs the surface coefficient dialog

@@ -82,6 +82,13 @@ void WriteHLine() {
     }
 }
 
+// What the dialog may change in the form, kept to be put back when it produced no h.
+struct HState {
+    bool fromDialog;
+    int cladding;
+    THChoices choices;
+};
+
 } // namespace
 
 void CalculateHFor(TParaLine&) {
@@ -90,20 +97,29 @@ void CalculateHFor(TParaLine&) {
         return;
     }
     TFormState& state = FormState();
+    // One h dialog at a time, also when an assistive tool presses the button past it.
+    if (state.Form && ModalWindowAbove(*state.Form))
+        return;
+    const HState before{state.HFromDialog, state.ChosenCladdingIndex, state.HChoices};
     // A child of the form; whichever goes first takes it along.
     QPointer<TInsideOutside> dialog = new TInsideOutside(state.Form.data());
     const auto release = qScopeGuard([&dialog] { delete dialog.data(); });
     dialog->TntRadioButton2->show();
     OfferChoicesByThickness(*dialog);
     ExecModal(*dialog);
-    if (!dialog)
+    if (!dialog || !dialog->HStored()) {
+        // Cancelled, or no h came out: the form keeps the h it had, typed or computed.
+        state.HFromDialog = before.fromDialog;
+        state.ChosenCladdingIndex = before.cladding;
+        state.HChoices = before.choices;
         return;
-    bool outdoor = state.HFromDialog && dialog->TntRadioButton2->isChecked();
+    }
+    bool outdoor = dialog->TntRadioButton2->isChecked();
     state.ChosenCladdingIndex = outdoor ? dialog->TntComboBox1->currentIndex() : -1;
-    state.HChoices = HChoicesOf(*dialog); // for the report, while HFromDialog holds
-    WriteHLine();                         // its change handler clears HFromDialog
-    if (outdoor)
-        state.HFromDialog = true;
+    const THChoices choices = HChoicesOf(*dialog);
+    WriteHLine();             // its change handler clears HFromDialog and the recorded choices
+    state.HChoices = choices; // for the report, while the h line holds this h
+    state.HFromDialog = outdoor;
     TPipeForm::MarkResultsStale();
 }
 

@@ -129,44 +129,46 @@ std::optional<CoefficientInputs> ReadChecked(Installation installation, TInsideO
 }
 
 // An arithmetic error of the iteration ends the computation silently with h unchanged.
-void IterateAndStore(Installation installation, const CoefficientInputs& in,
-                     TInsideOutside& dialog) {
+HOutcome IterateAndStore(Installation installation, const CoefficientInputs& in,
+                         TInsideOutside& dialog) {
     CoefficientResult result;
     try {
         result = IterateSurfaceCoefficient(installation, in);
     } catch (const FloatError&) {
-        return;
+        return HOutcome::Silent;
     }
     if (!std::isfinite(result.h))
-        return; // never store a broken coefficient
+        return HOutcome::Silent; // never store a broken coefficient
     Shared().WorkingValues.SurfaceCoefficient = result.h;
     if (Shared().GlobalSettings.ShowSurfaceTemp)
         ShowMessage(QStringLiteral("surface temperature: ") +
                         FormatPattern(result.SurfaceTemp, "#0.0") + QStringLiteral("°C"),
                     MessageParent(dialog));
+    return HOutcome::Stored;
 }
 
 // A text that is no number leaves as an error, which "Continue" reports and which keeps
 // the dialog open.
-void Coefficient(Installation installation, TInsideOutside& dialog) {
+HOutcome Coefficient(Installation installation, TInsideOutside& dialog) {
     if (std::optional<CoefficientInputs> in = ReadChecked(installation, dialog))
-        IterateAndStore(installation, *in, dialog);
+        return IterateAndStore(installation, *in, dialog);
+    return HOutcome::Refused;
 }
 
 } // namespace
 
-void InsidePipeCoefficient(TInsideOutside& dialog) {
-    Coefficient(Installation::InsidePipe, dialog);
+HOutcome InsidePipeCoefficient(TInsideOutside& dialog) {
+    return Coefficient(Installation::InsidePipe, dialog);
 }
 
-void OutsidePipeCoefficient(TInsideOutside& dialog) {
-    Coefficient(Installation::OutsidePipe, dialog);
+HOutcome OutsidePipeCoefficient(TInsideOutside& dialog) {
+    return Coefficient(Installation::OutsidePipe, dialog);
 }
 
-void InsideSheetCoefficient(TInsideOutside& dialog) {
-    Coefficient(Installation::InsideSheet, dialog);
+HOutcome InsideSheetCoefficient(TInsideOutside& dialog) {
+    return Coefficient(Installation::InsideSheet, dialog);
 }
 
-void OutsideSheetCoefficient(TInsideOutside& dialog) {
-    Coefficient(Installation::OutsideSheet, dialog);
+HOutcome OutsideSheetCoefficient(TInsideOutside& dialog) {
+    return Coefficient(Installation::OutsideSheet, dialog);
 }

@@ -2,20 +2,26 @@
 // The four computations of the outer surface coefficient h on the open calculation form.
 // Each reads the form's lines and the dialog's fields, checks them (a refusal is a message
 // and an early end), runs the engine's iteration and stores h as
-// WorkingValues.SurfaceCoefficient. None returns a value; which errors leave which one is
-// part of each contract below.
+// WorkingValues.SurfaceCoefficient. Each tells how it ended; which errors leave which one
+// is part of each contract below.
 class TInsideOutside;
+
+enum class HOutcome {
+    Stored,  // h is in WorkingValues.SurfaceCoefficient
+    Refused, // an entry was refused with a message; nothing was stored
+    Silent,  // the iteration found no h (a zero dimension, an arithmetic error); no message
+};
 
 // Indoor pipe, "vertical" or "horizontal". An emissivity that is not a number falls back
 // to WorkingValues.Emissivity; a line text that is not a number leaves as ConversionError.
-void InsidePipeCoefficient(TInsideOutside& dialog);
+HOutcome InsidePipeCoefficient(TInsideOutside& dialog);
 
 // Outdoor pipe in wind. Texts that are not numbers leave as ConversionError.
-void OutsidePipeCoefficient(TInsideOutside& dialog);
+HOutcome OutsidePipeCoefficient(TInsideOutside& dialog);
 
 // Indoor sheet of the dialog's height, which is stored as WorkingValues.SheetHeight.
 // A text that is not a number is reported here and ends the computation.
-void InsideSheetCoefficient(TInsideOutside& dialog);
+HOutcome InsideSheetCoefficient(TInsideOutside& dialog);
 
 // Outdoor sheet in wind along its height; reports bad texts as the indoor sheet does.
-void OutsideSheetCoefficient(TInsideOutside& dialog);
+HOutcome OutsideSheetCoefficient(TInsideOutside& dialog);

@@ -171,6 +171,7 @@ void TPipeForm::FormShow() {
     built_ = true;
     TFormState& state = FormState();
     const bool hFromDialog = state.HFromDialog;
+    const THChoices hChoices = state.HChoices;
     ApplyConfiguredFont();
     state.ClipboardHeaderPending = true;
     SetCaptions();
@@ -193,9 +194,10 @@ void TPipeForm::FormShow() {
                       QString::fromUtf8(e.what()),
                   this);
     }
-    // Writing the h line's initial value cleared it.
+    // Writing the h line's initial value, the stored h, cleared them.
     if (hFromDialog)
         state.HFromDialog = true;
+    state.HChoices = hChoices;
 }
 
 void TPipeForm::BuildLines(const TFormLayout& layout) {

@@ -135,6 +135,7 @@ float TCalcFrame::SurfaceCoefficientInUse(int hLine, float h, float thickness) {
     // The default is no h from the dialog, also when the line's text did not change and so
     // did not clear the flag itself.
     FormState().HFromDialog = false;
+    FormState().HChoices.recorded = false;
     return coefficient;
 }
 

@@ -468,6 +468,7 @@ void TParaLine::ValueChanged() {
 // A typed h is no longer the one the surface coefficient dialog produced.
 void TParaLine::SurfaceCoefficientEdited() {
     FormState().HFromDialog = false;
+    FormState().HChoices.recorded = false;
 }
 
 void TParaLine::FlowRateChanged() {

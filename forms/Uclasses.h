@@ -117,7 +117,7 @@ class TParas : public TLineList {};
 class TResult : public TLineList {};
 
 // What the surface coefficient dialog was told when it produced the form's h, as shown
-// there; for the report while HFromDialog is set.
+// there; for the report while the h line holds that h (indoors or outdoors).
 struct THChoices {
     bool recorded = false;
     bool outside = false;

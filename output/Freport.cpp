@@ -60,11 +60,11 @@ QString ChosenCladding() {
     return QString::fromStdString(claddings[static_cast<size_t>(index)].Name);
 }
 
-// How the surface coefficient dialog obtained h, while the form's h is the dialog's.
+// How the surface coefficient dialog obtained h, indoors or outdoors, while the form's h
+// is the dialog's.
 QString HOrigin() {
-    const TFormState& state = FormState();
-    const THChoices& c = state.HChoices;
-    if (!state.HFromDialog || !c.recorded)
+    const THChoices& c = FormState().HChoices;
+    if (!c.recorded)
         return {};
     QStringList parts{c.outside ? QStringLiteral("outside") : QStringLiteral("inside")};
     if (c.outside)

@@ -1,8 +1,10 @@
 // No window goes away under a dialog that still runs over it: the user's conductivity
 // dialog, run for real from a form that was opened from the main window.
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -84,6 +86,44 @@ TEST_F(ModalGuardTest, NeitherFormNorMainWindowClosesUnderTheConductivityDialog)
     EXPECT_EQ(Shared().WorkingValues.MaterialIndex, 2);
     EXPECT_TRUE(opened.isNull()); // the form is gone once it was closed
     EXPECT_TRUE(window.isVisible());
+}
+
+// An assistive tool presses every calculation entry of the main window, menu items and
+// buttons, past the open form's modality: no second form opens, the first keeps its input.
+TEST_F(ModalGuardTest, MainWindowEntriesOpenNoSecondFormOverAnOpenOne) {
+    Tfrm_Main window;
+    window.SetSplashOnFirstShow(false);
+    window.show();
+    int pressed = 0;
+    bool kept = false;
+    WhenOnTop<TPipeForm>([&](TPipeForm& form) {
+        const QString before = Line(0).ParaLineEditText();
+        QTest::keyClicks(Line(0).ValueField(), "7");
+        const QString typed = Line(0).ParaLineEditText();
+        for (QAction* action : window.findChildren<QAction*>())
+            if (action->objectName().contains("Menu_") && !action->menu() &&
+                !action->objectName().contains("ThicknessTable") &&
+                (action->objectName().startsWith("Menu_Pipes") ||
+                 action->objectName().startsWith("Menu_Sheets"))) {
+                action->trigger();
+                ++pressed;
+            }
+        for (QPushButton* button : window.findChildren<QPushButton*>())
+            if (button->objectName().endsWith("_pipes") ||
+                button->objectName().endsWith("_sheets")) {
+                button->click();
+                ++pressed;
+            }
+        QCoreApplication::processEvents();
+        kept = FormState().Form == &form && Shared().CalculationType == 2 &&
+               Line(0).ParaLineEditText() == typed && typed != before;
+        ClickCaption(form.Button4);
+    });
+    ClickCaption(Child<QPushButton>(window, "button_heatloss_pipes"));
+    EXPECT_EQ(pressed, 16);
+    EXPECT_TRUE(kept);
+    EXPECT_EQ(real.dialogTitles.size(), 1);
+    EXPECT_TRUE(real.messages.empty()); // refused quietly
 }
 
 TEST_F(ModalGuardTest, AFormGoneBeforeTheConductivityDialogRunsRunsNone) {

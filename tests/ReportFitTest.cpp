@@ -167,6 +167,27 @@ TEST_F(ReportFitTest, ReportSaysHowTheDialogObtainedH) {
     EXPECT_EQ(Text("h calculated for"), "");
 }
 
+// An indoor h from the dialog is described as an outdoor one is, for as long as the h line
+// holds it, also on the next form; it names no cladding.
+TEST_F(ReportFitTest, ReportSaysHowTheDialogObtainedAnIndoorH) {
+    OpenForm(2);
+    CalculateH([](TInsideOutside& d) {
+        ClickCaption(d.TntRadioButton3); // vertical
+        Continue(d);
+    });
+    ASSERT_FALSE(FormState().HFromDialog);
+    Build({});
+    EXPECT_EQ(Text("h calculated for"), "inside, vertical, emission coefficient 0.93");
+    EXPECT_TRUE(Text("type of cladding").isEmpty());
+    form.reset();
+    OpenForm(3); // shows the stored h again
+    Build({});
+    EXPECT_EQ(Text("h calculated for"), "inside, vertical, emission coefficient 0.93");
+    HLine().SetParaLineEditText("7.5");
+    Build({});
+    EXPECT_EQ(Text("h calculated for"), "");
+}
+
 TEST_F(ReportFitTest, InsideChoicesNameTheOrientationOrTheSheetHeight) {
     OpenForm(1);
     FormState().HFromDialog = true;

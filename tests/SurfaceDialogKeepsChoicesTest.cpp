@@ -64,30 +64,30 @@ TEST_F(SurfaceDialogTest, SwitchingAwayOrClosingTheHelpKeepsTheChoicesForContinu
     EXPECT_EQ(FormState().ChosenCladdingIndex, 2);
 }
 
-TEST_F(SurfaceDialogTest, AMessageBoxClosingOverTheDialogStartsItAfresh) {
+// Only the first appearance starts the entries afresh, not a message box closing over it.
+TEST_F(SurfaceDialogTest, AMessageBoxClosingOverTheDialogKeepsTheChoices) {
     OpenForm(1);
     CalculateH([](TInsideOutside& d) {
         SetUpOutdoors(d);
         QMessageBox box(&d);
         ActivateOtherThenBack(d, &box);
+        ExpectOutdoorsKept(d);
+    });
+    CalculateH([](TInsideOutside& d) {
         EXPECT_TRUE(d.TntRadioButton1->isChecked());
-        EXPECT_EQ(d.TntEdit2->text(), "1");
         EXPECT_EQ(d.TntComboBox1->currentText(), "select");
     });
 }
 
 // An emission coefficient that is no number is reported and keeps the dialog open; a sheet
-// height of 0 or below is refused. Neither changes h or the stored height.
+// height of 0 or below is refused and keeps it open too. None changes h or the stored height.
 TEST_F(SurfaceDialogTest, OutdoorSheetReportsOrRefusesBadEntries) {
     const QString noNumber = "Calulation of h failed! Please check input and retry! Error: '0.9x' "
                              "is not a valid floating point value";
     const struct {
         const char *emissivity, *height;
         QString message;
-        bool staysOpen;
-    } cases[] = {{"0.9x", "1", noNumber, true},
-                 {"0.9", "0", kMakeSense, false},
-                 {"0.9", "-1", kMakeSense, false}};
+    } cases[] = {{"0.9x", "1", noNumber}, {"0.9", "0", kMakeSense}, {"0.9", "-1", kMakeSense}};
     OpenForm(7);
     for (const auto& c : cases) {
         seam.messages.clear();
@@ -97,7 +97,7 @@ TEST_F(SurfaceDialogTest, OutdoorSheetReportsOrRefusesBadEntries) {
             d.TntEdit1->setText(c.emissivity);
             Retype(d.TntEdit3, c.height);
             Continue(d);
-            EXPECT_EQ(d.isVisible(), c.staysOpen);
+            EXPECT_TRUE(d.isVisible());
         });
         EXPECT_EQ(seam.Texts(), QStringList{c.message}) << c.height;
         EXPECT_FLOAT_EQ(H(), 9.0f);

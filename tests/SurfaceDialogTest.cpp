@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QLabel>
+#include <QMessageBox>
 
 #include "app/AppWindows.h"
 #include "app/Fhelp.h"
@@ -128,12 +129,17 @@ TEST_F(SurfaceDialogTest, ChoosingFromTheOpenListKeepsTheChoice) {
     EXPECT_EQ(FormState().ChosenCladdingIndex, 1);
 }
 
-TEST_F(SurfaceDialogTest, CladdingWithoutEmissivityClosesTheDialogWithAnError) {
+TEST_F(SurfaceDialogTest, CladdingWithoutEmissivityIsReportedAndTheDialogStaysForAnother) {
     OpenForm(1);
     CalculateH([](TInsideOutside& d) {
+        ChooseOutside(d);
         ChooseCladding(d, 3);
-        EXPECT_FALSE(d.isVisible());
+        EXPECT_TRUE(d.isVisible());
         EXPECT_EQ(d.TntEdit1->text(), "0.93");
+        EXPECT_EQ(d.TntComboBox1->currentIndex(), -1);
+        EXPECT_EQ(d.TntComboBox1->currentText(), "select");
+        EXPECT_TRUE(d.TntRadioButton2->isChecked());
+        ClickCaption(d.Button2);
     });
     EXPECT_EQ(Messages(MessageKind::Error),
               QStringList{"Could not get cladding parameters! Error: epsilon value is zero!"});
@@ -183,22 +189,24 @@ TEST_F(SurfaceDialogTest, WindSpeedThatIsNoNumberIsReportedAndStaysOpen) {
                           "is not a valid floating point value"});
 }
 
-TEST_F(SurfaceDialogTest, MissingSheetHeightSetsHToZeroAndCancelWritesIt) {
+TEST_F(SurfaceDialogTest, MissingSheetHeightIsReportedAndCancelKeepsTheTypedH) {
     OpenForm(7);
+    HLine().SetParaLineEditText("7.5");
     CalculateH([](TInsideOutside& d) {
         Retype(d.TntEdit3, "0");
         Continue(d);
         EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(Shared().WorkingValues.SurfaceCoefficient, 0.0f);
+        EXPECT_EQ(Shared().WorkingValues.SurfaceCoefficient, 9.0f);
         ClickCaption(d.Button2);
     });
     EXPECT_EQ(Messages(MessageKind::Plain),
               QStringList{"Correct value for the sheet height is missing! Please retry!"});
-    EXPECT_EQ(HLine().ParaLineEditText(), "0.000");
+    EXPECT_EQ(HLine().ParaLineEditText(), "7.5");
     EXPECT_FLOAT_EQ(Shared().WorkingValues.SheetHeight, 1.0f);
 }
 
-TEST_F(SurfaceDialogTest, CancelLeavesHAndClearsTheDialogFlag) {
+// Cancel changes nothing in the form: the h it had, and where that h came from.
+TEST_F(SurfaceDialogTest, CancelLeavesHAndTheFormAsTheyWere) {
     OpenForm(1);
     FormState().HFromDialog = true;
     FormState().ChosenCladdingIndex = 2;
@@ -209,8 +217,8 @@ TEST_F(SurfaceDialogTest, CancelLeavesHAndClearsTheDialogFlag) {
         QTest::keyClick(&d, Qt::Key_Escape);
         EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_FALSE(FormState().HFromDialog);
-    EXPECT_EQ(FormState().ChosenCladdingIndex, -1);
+    EXPECT_TRUE(FormState().HFromDialog);
+    EXPECT_EQ(FormState().ChosenCladdingIndex, 2);
     EXPECT_FLOAT_EQ(H(), 9.0f);
     EXPECT_EQ(HLine().ParaLineEditText(), "9.000");
 }
@@ -291,16 +299,21 @@ TEST_F(SurfaceDialogTest, HelpShowsTheCoefficientText) {
     EXPECT_TRUE(helpShown);
 }
 
-// A message box that closes over the dialog activates it again, which resets its entries;
-// the outcome of "Continue" must survive that.
+// A message box that really opens over the dialog, takes activation and gives it back when
+// it closes, as a window manager does.
 class ReactivatingSeam : public RecordingSeam {
 public:
     TInsideOutside* dialog = nullptr;
     MessageReply Message(MessageKind kind, const QString& text, const QString& title,
                          QWidget* parent) override {
         MessageReply reply = RecordingSeam::Message(kind, text, title, parent);
-        if (dialog && dialog->isVisible())
-            dialog->FormActivate();
+        if (dialog && dialog->isVisible()) {
+            QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, dialog);
+            box.show();
+            QApplication::setActiveWindow(&box);
+            box.hide();
+            QApplication::setActiveWindow(dialog);
+        }
         return reply;
     }
 };
@@ -323,7 +336,7 @@ TEST_F(SurfaceDialogTest, SurfaceTemperatureMessageKeepsTheOutdoorChoice) {
     InstallSeam(&seam);
 }
 
-TEST_F(SurfaceDialogTest, RefusalMessageResetsTheEntriesWhenTheDialogReturns) {
+TEST_F(SurfaceDialogTest, RefusalMessageKeepsTheEntriesWhenTheDialogReturns) {
     ReactivatingSeam reactivating;
     reactivating.onDialog = [this](QDialog& d) { return RunDialog(d); };
     InstallSeam(&reactivating);
@@ -331,11 +344,15 @@ TEST_F(SurfaceDialogTest, RefusalMessageResetsTheEntriesWhenTheDialogReturns) {
     CalculateH([&](TInsideOutside& d) {
         reactivating.dialog = &d;
         ChooseOutside(d);
+        ChooseCladding(d, 2);
         Retype(d.TntEdit2, "0");
         Continue(d);
-        EXPECT_TRUE(d.TntRadioButton1->isChecked());
-        EXPECT_EQ(d.TntEdit2->text(), "1");
-        EXPECT_EQ(d.TntComboBox1->currentText(), "select");
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_TRUE(d.TntRadioButton2->isChecked());
+        EXPECT_EQ(d.TntEdit2->text(), "0");
+        EXPECT_EQ(d.TntComboBox1->currentText(), "Aluminium");
+        EXPECT_EQ(d.TntEdit1->text(), "0.13");
     });
+    EXPECT_EQ(reactivating.Texts(), QStringList{kMakeSense});
     InstallSeam(&seam);
 }

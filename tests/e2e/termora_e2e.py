@@ -115,15 +115,18 @@ def h_dialog(run, form):
     dialog = run.app.window("Calculation of Heat Transfer Coefficent h")
     step("h dialog open")
     # Outdoors without a cladding is refused; when the message closes, the window manager
-    # activates the dialog again, which starts it over at "inside".
-    one(dialog, "radio button", "outside").queryAction().doAction(0)
+    # activates the dialog again, which keeps what the user set.
+    outside = one(dialog, "radio button", "outside")
+    outside.queryAction().doAction(0)
     one(dialog, "label", "wind speed (m/s)")
     press(one(dialog, "panel", "Control"), "Continue")
     run.answer("Please enter values that make sense!", "OK")
+    poll('"outside" kept', lambda: outside.getState().contains(pyatspi.STATE_CHECKED)
+         and descendants(dialog, "label", "wind speed (m/s)"))
+    step('h dialog: "outside" without a cladding refused, still "outside" after the message')
     inside = one(dialog, "radio button", "inside")
-    poll('"inside" again', lambda: inside.getState().contains(pyatspi.STATE_CHECKED)
-         and not descendants(dialog, "label", "wind speed (m/s)"))
-    step('h dialog: "outside" without a cladding refused, back at "inside" after the message')
+    inside.queryAction().doAction(0)
+    poll('"inside" chosen', lambda: inside.getState().contains(pyatspi.STATE_CHECKED))
     press(one(dialog, "panel", "Control"), "Continue")
     run.app.gone("Calculation of Heat Transfer Coefficent h")
     h_field = beside(parameters, "surface heat transfer coefficient h", "text")
