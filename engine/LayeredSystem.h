@@ -1,0 +1,55 @@
+#pragma once
+// An insulation system as it is built: up to five layers of different materials from the
+// inside out on a wall, pipe, rectangular duct or sphere, with an optional metal cladding
+// outside. Each layer's λ is taken at its own mean temperature, and all interface
+// temperatures are solved together with the outer surface coefficient h until every one
+// settles within 0.001 K. One layer on a pipe or a wall is the thickness table's own row.
+#include <optional>
+#include <vector>
+
+#include "engine/Geometry.h"
+#include "engine/ThicknessTable.h"
+#include "engine/Ucalc.h"
+
+inline constexpr int kMaxLayers = 5;
+
+struct InsulationLayer {
+    ConductivityLaw Law; // a material's law, or {k-factor, 0} for a typed constant
+    float Thickness = 0; // m
+    // The material's temperature limits (°C), where it has them.
+    std::optional<float> MinTemp;
+    std::optional<float> MaxTemp;
+};
+
+struct LayeredInputs {
+    float AmbientTemp = 20; // °C
+    float MediumTemp = 60;  // °C, at the bare object's surface
+    InsulatedShape Object;
+    std::vector<InsulationLayer> Layers; // inside out, 1 to kMaxLayers
+    // Emission coefficient of a metal jacket over the outer layer; its own resistance is
+    // neglected. Without one the outer layer's surface has Coefficient.Emissivity.
+    std::optional<float> CladdingEmissivity;
+    SurfaceCoefficientModel Coefficient; // typed h, or computed indoors or outdoors
+};
+
+struct LayeredSolution {
+    // Medium face first, outer surface last: Layers.size() + 1 temperatures, °C.
+    std::vector<float> Interfaces;
+    std::vector<float> Lambdas; // W/(m·K), each at its layer's mean temperature
+    float SurfaceTemp = 0;      // °C
+    float h = 0;                // W/(m²·K)
+    // W/m² (wall), W/m (pipe, duct), W (sphere); > 0 into the medium, as the table's rows.
+    float HeatFlowPerUnit = 0;
+    // False where the convection correlation's regime change leaves no surface temperature
+    // that balances: the solution is then the side of the jump that misses the balance least.
+    bool Settled = true;
+    // Layers whose faces lie outside the material's temperature limits.
+    std::vector<bool> BeyondLimits;
+};
+
+// Whether the inputs describe a system that can be solved: 1 to kMaxLayers layers, each of
+// positive thickness, a usable object, a cladding emissivity in [0, 1].
+bool LayeredInputsUsable(const LayeredInputs& in);
+
+// The solution; throws FloatError as the engine does (a zero λ, say). Inputs must be usable.
+LayeredSolution SolveLayered(const LayeredInputs& in);

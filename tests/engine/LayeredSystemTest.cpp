@@ -1,0 +1,212 @@
+// Layered insulation systems through their public functions: the balance each solution must
+// satisfy, one material split into layers, the limits of large objects, the order of the
+// materials, the material limits and the inputs refused.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "engine/Geometry.h"
+#include "engine/LayeredSystem.h"
+
+namespace {
+
+// A layer without temperature limits.
+InsulationLayer Layer(ConductivityLaw law, float thickness) {
+    InsulationLayer l;
+    l.Law = law, l.Thickness = thickness;
+    return l;
+}
+
+class LayeredSystemTest : public ::testing::Test {
+protected:
+    std::mt19937 random{20261210};
+    float Uniform(float lo, float hi) {
+        return std::uniform_real_distribution<float>(lo, hi)(random);
+    }
+    bool Coin() { return random() % 2 == 0; }
+
+    // λ rising with temperature (mineral wool, foam) or a typed constant.
+    ConductivityLaw RandomLaw() {
+        return Coin() ? ConductivityLaw{Uniform(0.025f, 0.05f), Uniform(1e-5f, 2e-4f)}
+                      : ConductivityLaw{Uniform(0.02f, 0.3f), 0};
+    }
+
+    InsulatedShape RandomShape() {
+        InsulatedShape s;
+        s.Kind = static_cast<Shape>(random() % 4);
+        s.Diameter = Uniform(0.01f, 2);
+        s.Width = Uniform(0.1f, 2), s.Height = Uniform(0.1f, 2);
+        return s;
+    }
+
+    // A hot or cold medium on any shape, h typed or computed indoors or outdoors.
+    LayeredInputs Random(int layers) {
+        LayeredInputs in;
+        in.AmbientTemp = Uniform(-20, 40);
+        in.MediumTemp =
+            Coin() ? Uniform(in.AmbientTemp + 20, 300) : Uniform(-150, in.AmbientTemp - 5);
+        in.Object = RandomShape();
+        for (int i = 0; i < layers; ++i)
+            in.Layers.push_back(Layer(RandomLaw(), Uniform(0.005f, 0.08f)));
+        in.Coefficient = {Coin(),        Uniform(2, 30),       Coin(),          Coin(),
+                          Uniform(1, 8), Uniform(0.1f, 0.95f), Uniform(0.5f, 3)};
+        if (Coin())
+            in.CladdingEmissivity = Uniform(0.05f, 0.3f);
+        return in;
+    }
+};
+
+// Every solution is a balance: the same heat crosses each layer (λ at its mean) and the
+// surface (h of its own surface temperature), and the temperatures fall in order.
+TEST_F(LayeredSystemTest, EachLayerAndTheSurfaceCarryTheSameHeat) {
+    for (int trial = 0; trial < 300; ++trial) {
+        const LayeredInputs in = Random(1 + trial % kMaxLayers);
+        SCOPED_TRACE(trial);
+        ASSERT_TRUE(LayeredInputsUsable(in));
+        const LayeredSolution s = SolveLayered(in);
+        ASSERT_EQ(s.Interfaces.size(), in.Layers.size() + 1);
+        EXPECT_EQ(s.Interfaces.front(), in.MediumTemp);
+        EXPECT_EQ(s.Interfaces.back(), s.SurfaceTemp);
+        const double q = -double{s.HeatFlowPerUnit}; // out of the medium
+        const double scale = std::fabs(in.MediumTemp - in.AmbientTemp);
+        double offset = 0;
+        for (size_t i = 0; i < in.Layers.size(); ++i) {
+            const float a = s.Interfaces[i], b = s.Interfaces[i + 1];
+            EXPECT_NEAR(s.Lambdas[i], ConductivityAt(in.Layers[i].Law, (a + b) / 2),
+                        1e-6 * s.Lambdas[i]);
+            const double r =
+                LayerResistance(in.Object, offset, offset + in.Layers[i].Thickness, s.Lambdas[i]);
+            EXPECT_NEAR(a - b, q * r, 1e-3 + 1e-5 * scale);
+            EXPECT_GE((a - b) * (in.MediumTemp - in.AmbientTemp), 0);
+            offset += in.Layers[i].Thickness;
+        }
+        EXPECT_NEAR(s.SurfaceTemp - in.AmbientTemp, q * SurfaceResistance(in.Object, offset, s.h),
+                    1e-3 + 1e-5 * scale);
+        if (!in.Coefficient.Computed) {
+            EXPECT_EQ(s.h, in.Coefficient.Typed);
+        }
+    }
+}
+
+// λ varies linearly with temperature, so splitting one material into n layers changes
+// nothing: the surface is the single layer's within 0.001 K (above -160 °C, where the law
+// bends).
+TEST_F(LayeredSystemTest, OneMaterialInSeveralLayersIsOneLayer) {
+    for (int trial = 0; trial < 300; ++trial) {
+        LayeredInputs one = Random(1);
+        SCOPED_TRACE(trial);
+        LayeredInputs split = one;
+        const int n = 2 + trial % (kMaxLayers - 1);
+        split.Layers.clear();
+        float rest = one.Layers[0].Thickness;
+        for (int i = 1; i < n; ++i) {
+            const float part = rest * Uniform(0.1f, 0.6f);
+            split.Layers.push_back(Layer(one.Layers[0].Law, part));
+            rest -= part;
+        }
+        split.Layers.push_back(Layer(one.Layers[0].Law, rest));
+        const LayeredSolution a = SolveLayered(one), b = SolveLayered(split);
+        if (!a.Settled || !b.Settled)
+            continue; // no balance: each ends beside the jump it started nearer
+        SCOPED_TRACE(static_cast<int>(one.Object.Kind));
+        EXPECT_NEAR(a.SurfaceTemp, b.SurfaceTemp, 1e-3);
+        EXPECT_NEAR(a.HeatFlowPerUnit, b.HeatFlowPerUnit, 1e-5 * std::fabs(a.HeatFlowPerUnit));
+    }
+}
+
+// Per m² of surface a pipe, a sphere or a duct a kilometre across is a wall.
+TEST_F(LayeredSystemTest, LargeObjectsApproachTheWall) {
+    for (int trial = 0; trial < 60; ++trial) {
+        LayeredInputs wall = Random(1 + trial % 3);
+        wall.Object.Kind = Shape::Wall;
+        wall.Coefficient.Computed = false; // the correlations differ by shape
+        SCOPED_TRACE(trial);
+        const LayeredSolution flat = SolveLayered(wall);
+        for (Shape kind : {Shape::Pipe, Shape::Sphere, Shape::Duct}) {
+            double before = INFINITY;
+            for (float size : {1.0f, 10.0f, 1000.0f}) {
+                LayeredInputs big = wall;
+                big.Object = {kind, size, size, size};
+                const LayeredSolution s = SolveLayered(big);
+                const double gap = std::fabs(double{s.SurfaceTemp} - flat.SurfaceTemp);
+                EXPECT_LE(gap, before + 1e-4);
+                before = gap;
+            }
+            EXPECT_LT(before, 0.01);
+        }
+    }
+}
+
+// Around a pipe the better insulant belongs inside, and more insulation outside always
+// cools a hot surface; the cladding's low emissivity warms it.
+TEST_F(LayeredSystemTest, OrderThicknessAndCladdingActAsPhysicsSays) {
+    for (int trial = 0; trial < 100; ++trial) {
+        LayeredInputs in = Random(2);
+        in.MediumTemp = Uniform(in.AmbientTemp + 30, 300);
+        in.Object.Kind = Shape::Pipe;
+        in.Layers[0].Law = {0.03f, 0}, in.Layers[1].Law = {0.09f, 0};
+        in.Layers[1].Thickness = in.Layers[0].Thickness;
+        in.Coefficient.Computed = false;
+        SCOPED_TRACE(trial);
+        LayeredInputs swapped = in;
+        std::swap(swapped.Layers[0], swapped.Layers[1]);
+        EXPECT_GT(SolveLayered(in).HeatFlowPerUnit, SolveLayered(swapped).HeatFlowPerUnit);
+        LayeredInputs more = in;
+        more.Layers.push_back(Layer({0.04f, 0}, 0.02f));
+        EXPECT_LT(SolveLayered(more).SurfaceTemp, SolveLayered(in).SurfaceTemp);
+        in.Coefficient.Computed = true, in.Coefficient.Emissivity = 0.9f;
+        in.CladdingEmissivity = 0.05f;
+        LayeredInputs painted = in;
+        painted.CladdingEmissivity.reset();
+        EXPECT_GT(SolveLayered(in).SurfaceTemp, SolveLayered(painted).SurfaceTemp);
+    }
+}
+
+// A foam (105 °C, -40 °C) over a high-temperature wool (650 °C, -50 °C): flagged while an
+// interface lies beyond the foam's limits, and not once the wool takes enough of the drop.
+TEST_F(LayeredSystemTest, LayerBeyondItsMaterialLimitIsFlagged) {
+    struct Case {
+        float medium, inner, outer; // °C, m, m
+        bool innerBeyond, outerBeyond;
+    };
+    const Case cases[] = {
+        {250, 0.01f, 0.05f, false, true}, {250, 0.1f, 0.05f, false, false},
+        {250, 0.06f, 0.03f, false, true}, {250, 0.06f, 0.02f, false, false},
+        {-60, 0.005f, 0.05f, true, true}, {-60, 0.08f, 0.01f, true, false},
+    };
+    for (const Case& c : cases) {
+        LayeredInputs in;
+        in.AmbientTemp = 20, in.MediumTemp = c.medium;
+        in.Object = {Shape::Pipe, 0.1143f};
+        in.Layers = {{{0.04f, 0.0002f}, c.inner, -50.0f, 650.0f},
+                     {{0.035f, 0.0001f}, c.outer, -40.0f, 105.0f}};
+        in.Coefficient.Computed = true;
+        const LayeredSolution s = SolveLayered(in);
+        SCOPED_TRACE(testing::Message() << c.medium << " " << c.inner << " " << c.outer);
+        EXPECT_EQ(s.BeyondLimits[0], c.innerBeyond);
+        EXPECT_EQ(s.BeyondLimits[1], c.outerBeyond);
+        EXPECT_EQ(s.BeyondLimits[1], s.Interfaces[1] > 105 || s.Interfaces[1] < -40);
+    }
+}
+
+TEST_F(LayeredSystemTest, UnusableSystemsAreRefused) {
+    LayeredInputs in = Random(2);
+    in.Object.Kind = Shape::Duct;
+    ASSERT_TRUE(LayeredInputsUsable(in));
+    const auto refused = [&](auto edit) {
+        LayeredInputs copy = in;
+        edit(copy);
+        return !LayeredInputsUsable(copy);
+    };
+    EXPECT_TRUE(refused([](LayeredInputs& i) { i.Layers.clear(); }));
+    EXPECT_TRUE(refused([](LayeredInputs& i) { i.Layers.resize(kMaxLayers + 1, i.Layers[0]); }));
+    EXPECT_FALSE(refused([](LayeredInputs& i) { i.Layers.resize(kMaxLayers, i.Layers[0]); }));
+    EXPECT_TRUE(refused([](LayeredInputs& i) { i.Layers[1].Thickness = 0; }));
+    EXPECT_TRUE(refused([](LayeredInputs& i) { i.Object.Height = 0; }));
+    EXPECT_TRUE(refused([](LayeredInputs& i) { i.CladdingEmissivity = 1.5f; }));
+    EXPECT_TRUE(refused([](LayeredInputs& i) { i.Object = {Shape::Sphere, -1}; }));
+    EXPECT_FALSE(refused([](LayeredInputs& i) { i.Object = {Shape::Wall, 0}; }));
+}
+
+} // namespace
