@@ -97,13 +97,30 @@ struct Balance {
     Profile profile;
     float h = 0;
     bool settled = true;
+    float flowH = 0;           // no balance: the regime of the larger heat flow
+    double flowResistance = 0; // of the whole system with that h
 };
+
+// No surface balances where h jumps at the regime change: take each side where it is the
+// safe one, as the single layer does. The smaller h keeps the surface further from the air
+// (the colder surface for a cold medium, the hotter for a hot one); the larger h gives the
+// larger heat flow.
+void TakeSafeSides(const LayeredInputs& in, const std::vector<double>& offsets, float jump,
+                   Balance& b) {
+    const double outer = offsets.back();
+    const float h1 = OuterCoefficient(in, outer, Store(jump - 1e-3));
+    const float h2 = OuterCoefficient(in, outer, Store(jump + 1e-3));
+    b.settled = false;
+    b.h = std::min(h1, h2);
+    b.flowH = std::max(h1, h2);
+    b.flowResistance = AtCoefficient(in, offsets, b.flowH, b.profile).resistance;
+    b.profile = AtCoefficient(in, offsets, b.h, b.profile);
+}
 
 // h follows the surface temperature and the surface follows h: find the surface at which
 // they agree, between the air and the medium temperature, where the miss changes sign. A
 // root search on the bracket rather than substitution, which alternates for ever where the
-// correlations change regime and creeps where h is steep in θs. Where the regime change
-// leaves no balance, the bracket closes on the jump and the side that misses least is kept.
+// correlations change regime and creeps where h is steep in θs.
 Balance SolveBalance(const LayeredInputs& in, const std::vector<double>& offsets) {
     Balance b;
     b.profile = StartProfile(in, offsets);
@@ -114,6 +131,7 @@ Balance SolveBalance(const LayeredInputs& in, const std::vector<double>& offsets
     if (!in.Coefficient.Computed || in.AmbientTemp == in.MediumTemp) {
         b.h = OuterCoefficient(in, offsets.back(), in.AmbientTemp);
         surfaceOf(b.h);
+        b.flowResistance = b.profile.resistance;
         return b;
     }
     const auto miss = [&](double surface) {
@@ -127,7 +145,9 @@ Balance SolveBalance(const LayeredInputs& in, const std::vector<double>& offsets
         throw FloatError(kInvalidOperation); // a miss that is not a number
     const float surface = Store(*root);
     b.h = OuterCoefficient(in, offsets.back(), surface);
-    b.settled = std::fabs(double{surfaceOf(b.h)} - surface) <= 0.001;
+    if (std::fabs(double{surfaceOf(b.h)} - surface) > 0.001)
+        TakeSafeSides(in, offsets, surface, b);
+    b.flowResistance = b.settled ? b.profile.resistance : b.flowResistance;
     return b;
 }
 
@@ -154,8 +174,9 @@ LayeredSolution SolveLayered(const LayeredInputs& in) {
     s.Lambdas = b.profile.lambdas;
     s.SurfaceTemp = s.Interfaces.back();
     s.h = b.h;
-    s.HeatFlowPerUnit = Store(Div(double{in.AmbientTemp} - in.MediumTemp, b.profile.resistance));
+    s.HeatFlowPerUnit = Store(Div(double{in.AmbientTemp} - in.MediumTemp, b.flowResistance));
     s.Settled = b.settled;
+    s.FlowH = b.flowH;
     for (size_t i = 0; i < in.Layers.size(); ++i)
         s.BeyondLimits.push_back(Beyond(in.Layers[i], s.Interfaces[i], s.Interfaces[i + 1]));
     return s;

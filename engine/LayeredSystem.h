@@ -41,8 +41,11 @@ struct LayeredSolution {
     // W/m² (wall), W/m (pipe, duct), W (sphere); > 0 into the medium, as the table's rows.
     float HeatFlowPerUnit = 0;
     // False where the convection correlation's regime change leaves no surface temperature
-    // that balances: the solution is then the side of the jump that misses the balance least.
+    // that balances. Each side of the jump is then taken where it is the safe one: h and the
+    // temperatures from the smaller h (the surface further from the air), HeatFlowPerUnit
+    // from the larger, FlowH.
     bool Settled = true;
+    float FlowH = 0;
     // Layers whose faces lie outside the material's temperature limits.
     std::vector<bool> BeyondLimits;
 };
