@@ -43,9 +43,10 @@ double SurfaceResistance(const InsulatedShape& shape, double offset, double h);
 double AreaPerUnit(const InsulatedShape& shape, double offset);
 
 // The dimension the surface coefficient correlations take for the insulated surface: the
-// outer diameter of a pipe or sphere, and for a duct the diameter of the circle with its
-// outer perimeter, Pe/π (the standard's equivalent diameter; the duct's flat sides are
-// then taken as a pipe of equal surface, an approximation). Unused for a wall.
+// outer diameter of a pipe or sphere (a sphere takes the horizontal pipe's correlations of
+// its diameter, an approximation), and for a duct the diameter of the circle with its outer
+// perimeter, Pe/π (an equivalent diameter: the duct's flat sides taken as a pipe of equal
+// surface, an approximation). Unused for a wall, which takes its height.
 double CoefficientDimension(const InsulatedShape& shape, double offset);
 
 // Whether the shape's sizes can carry insulation: positive diameter, width and height.

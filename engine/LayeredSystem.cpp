@@ -51,6 +51,8 @@ double Pass(const LayeredInputs& in, const std::vector<double>& offsets, float h
     for (size_t i = 0; i < in.Layers.size(); ++i) {
         const float mean = Store((double{p.temps[i]} + p.temps[i + 1]) * 0.5);
         p.lambdas[i] = ConductivityAt(in.Layers[i].Law, mean);
+        if (p.lambdas[i] <= 0)
+            throw FloatError(kInvalidOperation); // a law extrapolated below zero
         resistances.push_back(LayerResistance(in.Object, offsets[i], offsets[i + 1], p.lambdas[i]));
         total += resistances.back();
     }
