@@ -153,6 +153,62 @@ Balance SolveBalance(const LayeredInputs& in, const std::vector<double>& offsets
     return b;
 }
 
+// Which side of the correlation's regime change the surface is on, by the tests the
+// correlations make (boundaries count as laminar).
+int RegimeAt(const LayeredInputs& in, double outerOffset, float surface) {
+    const SurfaceCoefficientModel& m = in.Coefficient;
+    if (!m.Computed)
+        return -1;
+    const bool wall = in.Object.Kind == Shape::Wall;
+    const double d = wall ? m.SheetHeight : Store(CoefficientDimension(in.Object, outerOffset));
+    if (m.Outside)
+        return m.WindSpeed * d > (wall ? 8 : 0.00855) ? 1 : 0;
+    const float t1 = Store(surface + kKelvinOffset);
+    const float t2 = Store(in.AmbientTemp + kKelvinOffset);
+    return d * d * d * Store(std::fabs(double{t1} - t2)) > 10 ? 1 : 0;
+}
+
+// One layer on a pipe or a wall: the table's row, with the cladding's emissivity where
+// there is one.
+LayeredSolution TableRow(const LayeredInputs& in) {
+    RowSolveInputs r;
+    r.Pipe = in.Object.Kind == Shape::Pipe;
+    r.AmbientTemp = in.AmbientTemp;
+    r.MediumTemp = in.MediumTemp;
+    r.TubeDiameter = r.Pipe ? in.Object.Diameter : 0.0f;
+    r.Law = in.Layers[0].Law;
+    r.Thickness = in.Layers[0].Thickness;
+    r.Coefficient = in.Coefficient;
+    r.Coefficient.Emissivity = in.CladdingEmissivity.value_or(in.Coefficient.Emissivity);
+    const RowSolution row = SolveRow(r);
+    LayeredSolution s;
+    s.Interfaces = {in.MediumTemp, row.SurfaceTemp};
+    s.Lambdas = {row.Lambda};
+    s.SurfaceTemp = row.SurfaceTemp;
+    s.h = row.h;
+    s.HeatFlowPerUnit = row.HeatFlowPerUnit;
+    s.Settled = row.Settle != Settling::NoBalance;
+    s.FlowH = row.FlowH;
+    s.Regime = row.Regime;
+    return s;
+}
+
+// Several layers, or a duct or a sphere.
+LayeredSolution SolveSystem(const LayeredInputs& in) {
+    const std::vector<double> offsets = OffsetsOf(in);
+    const Balance b = SolveBalance(in, offsets);
+    LayeredSolution s;
+    s.Interfaces = b.profile.temps;
+    s.Lambdas = b.profile.lambdas;
+    s.SurfaceTemp = s.Interfaces.back();
+    s.h = b.h;
+    s.HeatFlowPerUnit = Store(Div(double{in.AmbientTemp} - in.MediumTemp, b.flowResistance));
+    s.Settled = b.settled;
+    s.FlowH = b.flowH;
+    s.Regime = b.settled ? RegimeAt(in, offsets.back(), s.SurfaceTemp) : kAtTheJump;
+    return s;
+}
+
 bool Beyond(const InsulationLayer& layer, float a, float b) {
     return (layer.MaxTemp && std::max(a, b) > *layer.MaxTemp) ||
            (layer.MinTemp && std::min(a, b) < *layer.MinTemp);
@@ -169,16 +225,9 @@ bool LayeredInputsUsable(const LayeredInputs& in) {
 }
 
 LayeredSolution SolveLayered(const LayeredInputs& in) {
-    const std::vector<double> offsets = OffsetsOf(in);
-    const Balance b = SolveBalance(in, offsets);
-    LayeredSolution s;
-    s.Interfaces = b.profile.temps;
-    s.Lambdas = b.profile.lambdas;
-    s.SurfaceTemp = s.Interfaces.back();
-    s.h = b.h;
-    s.HeatFlowPerUnit = Store(Div(double{in.AmbientTemp} - in.MediumTemp, b.flowResistance));
-    s.Settled = b.settled;
-    s.FlowH = b.flowH;
+    const bool tableRow =
+        in.Layers.size() == 1 && (in.Object.Kind == Shape::Pipe || in.Object.Kind == Shape::Wall);
+    LayeredSolution s = tableRow ? TableRow(in) : SolveSystem(in);
     for (size_t i = 0; i < in.Layers.size(); ++i)
         s.BeyondLimits.push_back(Beyond(in.Layers[i], s.Interfaces[i], s.Interfaces[i + 1]));
     return s;

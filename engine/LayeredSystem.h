@@ -3,12 +3,13 @@
 // inside out on a wall, pipe, rectangular duct or sphere, with an optional metal cladding
 // outside. Each layer's λ is taken at its own mean temperature, and all interface
 // temperatures are solved together with the outer surface coefficient h until every one
-// settles within 0.001 K. One layer on a pipe or a wall is the thickness table's own row.
+// settles within 0.001 K. One layer on a pipe or a wall is the thickness table's own row
+// (SolveRow), bit for bit.
 #include <optional>
 #include <vector>
 
 #include "engine/Geometry.h"
-#include "engine/ThicknessTable.h"
+#include "engine/RowSolve.h"
 #include "engine/Ucalc.h"
 
 inline constexpr int kMaxLayers = 5;
@@ -46,6 +47,9 @@ struct LayeredSolution {
     // from the larger, FlowH.
     bool Settled = true;
     float FlowH = 0;
+    // Convection regime at the surface as RowSolution::Regime: 0 laminar, 1 turbulent,
+    // kAtTheJump without a balance, -1 for a typed h.
+    int Regime = -1;
     // Layers whose faces lie outside the material's temperature limits.
     std::vector<bool> BeyondLimits;
 };

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/LayeredSystem.h"
+#include "engine/ThicknessTable.h"
 
 namespace {
 InsulationLayer Layer(ConductivityLaw law, float thickness) {

@@ -91,6 +91,31 @@ TEST_F(LayeredSystemTest, EachLayerAndTheSurfaceCarryTheSameHeat) {
     }
 }
 
+// One layer on a pipe or a wall is the thickness table's row, bit for bit, whatever the job.
+TEST_F(LayeredSystemTest, OneLayerIsTheTableRow) {
+    for (int trial = 0; trial < 200; ++trial) {
+        LayeredInputs in = Random(1);
+        in.Object.Kind = Coin() ? Shape::Pipe : Shape::Wall;
+        SCOPED_TRACE(trial);
+        RowSolveInputs row;
+        row.Pipe = in.Object.Kind == Shape::Pipe;
+        row.AmbientTemp = in.AmbientTemp, row.MediumTemp = in.MediumTemp;
+        row.TubeDiameter = in.Object.Diameter;
+        row.Law = in.Layers[0].Law, row.Thickness = in.Layers[0].Thickness;
+        row.Coefficient = in.Coefficient;
+        if (in.CladdingEmissivity)
+            row.Coefficient.Emissivity = *in.CladdingEmissivity;
+        const RowSolution r = SolveRow(row);
+        const LayeredSolution s = SolveLayered(in);
+        EXPECT_EQ(s.SurfaceTemp, r.SurfaceTemp);
+        EXPECT_EQ(s.Interfaces.back(), r.SurfaceTemp);
+        EXPECT_EQ(s.h, r.h);
+        EXPECT_EQ(s.HeatFlowPerUnit, r.HeatFlowPerUnit);
+        EXPECT_EQ(s.Lambdas[0], r.Lambda);
+        EXPECT_EQ(s.Regime, r.Regime);
+    }
+}
+
 // λ varies linearly with temperature, so splitting one material into n layers changes
 // nothing: the surface is the single layer's within 0.001 K (above -160 °C, where the law
 // bends).
@@ -117,7 +142,10 @@ TEST_F(LayeredSystemTest, OneMaterialInSeveralLayersIsOneLayer) {
     }
 }
 
-// Per m² of surface a pipe, a sphere or a duct a kilometre across is a wall.
+// Per m² of surface a large pipe, sphere or duct is a wall: the gap shrinks as the layer's
+// share of the size, tenfold from 1 m to 10 m to 100 m; at 100 m give or take 0.02 K, the
+// resolution of a single layer's 32-bit insulated diameter there (the multi-layer solve is
+// finer).
 TEST_F(LayeredSystemTest, LargeObjectsApproachTheWall) {
     for (int trial = 0; trial < 60; ++trial) {
         LayeredInputs wall = Random(1 + trial % 3);
@@ -126,16 +154,15 @@ TEST_F(LayeredSystemTest, LargeObjectsApproachTheWall) {
         SCOPED_TRACE(trial);
         const LayeredSolution flat = SolveLayered(wall);
         for (Shape kind : {Shape::Pipe, Shape::Sphere, Shape::Duct}) {
-            double before = INFINITY;
-            for (float size : {1.0f, 10.0f, 1000.0f}) {
+            std::vector<double> gaps;
+            for (float size : {1.0f, 10.0f, 100.0f}) {
                 LayeredInputs big = wall;
                 big.Object = {kind, size, size, size};
-                const LayeredSolution s = SolveLayered(big);
-                const double gap = std::fabs(double{s.SurfaceTemp} - flat.SurfaceTemp);
-                EXPECT_LE(gap, before + 1e-4);
-                before = gap;
+                gaps.push_back(std::fabs(double{SolveLayered(big).SurfaceTemp} - flat.SurfaceTemp));
             }
-            EXPECT_LT(before, 0.01);
+            SCOPED_TRACE(static_cast<int>(kind));
+            EXPECT_LT(gaps[1], gaps[0] / 5 + 1e-3);
+            EXPECT_LT(gaps[2], gaps[1] / 5 + 0.02);
         }
     }
 }
