@@ -213,6 +213,16 @@ bool Beyond(const InsulationLayer& layer, float a, float b) {
     return (layer.MaxTemp && std::max(a, b) > *layer.MaxTemp) ||
            (layer.MinTemp && std::min(a, b) < *layer.MinTemp);
 }
+
+// Whether the layers outside the first stay within their materials' limits.
+bool OuterLayersWithin(const LayeredSolution& s) {
+    return std::none_of(s.BeyondLimits.begin() + 1, s.BeyondLimits.end(), [](bool b) { return b; });
+}
+
+bool OuterWithinAt(LayeredInputs& in, double inner) {
+    in.Layers[0].Thickness = Store(inner);
+    return OuterLayersWithin(SolveLayered(in));
+}
 } // namespace
 
 bool LayeredInputsUsable(const LayeredInputs& in) {
@@ -231,4 +241,30 @@ LayeredSolution SolveLayered(const LayeredInputs& in) {
     for (size_t i = 0; i < in.Layers.size(); ++i)
         s.BeyondLimits.push_back(Beyond(in.Layers[i], s.Interfaces[i], s.Interfaces[i + 1]));
     return s;
+}
+
+std::optional<float> ThinnestInnerLayerWithinLimits(const LayeredInputs& in, float bound) {
+    LayeredInputs without = in;
+    without.Layers.erase(without.Layers.begin());
+    const LayeredSolution bare = SolveLayered(without);
+    if (std::none_of(bare.BeyondLimits.begin(), bare.BeyondLimits.end(), [](bool b) { return b; }))
+        return 0.0f;
+    // The last scanned thickness that fails: every thicker one holds from the next on.
+    LayeredInputs trial = in;
+    double fails = 0, after = 0;
+    for (double s = 1e-4; s < double{bound} * 1.1; s *= 1.1) {
+        const double at = std::min(s, double{bound});
+        if (!OuterWithinAt(trial, at))
+            fails = at, after = 0;
+        else if (after == 0)
+            after = at;
+    }
+    if (after == 0)
+        return std::nullopt;
+    double meets = after;
+    while (meets - fails > 1e-5) {
+        const double mid = 0.5 * (fails + meets);
+        (OuterWithinAt(trial, mid) ? meets : fails) = mid;
+    }
+    return Store(meets);
 }

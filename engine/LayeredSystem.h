@@ -60,3 +60,10 @@ bool LayeredInputsUsable(const LayeredInputs& in);
 
 // The solution; throws FloatError as the engine does (a zero λ, say). Inputs must be usable.
 LayeredSolution SolveLayered(const LayeredInputs& in);
+
+// The thinnest first layer (m) from which every layer outside it stays within its
+// material's limits, for every thicker first layer up to bound (m), the other layers as
+// given: 0 when they are within their limits without the first layer; nullopt when no
+// first layer up to the bound keeps them there. Found on a geometric scan and bisected to
+// 0.01 mm. Inputs must be usable with at least two layers.
+std::optional<float> ThinnestInnerLayerWithinLimits(const LayeredInputs& in, float bound = 1.0f);

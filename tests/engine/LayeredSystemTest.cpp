@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <random>
 
 #include "engine/Geometry.h"
@@ -247,6 +248,42 @@ TEST_F(LayeredSystemTest, NoBalanceTakesEachSafeSide) {
         EXPECT_LE(-s.HeatFlowPerUnit, s.FlowH * 10);
     }
     EXPECT_GT(unbalanced, 0);
+}
+
+// The thinnest inner layer that keeps the foam outside it within its limits: at it the
+// interface sits at the foam's limit, a little thinner it is beyond.
+TEST_F(LayeredSystemTest, ThinnestInnerLayerKeepsTheOuterMaterialWithinItsLimit) {
+    struct Case {
+        float ambient, medium; // °C
+        std::optional<float> limit;
+    };
+    const Case cases[] = {{20, 250, 105},  {25, 400, 105}, {20, -60, -40},
+                          {30, -150, -40}, {20, 90, 0},    {40, 250, std::nullopt}};
+    for (const Case& c : cases) {
+        LayeredInputs in;
+        in.AmbientTemp = c.ambient, in.MediumTemp = c.medium;
+        in.Object = {Shape::Pipe, 0.0603f};
+        in.Layers = {{{0.04f, 0.0002f}, 0.01f, -200.0f, 650.0f},
+                     {{0.035f, 0.0001f}, 0.03f, -40.0f, 105.0f},
+                     {{0.04f, 0}, 0.005f, -50.0f, 100.0f}};
+        in.Coefficient = {true, 0, true, true, 2, 0.9f, 1};
+        if (c.ambient == 40)
+            in.Layers[2].MaxTemp = 35.0f; // the air alone is too hot for it
+        SCOPED_TRACE(c.medium);
+        const std::optional<float> inner = ThinnestInnerLayerWithinLimits(in);
+        ASSERT_EQ(inner.has_value(), c.limit.has_value());
+        if (!inner)
+            continue;
+        if (*c.limit == 0) {
+            EXPECT_EQ(*inner, 0);
+            continue;
+        }
+        in.Layers[0].Thickness = *inner;
+        EXPECT_NEAR(SolveLayered(in).Interfaces[1], *c.limit, 0.05);
+        EXPECT_FALSE(SolveLayered(in).BeyondLimits[1]);
+        in.Layers[0].Thickness = *inner - 2e-5f;
+        EXPECT_TRUE(SolveLayered(in).BeyondLimits[1]);
+    }
 }
 
 TEST_F(LayeredSystemTest, UnusableSystemsAreRefused) {
