@@ -187,9 +187,10 @@ LayeredSolution TableRow(const LayeredInputs& in) {
     s.SurfaceTemp = row.SurfaceTemp;
     s.h = row.h;
     s.HeatFlowPerUnit = row.HeatFlowPerUnit;
-    s.Settled = row.Settle != Settling::NoBalance;
+    s.Settle = row.Settle;
     s.FlowH = row.FlowH;
     s.Regime = row.Regime;
+    s.Transmittance = row.Transmittance;
     return s;
 }
 
@@ -203,9 +204,10 @@ LayeredSolution SolveSystem(const LayeredInputs& in) {
     s.SurfaceTemp = s.Interfaces.back();
     s.h = b.h;
     s.HeatFlowPerUnit = Store(Div(double{in.AmbientTemp} - in.MediumTemp, b.flowResistance));
-    s.Settled = b.settled;
+    s.Settle = b.settled ? Settling::Iterated : Settling::NoBalance;
     s.FlowH = b.flowH;
     s.Regime = b.settled ? RegimeAt(in, offsets.back(), s.SurfaceTemp) : kAtTheJump;
+    s.Transmittance = Store(Div(1.0, b.flowResistance));
     return s;
 }
 
@@ -224,6 +226,14 @@ bool OuterWithinAt(LayeredInputs& in, double inner) {
     return OuterLayersWithin(SolveLayered(in));
 }
 } // namespace
+
+float SurfaceCoefficientAt(const LayeredInputs& in, double offset, float surface) {
+    return OuterCoefficient(in, offset, surface);
+}
+
+int SurfaceRegimeAt(const LayeredInputs& in, double offset, float surface) {
+    return RegimeAt(in, offset, surface);
+}
 
 bool LayeredInputsUsable(const LayeredInputs& in) {
     const auto positive = [](const InsulationLayer& l) { return l.Thickness > 0; };

@@ -41,11 +41,12 @@ struct LayeredSolution {
     float h = 0;                // W/(m²·K)
     // W/m² (wall), W/m (pipe, duct), W (sphere); > 0 into the medium, as the table's rows.
     float HeatFlowPerUnit = 0;
-    // False where the convection correlation's regime change leaves no surface temperature
-    // that balances. Each side of the jump is then taken where it is the safe one: h and the
-    // temperatures from the smaller h (the surface further from the air), HeatFlowPerUnit
-    // from the larger, FlowH.
-    bool Settled = true;
+    float Transmittance = 0; // HeatFlowPerUnit per kelvin of air over medium
+    // NoBalance where the convection correlation's regime change leaves no surface
+    // temperature that balances. Each side of the jump is then taken where it is the safe
+    // one: h and the temperatures from the smaller h (the surface further from the air),
+    // HeatFlowPerUnit from the larger, FlowH. A single layer reports the row's own.
+    Settling Settle = Settling::Iterated;
     float FlowH = 0;
     // Convection regime at the surface as RowSolution::Regime: 0 laminar, 1 turbulent,
     // kAtTheJump without a balance, -1 for a typed h.
@@ -60,6 +61,13 @@ bool LayeredInputsUsable(const LayeredInputs& in);
 
 // The solution; throws FloatError as the engine does (a zero λ, say). Inputs must be usable.
 LayeredSolution SolveLayered(const LayeredInputs& in);
+
+// h of the outer surface of the system with its layers (offset: their total thickness, m)
+// at a surface temperature: typed, or the surface coefficient correlations for the shape.
+float SurfaceCoefficientAt(const LayeredInputs& in, double offset, float surface);
+
+// The convection regime of that h as RowSolution::Regime (-1 typed).
+int SurfaceRegimeAt(const LayeredInputs& in, double offset, float surface);
 
 // The thinnest first layer (m) from which every layer outside it stays within its
 // material's limits, for every thicker first layer up to bound (m), the other layers as
