@@ -18,6 +18,7 @@ constexpr int kMaxPasses = 200;
 // The surface balance: a miss of 0.1 mK, or a bracket narrower than a float step.
 constexpr double kBalanced = 1e-4;
 constexpr double kNarrowest = 1e-6;
+constexpr int kSubstitutions = 40;
 
 struct Profile {
     std::vector<float> temps;   // medium face .. outer surface
@@ -119,10 +120,29 @@ void TakeSafeSides(const LayeredInputs& in, const std::vector<double>& offsets, 
     b.profile = AtCoefficient(in, offsets, b.h, b.profile);
 }
 
-// h follows the surface temperature and the surface follows h: find the surface at which
-// they agree, between the air and the medium temperature, where the miss changes sign. A
-// root search on the bracket rather than substitution, which alternates for ever where the
-// correlations change regime and creeps where h is steep in θs.
+// Substitution of λ and h together, pass by pass, while it settles: true when the last
+// change, with what the passes' rate of settling leaves to come, is within kSettled.
+bool Substitute(const LayeredInputs& in, const std::vector<double>& offsets, Balance& b) {
+    double before = INFINITY;
+    for (int pass = 0; pass < kSubstitutions; ++pass) {
+        b.h = OuterCoefficient(in, offsets.back(), b.profile.temps.back());
+        const double change = Pass(in, offsets, b.h, b.profile);
+        const double rate = change / before; // 0 after the first pass: nothing known yet
+        // A change within kSettled settles it even where float steps keep it from shrinking;
+        // a larger one only where the rate promises as much (λ lags the last move).
+        const bool fast =
+            change <= kSettled * 10 && rate < 0.5 && change * rate / (1 - rate) <= kSettled;
+        if (pass > 0 && (change <= kSettled || fast))
+            return true;
+        before = change;
+    }
+    return false;
+}
+
+// h follows the surface temperature and the surface follows h. Substitution settles them in
+// a few passes where h changes little with the surface; where it alternates between regimes
+// or creeps, a root search on the surface temperature between the air and the medium finds
+// where the two agree.
 Balance SolveBalance(const LayeredInputs& in, const std::vector<double>& offsets) {
     Balance b;
     b.profile = StartProfile(in, offsets);
@@ -133,6 +153,10 @@ Balance SolveBalance(const LayeredInputs& in, const std::vector<double>& offsets
     if (!in.Coefficient.Computed || in.AmbientTemp == in.MediumTemp) {
         b.h = OuterCoefficient(in, offsets.back(), in.AmbientTemp);
         surfaceOf(b.h);
+        b.flowResistance = b.profile.resistance;
+        return b;
+    }
+    if (Substitute(in, offsets, b)) {
         b.flowResistance = b.profile.resistance;
         return b;
     }
