@@ -128,11 +128,14 @@ bool Substitute(const LayeredInputs& in, const std::vector<double>& offsets, Bal
         b.h = OuterCoefficient(in, offsets.back(), b.profile.temps.back());
         const double change = Pass(in, offsets, b.h, b.profile);
         const double rate = change / before; // 0 after the first pass: nothing known yet
-        // A change within kSettled settles it even where float steps keep it from shrinking;
-        // a larger one only where the rate promises as much (λ lags the last move).
-        const bool fast =
-            change <= kSettled * 10 && rate < 0.5 && change * rate / (1 - rate) <= kSettled;
-        if (pass > 0 && (change <= kSettled || fast))
+        // Settled when what the rate of settling leaves to come is within kSettled (a larger
+        // last change only where the rate promises as much: λ lags the last move), or when
+        // only float steps are left moving.
+        const bool fast = change <= kSettled * 10 && rate < 0.5;
+        const bool slow = change <= kSettled && rate < 0.9;
+        const float surface = std::fabs(b.profile.temps.back());
+        const bool floatSteps = change <= 4.0 * (std::nextafter(surface, INFINITY) - surface);
+        if (pass > 0 && ((fast && change * rate / (1 - rate) <= kSettled) || slow || floatSteps))
             return true;
         before = change;
     }
