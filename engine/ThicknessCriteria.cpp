@@ -27,7 +27,7 @@ struct Sample {
 // surface changes at most once between two samples of the same regime.
 class Scan {
 public:
-    explicit Scan(const ThicknessTableInputs& in) : in_(in) {
+    explicit Scan(const RowSolver& solve) : solve_(solve) {
         Add(0);
         for (double s = kFirstScanned; s < kThickestSearched; s *= kScanRatio)
             Add(Store(s));
@@ -35,7 +35,7 @@ public:
         LocateRegimeChanges();
     }
     const std::vector<Sample>& Samples() const { return samples_; }
-    RowSolution Solve(float s) const { return SolveRow(RowInputsOf(in_, s)); }
+    RowSolution Solve(float s) const { return solve_(s); }
 
 private:
     void Add(float s) { samples_.push_back({s, Solve(s)}); }
@@ -59,7 +59,7 @@ private:
         samples_ = std::move(refined);
     }
 
-    const ThicknessTableInputs& in_;
+    const RowSolver& solve_;
     std::vector<Sample> samples_;
 };
 
@@ -122,6 +122,10 @@ CriterionMinimum Settled(bool reachable) {
 } // namespace
 
 ThicknessCriteria CriteriaMinima(const ThicknessTableInputs& in) {
+    return CriteriaMinima(in, [&](float s) { return SolveRow(RowInputsOf(in, s)); });
+}
+
+ThicknessCriteria CriteriaMinima(const ThicknessTableInputs& in, const RowSolver& solve) {
     ThicknessCriteria c;
     c.DewPoint = DewPoint(in.AmbientTemp, in.RelHumidity);
     const bool dry = c.DewPoint <= in.MediumTemp;
@@ -135,7 +139,7 @@ ThicknessCriteria CriteriaMinima(const ThicknessTableInputs& in) {
     if (c.Condensation.Active && c.SurfaceTemp.Active == bool(in.SurfaceTempLimit) &&
         !in.MaxHeatFlow)
         return c;
-    const Scan scan(in);
+    const Scan scan(solve);
     if (!c.Condensation.Active)
         c.Condensation = MinimumOf(scan, in, Criterion::Condensation, c.DewPoint);
     if (in.SurfaceTempLimit && !c.SurfaceTemp.Active)

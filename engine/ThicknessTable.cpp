@@ -29,8 +29,8 @@ float BareHeatFlow(const ThicknessTableInputs& in, float bareH) {
     return Store(u * double{in.Extent} * difference);
 }
 
-ThicknessRow MakeRow(const ThicknessTableInputs& in, float thickness, float bareH, float dewPoint) {
-    const RowSolution solved = SolveRow(RowInputsOf(in, thickness));
+ThicknessRow MakeRow(const ThicknessTableInputs& in, float thickness, const RowSolution& solved,
+                     float bareFlow, float dewPoint) {
     ThicknessRow row;
     row.Thickness = thickness;
     row.h = solved.h;
@@ -45,7 +45,7 @@ ThicknessRow MakeRow(const ThicknessTableInputs& in, float thickness, float bare
         Store(solved.Transmittance * double{in.Extent} * (double{in.AmbientTemp} - in.MediumTemp));
     HeatLossResult saving;
     saving.HeatFlow = row.HeatFlow;
-    saving.BareHeatFlow = BareHeatFlow(in, bareH);
+    saving.BareHeatFlow = bareFlow;
     SetSavingAndCost(saving, in.AmbientTemp, in.MediumTemp, in.CostPerKWh);
     row.Saving = saving.Saving;
     row.EnergyPerYear = Store(std::fabs(double{row.HeatFlow}) * in.HoursPerYear * 0.001);
@@ -167,15 +167,23 @@ bool RowMeets(const ThicknessTableInputs& in, Criterion criterion, float dewPoin
 }
 
 ThicknessTable BuildThicknessTable(const ThicknessTableInputs& in, const TToleranceTable* nominal) {
+    TableSystem single;
+    single.Solve = [&](float s) { return SolveRow(RowInputsOf(in, s)); };
+    single.Bare = single.Solve(0);
+    single.BareHeatFlow = BareHeatFlow(in, single.Bare.h);
+    return BuildThicknessTable(in, nominal, single);
+}
+
+ThicknessTable BuildThicknessTable(const ThicknessTableInputs& in, const TToleranceTable* nominal,
+                                   const TableSystem& system) {
     ThicknessTable table;
-    table.Criteria = CriteriaMinima(in);
+    table.Criteria = CriteriaMinima(in, system.Solve);
     table.BareStillAir = !in.Coefficient.Computed;
     const float dewPoint = table.Criteria.DewPoint;
-    const float bareH = SolveRow(RowInputsOf(in, 0)).h;
-    table.Rows.push_back(MakeRow(in, 0, bareH, dewPoint));
+    table.Rows.push_back(MakeRow(in, 0, system.Bare, system.BareHeatFlow, dewPoint));
     for (float mm : in.ThicknessesMm) {
         const float s = Store(mm * 0.001);
-        ThicknessRow row = MakeRow(in, s, bareH, dewPoint);
+        ThicknessRow row = MakeRow(in, s, system.Solve(s), system.BareHeatFlow, dewPoint);
         row.Product = ProductFor(in, nominal, mm);
         table.Rows.push_back(std::move(row));
     }

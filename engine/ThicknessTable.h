@@ -3,6 +3,7 @@
 // thinnest that meets the job's criteria and what each saves per year. Every row and every
 // minimum comes from one solve of the layer (SolveRow: λ at the layer's mean temperature,
 // h at the settled surface), so that a row never contradicts a minimum beside it.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -122,3 +123,18 @@ ThicknessCriteria CriteriaMinima(const ThicknessTableInputs& in);
 
 // The whole table; nominal may be null (no product column). Throws FloatError.
 ThicknessTable BuildThicknessTable(const ThicknessTableInputs& in, const TToleranceTable* nominal);
+
+// Another system varied by one thickness (a layer of a layered system): the row at each
+// thickness, 0 being the system without that layer; its bare surface, and the bare
+// surface's heat flow for the extent (W, > 0 into the medium), which the saving compares with.
+using RowSolver = std::function<RowSolution(float thickness)>;
+struct TableSystem {
+    RowSolver Solve;
+    RowSolution Bare;
+    float BareHeatFlow = 0;
+};
+
+// The criteria and the table of such a system; the layer's own law in `in` is unused.
+ThicknessCriteria CriteriaMinima(const ThicknessTableInputs& in, const RowSolver& solve);
+ThicknessTable BuildThicknessTable(const ThicknessTableInputs& in, const TToleranceTable* nominal,
+                                   const TableSystem& system);

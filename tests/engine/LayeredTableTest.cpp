@@ -1,0 +1,137 @@
+// The thickness table of layered systems: one layer is the single layer's table, and with
+// several layers on any shape no row at or above a stated minimum fails it, and no row
+// with a fixed layer beyond its limits is chosen.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <utility>
+
+#include "engine/LayeredTable.h"
+
+namespace {
+
+class LayeredTableTest : public ::testing::Test {
+protected:
+    std::mt19937 random{20261211};
+    float Uniform(float lo, float hi) {
+        return std::uniform_real_distribution<float>(lo, hi)(random);
+    }
+    bool Coin() { return random() % 2 == 0; }
+
+    InsulationLayer Layer(float lambda0, float slope, float max) {
+        InsulationLayer l;
+        l.Law = {lambda0, slope}, l.Thickness = Uniform(0.005f, 0.05f), l.MaxTemp = max;
+        return l;
+    }
+
+    // A hot or cold job with every criterion, h typed or computed, on any shape.
+    LayeredTableInputs Random(int layers, Shape kind) {
+        LayeredTableInputs in;
+        ThicknessTableInputs& job = in.Job;
+        job.AmbientTemp = Uniform(-10, 35);
+        const bool hot = Coin();
+        job.MediumTemp =
+            hot ? Uniform(job.AmbientTemp + 30, 350) : Uniform(-60, job.AmbientTemp - 5);
+        job.RelHumidity = Uniform(40, 90);
+        job.Coefficient = {Coin(),        Uniform(4, 20),       Coin(),          Coin(),
+                           Uniform(1, 6), Uniform(0.1f, 0.95f), Uniform(0.5f, 3)};
+        if (hot)
+            job.SurfaceTempLimit = job.AmbientTemp + Uniform(5, 30);
+        job.MaxHeatFlow = Uniform(5, 60);
+        job.ThicknessesMm = DefaultThicknessesMm();
+        in.Object = {kind, Uniform(0.02f, 0.5f), Uniform(0.2f, 1.5f), Uniform(0.2f, 1.0f)};
+        in.Layers.push_back(Layer(0.04f, 0.0002f, 650));
+        for (int i = 1; i < layers; ++i)
+            in.Layers.push_back(Layer(0.033f, 0.0001f, 105));
+        in.VaryInner = Coin();
+        return in;
+    }
+};
+
+TEST_F(LayeredTableTest, OneLayerIsTheSingleLayerTable) {
+    for (int trial = 0; trial < 40; ++trial) {
+        const LayeredTableInputs in = Random(1, Coin() ? Shape::Pipe : Shape::Wall);
+        SCOPED_TRACE(trial);
+        ThicknessTableInputs single = in.Job;
+        single.Pipe = in.Object.Kind == Shape::Pipe;
+        single.TubeDiameter = in.Object.Diameter;
+        single.Law = in.Layers[0].Law;
+        const ThicknessTable a = BuildThicknessTable(single, nullptr);
+        const ThicknessTable b = BuildLayeredTable(in, nullptr).Table;
+        ASSERT_EQ(a.Rows.size(), b.Rows.size());
+        for (size_t i = 0; i < a.Rows.size(); ++i) {
+            EXPECT_EQ(a.Rows[i].SurfaceTemp, b.Rows[i].SurfaceTemp);
+            EXPECT_EQ(a.Rows[i].h, b.Rows[i].h);
+            EXPECT_EQ(a.Rows[i].HeatFlow, b.Rows[i].HeatFlow);
+            EXPECT_EQ(a.Rows[i].Saving, b.Rows[i].Saving);
+            EXPECT_EQ(a.Rows[i].Settle, b.Rows[i].Settle);
+        }
+        EXPECT_EQ(a.Criteria.Condensation.Thickness, b.Criteria.Condensation.Thickness);
+        EXPECT_EQ(a.Criteria.SurfaceTemp.Thickness, b.Criteria.SurfaceTemp.Thickness);
+        EXPECT_EQ(a.Criteria.HeatFlow.Thickness, b.Criteria.HeatFlow.Thickness);
+        EXPECT_EQ(a.Chosen, b.Chosen);
+    }
+}
+
+TEST_F(LayeredTableTest, MinimaAndLimitsHoldOnEveryShape) {
+    for (int trial = 0; trial < 24; ++trial) {
+        const LayeredTableInputs in = Random(2 + trial % 2, static_cast<Shape>(trial % 4));
+        SCOPED_TRACE(trial);
+        const LayeredTable t = BuildLayeredTable(in, nullptr);
+        const ThicknessCriteria& c = t.Table.Criteria;
+        for (size_t i = 1; i < t.Table.Rows.size(); ++i) {
+            const ThicknessRow& row = t.Table.Rows[i];
+            const LayeredSolution& s = t.Solutions[i];
+            EXPECT_EQ(row.SurfaceTemp, s.SurfaceTemp);
+            EXPECT_EQ(s.Interfaces.size(), in.Layers.size() + 1);
+            RowSolution solved;
+            solved.SurfaceTemp = row.SurfaceTemp, solved.HeatFlowPerUnit = row.HeatFlowPerUnit;
+            const std::pair<Criterion, const CriterionMinimum*> minima[] = {
+                {Criterion::Condensation, &c.Condensation},
+                {Criterion::SurfaceTemp, &c.SurfaceTemp},
+                {Criterion::HeatFlow, &c.HeatFlow}};
+            for (const auto& [criterion, m] : minima) {
+                if (m->Active && !m->Unreachable && !m->BeyondBound &&
+                    row.Thickness >= m->Thickness)
+                    EXPECT_TRUE(RowMeets(in.Job, criterion, c.DewPoint, solved));
+            }
+            const bool outerBeyond = in.VaryInner && s.BeyondLimits.back();
+            if (outerBeyond)
+                EXPECT_FALSE(row.MeetsCriteria);
+            if (t.InnerForOuterLimits && row.Thickness >= *t.InnerForOuterLimits)
+                EXPECT_FALSE(outerBeyond);
+        }
+        EXPECT_LT(std::fabs(t.Table.Rows.back().HeatFlow), std::fabs(t.Table.Rows[0].HeatFlow));
+        if (t.Table.Chosen > 0)
+            EXPECT_TRUE(t.Table.Rows.back().MeetsCriteria);
+    }
+}
+
+// Mineral wool varied under a fixed foam (105 °C) on a 300 °C line: the rows whose foam is
+// too hot fail, the chosen row is the first that keeps it within its limit, and the stated
+// inner minimum lies between that row and the one before it.
+TEST_F(LayeredTableTest, TheVariedInnerLayerKeepsTheOuterFoamWithinItsLimit) {
+    LayeredTableInputs in;
+    in.Job.AmbientTemp = 20, in.Job.MediumTemp = 300, in.Job.RelHumidity = 50;
+    in.Job.Coefficient = {true, 0, false, true, 0, 0.9f, 1};
+    in.Job.ThicknessesMm = DefaultThicknessesMm();
+    in.Object = {Shape::Pipe, 0.1683f};
+    in.Layers = {Layer(0.04f, 0.0002f, 650), Layer(0.033f, 0.0001f, 105)};
+    in.Layers[1].Thickness = 0.01f;
+    in.VaryInner = true;
+    const LayeredTable t = BuildLayeredTable(in, nullptr);
+    ASSERT_GT(t.Table.Chosen, 1);
+    ASSERT_TRUE(t.InnerForOuterLimits);
+    const auto& rows = t.Table.Rows;
+    for (size_t i = 1; i < rows.size(); ++i) {
+        SCOPED_TRACE(rows[i].Thickness);
+        const bool tooHot = t.Solutions[i].Interfaces[1] > 105;
+        EXPECT_EQ(rows[i].MeetsCriteria, !tooHot);
+        EXPECT_EQ(tooHot, static_cast<int>(i) < t.Table.Chosen);
+    }
+    EXPECT_LE(*t.InnerForOuterLimits, rows[t.Table.Chosen].Thickness);
+    EXPECT_GT(*t.InnerForOuterLimits, rows[t.Table.Chosen - 1].Thickness);
+}
+
+} // namespace
