@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QScreen>
 #include <cmath>
 
@@ -65,7 +67,7 @@ void TMessageBox::SetList(const QString& heading, const QStringList& lines) {
     const QRect screen = ScreenOf(parentWidget());
     // The width a message box gives its text, and room for its icon, title and buttons.
     const int width = std::min(screen.width() / 2, 500);
-    const qsizetype fit = LinesThatFit(heading, lines, font(), width, screen.height() - 200);
+    const qsizetype fit = LinesThatFit(heading, lines, font(), width, screen.height() / 2);
     QStringList shown{heading};
     for (qsizetype i = 0; i < fit; ++i)
         shown << Clipped(lines[i]);
@@ -74,6 +76,20 @@ void TMessageBox::SetList(const QString& heading, const QStringList& lines) {
         setDetailedText((QStringList{heading} + lines).join(u'\n'));
     }
     SetShownText(shown.join(u'\n'));
+}
+
+// Ctrl+C copies the selected part of the text, or else the whole message with its details.
+void TMessageBox::keyPressEvent(QKeyEvent* event) {
+    if (!event->matches(QKeySequence::Copy)) {
+        QMessageBox::keyPressEvent(event);
+        return;
+    }
+    const auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    QString copied = label && label->hasSelectedText() ? label->selectedText() : shown_;
+    if (copied == shown_ && !detailedText().isEmpty())
+        copied += QStringLiteral("\n\n") + detailedText();
+    QGuiApplication::clipboard()->setText(copied.remove(kZeroWidthSpace));
+    event->accept();
 }
 
 // A copy taken from this box (Ctrl+C copies the whole box, a selection its part) holds

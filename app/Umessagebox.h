@@ -15,6 +15,9 @@ public:
     // The heading in full, then as many of the lines as fit the screen.
     void SetList(const QString& heading, const QStringList& lines);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void SetShownText(const QString& text);
     void CleanClipboard(QClipboard::Mode mode);

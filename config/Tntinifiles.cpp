@@ -58,8 +58,8 @@ QStringList SplitLines(const QString& text) {
 
 QString DataFileProblem(const QString& fileName) {
     const QFileInfo info(fileName); // follows symbolic links to what they name
-    if (!info.exists())
-        return {};
+    if (!info.exists() || info.isDir())
+        return {}; // opening reports these
     if (!info.isFile())
         return QStringLiteral("not a regular file");
     if (info.size() > kDataFileLimit)

@@ -93,6 +93,28 @@ TEST_F(StartupData, ALoadThatStopsSaysWhereAndWhatIsMissing) {
     EXPECT_EQ(Shared().GlobalSettings.BareSteelEmissivity, 0.7f);
 }
 
+// Wherever the load stops, the report names that key and what came after it in the file.
+TEST_F(StartupData, EveryStepOfTheLoadReportsWhatItLeftOut) {
+    const struct {
+        const char* ini;
+        const char* gap;
+    } cases[] = {
+        {"[Material]\nMat1=A;x;0;0;1\nMat2=B;0.03;0;0;1\n[Cladding]\nClad1=Fe;0.79\n",
+         "stopped at line 2 (Mat1); not loaded: Mat1 to Mat2 (2 materials), Clad1 (1 cladding), "
+         "the display settings."},
+        {"[MediumType]\nMed1=W;1000;4190;334;0\nMed2=B;1;1\nMed3=C;1;1;1;1\n",
+         "stopped at line 3 (Med2); not loaded: Med2 to Med3 (2 media)."},
+    };
+    for (const auto& c : cases) {
+        dir.WriteText("Termora.ini", QString::fromUtf8(c.ini));
+        const TConfigLoad load = LoadConfigurationReport(dir.Path(), {});
+        ASSERT_FALSE(load.gaps.isEmpty()) << c.ini;
+        EXPECT_EQ(load.gaps[0], QStringLiteral("Termora.ini: the load ") + c.gap);
+    }
+    // Bare steel is named only where its line was left out.
+    EXPECT_TRUE(LoadConfigurationReport(dir.Path(), {}).gaps.filter("Bare steel").isEmpty());
+}
+
 TEST_F(StartupData, AnEmptyOrUnreadableFileIsReported) {
     for (const QByteArray& bytes : {QByteArray(), RandomBytes(5000, 17)}) {
         seam.messages.clear();
