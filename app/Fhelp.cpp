@@ -10,6 +10,7 @@
 #include "app/Fhelpviewer.h"
 #include "app/Ulook.h"
 #include "app/Umessages.h"
+#include "config/Tntinifiles.h"
 #include "engine/State.h"
 
 TF_Help::TF_Help(QWidget* parent)
@@ -28,7 +29,7 @@ int TF_Help::OpenHelpFile(int position, QWidget* over) {
     if (position < 0 || position >= static_cast<int>(files.size()))
         return 0;
     const QString path = QString::fromStdString(files[static_cast<size_t>(position)]);
-    if (!QFileInfo(path).isFile())
+    if (!QFileInfo(path).isFile() || !DataFileProblem(path).isEmpty())
         return 0;
     // Without a desktop viewer (no browser installed) the page still reaches the user.
     if (!OpenWithDesktop(QUrl::fromLocalFile(path)))

@@ -60,15 +60,19 @@ constexpr std::array<Entry, 8> kEntryTable = {{
 
 constexpr int kGeneralHelp = 8;
 
-// All doubtful entries of the configuration in one message; the program goes on with them.
-void ReportDoubtfulEntries(const std::vector<TConfigFinding>& findings, QWidget* parent) {
-    if (findings.empty())
+// What the load of the configuration left out and all its doubtful entries, in one message;
+// the program goes on with what it has.
+void ReportLoad(const TConfigLoad& load, QWidget* parent) {
+    if (load.gaps.isEmpty() && load.findings.empty())
         return;
-    QStringList lines{QStringLiteral("These entries of Termora.ini cannot be right; "
-                                     "calculations with them give wrong results:")};
-    for (const TConfigFinding& finding : findings)
+    QStringList heading = load.gaps;
+    if (!load.findings.empty())
+        heading << QStringLiteral("These entries of Termora.ini cannot be right; "
+                                  "calculations with them give wrong results:");
+    QStringList lines;
+    for (const TConfigFinding& finding : load.findings)
         lines << DescribeFinding(finding);
-    ShowWarning(lines.join(u'\n'), parent);
+    ShowWarningList(heading.join(u'\n'), lines, parent);
 }
 
 bool FontInstalled(const QString& family) {
@@ -177,7 +181,7 @@ void Tfrm_Main::BuildMenu() {
 
 void Tfrm_Main::FormCreate(const QString& dataDirectory) {
     // Numbers already read and write "." (set up right after the application object).
-    ReportDoubtfulEntries(LoadConfiguration(dataDirectory, &FontInstalled), this);
+    ReportLoad(LoadConfigurationReport(dataDirectory, &FontInstalled), this);
     LoadPipeTable(dataDirectory);
     LoadSheetTable(dataDirectory);
     ShowPicture(*Image1, QDir(dataDirectory).filePath(QStringLiteral("logo1.bmp")));

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "config/Tntinifiles.h"
+#include "config/Ureport.h"
 #include "engine/State.h"
 
 void ApplyCream(QWidget& widget) {
@@ -73,6 +75,13 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const char* name, const QRect& place, 
 }
 
 void ShowPicture(QLabel& label, const QString& path) {
+    // A named pipe or a device in its place would block or fill the memory: leave it.
+    const QString problem = DataFileProblem(path);
+    if (!problem.isEmpty()) {
+        label.clear();
+        ReportError(QStringLiteral("Cannot open file ") + path + QStringLiteral(": ") + problem);
+        return;
+    }
     QPixmap picture(path);
     if (picture.isNull()) {
         label.clear();

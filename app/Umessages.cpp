@@ -4,6 +4,8 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QMessageBox>
+
+#include "app/Umessagebox.h"
 #include <algorithm>
 
 namespace {
@@ -27,7 +29,7 @@ public:
     MessageReply Message(MessageKind kind, const QString& text, const QString& title,
                          QWidget* parent) override {
         bool question = kind == MessageKind::Question;
-        QMessageBox box(IconOf(kind), title, WithBreakableWords(text),
+        TMessageBox box(IconOf(kind), title, text,
                         question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
         if (question)
             box.setDefaultButton(QMessageBox::No);
@@ -35,6 +37,12 @@ public:
         if (!question)
             return MessageReply::Ok;
         return answer == QMessageBox::Yes ? MessageReply::Yes : MessageReply::No;
+    }
+    void MessageList(MessageKind kind, const QString& heading, const QStringList& lines,
+                     const QString& title, QWidget* parent) override {
+        TMessageBox box(IconOf(kind), title, QString(), QMessageBox::Ok, parent);
+        box.SetList(heading, lines);
+        box.exec();
     }
     int ExecDialog(QDialog& dialog) override { return dialog.exec(); }
     bool OpenUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
@@ -77,6 +85,10 @@ void ShowMessage(const QString& text, QWidget* parent) {
 
 void ShowWarning(const QString& text, QWidget* parent) {
     Seam().Message(MessageKind::Warning, text, kTitle, parent);
+}
+
+void ShowWarningList(const QString& heading, const QStringList& lines, QWidget* parent) {
+    Seam().MessageList(MessageKind::Warning, heading, lines, kTitle, parent);
 }
 
 void ShowError(const QString& text, QWidget* parent) {

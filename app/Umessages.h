@@ -2,6 +2,7 @@
 // The one seam through which the program shows message boxes, runs modal dialogs and
 // asks the desktop to open files and web addresses. Tests install a recorder instead.
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QDialog;
@@ -16,6 +17,13 @@ public:
     // Plain, warning and error boxes have one "OK" button; questions "Yes" and "No".
     virtual MessageReply Message(MessageKind kind, const QString& text, const QString& title,
                                  QWidget* parent) = 0;
+    // A heading and one line per item, one box with one "OK" button: the box shows as many
+    // lines as fit the screen and "and N more", and the whole list scrollable and
+    // copyable. By default the whole text as one message.
+    virtual void MessageList(MessageKind kind, const QString& heading, const QStringList& lines,
+                             const QString& title, QWidget* parent) {
+        Message(kind, (QStringList{heading} + lines).join(u'\n'), title, parent);
+    }
     // Runs the dialog modally and returns its result (QDialog::Accepted or Rejected).
     virtual int ExecDialog(QDialog& dialog) = 0;
     // Opens a local file or a web address with the desktop's viewer; false when it cannot.
@@ -39,6 +47,7 @@ void InstallSeam(MessageSeam* seam);
 void ShowMessage(const QString& text, QWidget* parent = nullptr);
 void ShowWarning(const QString& text, QWidget* parent = nullptr);
 void ShowError(const QString& text, QWidget* parent = nullptr);
+void ShowWarningList(const QString& heading, const QStringList& lines, QWidget* parent = nullptr);
 bool AskYesNo(const QString& text, const QString& title, QWidget* parent = nullptr);
 int ExecModal(QDialog& dialog);
 // Whether a modal window other than this one is open over it: the window must not close

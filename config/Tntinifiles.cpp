@@ -1,6 +1,7 @@
 #include "config/Tntinifiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include "engine/Errors.h"
@@ -55,13 +56,32 @@ QStringList SplitLines(const QString& text) {
     return lines;
 }
 
+QString DataFileProblem(const QString& fileName) {
+    const QFileInfo info(fileName); // follows symbolic links to what they name
+    if (!info.exists() || info.isDir())
+        return {}; // opening reports these
+    if (!info.isFile())
+        return QStringLiteral("not a regular file");
+    if (info.size() > kDataFileLimit)
+        return QStringLiteral("larger than %1 MB").arg(kDataFileLimit / (1024 * 1024));
+    return {};
+}
+
 QStringList ReadTextLines(const QString& fileName) {
+    const QString problem = DataFileProblem(fileName);
+    if (!problem.isEmpty())
+        throw TermoraError(("Cannot open file " + fileName + ": " + problem).toStdString());
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw TermoraError(("Cannot open file " + fileName).toStdString());
-    QByteArray bytes = file.readAll();
+    // Never more than the limit, should the file grow after the look at it.
+    QByteArray bytes = file.read(kDataFileLimit + 1);
     if (file.error() != QFileDevice::NoError)
         throw TermoraError(("Cannot open file " + fileName).toStdString());
+    if (bytes.size() > kDataFileLimit)
+        throw TermoraError(("Cannot open file " + fileName + ": " +
+                            QStringLiteral("larger than %1 MB").arg(kDataFileLimit / (1024 * 1024)))
+                               .toStdString());
     return SplitLines(DecodeText(bytes));
 }
 

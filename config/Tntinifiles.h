@@ -16,7 +16,16 @@ QString DecodeText(const QByteArray& bytes);
 // Splits at CR LF, CR, LF and U+2028; a terminator at the very end starts no further line.
 QStringList SplitLines(const QString& text);
 
-// Reads the whole file; throws TermoraError "Cannot open file " + fileName.
+// The largest data file read (text, pictures, help pages): far above any real one.
+inline constexpr qint64 kDataFileLimit = 32 * 1024 * 1024;
+
+// Why a data file that exists must not be read: "" when it may be (or when it is missing,
+// which opening reports). Only regular files up to kDataFileLimit are read: a named pipe
+// would block start-up for ever, a device such as /dev/zero would fill the memory.
+QString DataFileProblem(const QString& fileName);
+
+// Reads the whole file; throws TermoraError "Cannot open file " + fileName, followed by
+// ": " and the DataFileProblem when there is one.
 QStringList ReadTextLines(const QString& fileName);
 
 // <directory>/<name>, the way files beside the executable are named.

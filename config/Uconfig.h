@@ -1,6 +1,7 @@
 #pragma once
 // Loads Termora.ini into Shared().ReferenceLists and Shared().GlobalSettings.
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -15,3 +16,11 @@ using FontTest = std::function<bool(const QString& family)>;
 // then. Returns the entries that loaded but cannot be right, for the caller to show.
 std::vector<TConfigFinding> LoadConfiguration(const QString& directory,
                                               const FontTest& fontInstalled);
+
+// The load and everything the start-up message tells about it.
+struct TConfigLoad {
+    QStringList gaps; // where a failure stopped the load and what it left out, or that
+                      // the file gave nothing; one sentence each
+    std::vector<TConfigFinding> findings; // entries that loaded but cannot be right
+};
+TConfigLoad LoadConfigurationReport(const QString& directory, const FontTest& fontInstalled);

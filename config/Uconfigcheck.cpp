@@ -4,12 +4,13 @@
 #include <algorithm>
 
 #include "config/Tntinifiles.h"
+#include "config/Uutils.h"
 #include "engine/Ucalc.h"
 
 namespace {
 
 QString Number(float value) {
-    return QString::number(value, 'g', 6);
+    return ShortestText(value);
 }
 
 // The conductivity law as the calculations evaluate it, temperatures clamped at -160 °C.

@@ -167,3 +167,13 @@ QString FormatPattern(float value, const char* pattern) {
     int decimals = point == std::string::npos ? 0 : static_cast<int>(p.size() - point - 1);
     return FormatFloat(value, decimals);
 }
+
+QString ShortestText(float value) {
+    if (std::isinf(value)) {
+        const float max = std::numeric_limits<float>::max();
+        return QStringLiteral("beyond ") + ShortestText(value < 0 ? -max : max);
+    }
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return QString::fromLatin1(buf, res.ptr - buf);
+}

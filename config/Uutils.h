@@ -31,5 +31,10 @@ QString ExpandLineBreaks(const QString& text);
 // 32-bit value, "." always, no grouping, and no minus sign on a result of all zeros.
 QString FormatFloat(float value, int decimals);
 
+// The shortest text that reads back as the same 32-bit float, so that a message keeps the
+// digits that matter ("1.0000001", not "1"); an infinite value, which no number written
+// in a file reaches, as "beyond 3.4028235e+38" (or "-3.4028235e+38").
+QString ShortestText(float value);
+
 // The same for a pattern such as "#########0.00" or "#0.000" (decimals after the ".").
 QString FormatPattern(float value, const char* pattern);

@@ -66,8 +66,28 @@ bool MeetsTarget(const Layer& l, float thickness, float targetTemp, double toler
            std::fabs(double{SurfaceAt(l, thickness)} - targetTemp) <= tolerance;
 }
 
-// Thickness within 0.001 K of the target, searched on [0, large]; the surface moves from
-// the medium towards the ambient temperature as the layer grows.
+// The last digit the forms show: 0.001 mm for pipes, 0.01 mm for sheets (in m).
+double DisplayedDigit(const Layer& l) {
+    return l.geometry == kCylinder ? 1e-6 : 1e-5;
+}
+
+// Where the target lies close to the air temperature the surface hardly moves with the
+// thickness, and a surface within 0.001 K can leave the thickness far off: the target must
+// also be crossed within half a displayed digit either side.
+bool KnownToDigit(const Layer& l, double thickness, float targetTemp) {
+    const double half = 0.5 * DisplayedDigit(l);
+    const double below = SurfaceAt(l, static_cast<float>(std::fmax(0.0, thickness - half)));
+    const double above = SurfaceAt(l, static_cast<float>(thickness + half));
+    return (below - targetTemp) * (above - targetTemp) <= 0;
+}
+
+bool Converged(const Layer& l, float thickness, float targetTemp) {
+    return MeetsTarget(l, thickness, targetTemp, 0.001) && KnownToDigit(l, thickness, targetTemp);
+}
+
+// Thickness within 0.001 K of the target and known to the displayed digit, searched on
+// [0, large]; the surface moves from the medium towards the ambient temperature as the
+// layer grows.
 float BracketedThickness(const Layer& l, float targetTemp) {
     const auto miss = [&](double s) {
         return double{SurfaceAt(l, static_cast<float>(s))} - targetTemp;
@@ -76,7 +96,11 @@ float BracketedThickness(const Layer& l, float targetTemp) {
     if (!upper) {
         throw FloatError(kOverflow);
     }
-    const std::optional<double> s = BracketedRoot(miss, 0, *upper, 0.001, 1e-10);
+    std::optional<double> s = BracketedRoot(miss, 0, *upper, 0.001, 1e-10);
+    if (s && !KnownToDigit(l, *s, targetTemp)) {
+        // A flat surface: close the bracket on the crossing itself.
+        s = BracketedRoot(miss, 0, *upper, 0, DisplayedDigit(l) / 8);
+    }
     if (!s) {
         throw FloatError(kInvalidOperation);
     }
@@ -108,7 +132,7 @@ float RequiredThickness(float mediumTemp, float ambientTemp, float innerDiameter
     }
     try {
         const float x = TenSecantSteps(l, targetTemp, true);
-        if (MeetsTarget(l, x, targetTemp, 0.01)) {
+        if (Converged(l, x, targetTemp)) {
             return x;
         }
     } catch (const FloatError& stepError) {

@@ -69,12 +69,13 @@ float DewPoint(float theta, float relHumidity);
 // Insulation thickness (m) at which the outer surface reaches targetTemp, λ taken at the
 // mean of the medium and the surface temperature. Ten secant steps from 1 mm and 1.1 mm;
 // for a target between medium and ambient temperature (always reachable) the result is
-// then checked, and when the surface misses the target by more than 0.01 K, or a step
-// failed, a bracketing search on [0, large] finishes the job to within 0.001 K. So ordinary
-// results are those of the ten steps, bit for bit, and a reachable target always ends at
-// its thickness (0 for a medium at the target). innerDiameter is used for the cylinder
-// only. An unreachable target is followed as computed and may give a negative or
-// meaningless value; equal trial temperatures there divide by zero.
+// then checked, and when the surface misses the target by more than 0.001 K, or the target
+// is not crossed within half a displayed digit either side (0.001 mm for the cylinder,
+// 0.01 mm for the plane), or a step failed, a bracketing search on [0, large] finishes the
+// job to both. So ordinary results are those of the ten steps, bit for bit, and a reachable
+// target always ends at its thickness (0 for a medium at the target). innerDiameter is used
+// for the cylinder only. An unreachable target is followed as computed and may give a
+// negative or meaningless value; equal trial temperatures there divide by zero.
 float RequiredThickness(float mediumTemp, float ambientTemp, float innerDiameter, float h,
                         float targetTemp, int materialIndex, int geometry);
 float RequiredThickness(float mediumTemp, float ambientTemp, float innerDiameter, float h,

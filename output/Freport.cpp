@@ -12,6 +12,7 @@
 #include "app/Finfo.h"
 #include "app/Ulook.h"
 #include "app/Umessages.h"
+#include "config/Tntinifiles.h"
 #include "config/Udatafolder.h"
 #include "config/Ureport.h"
 #include "engine/State.h"
@@ -137,7 +138,8 @@ void Tf_Print::SetUpPage(QPrinter& printer) {
 
 void Tf_Print::Build() {
     PlaceFixedItems();
-    QRImage1 = QImage(PicturePath); // none when missing: no failure
+    // None when missing (no failure) or when not a regular file of a sane size.
+    QRImage1 = DataFileProblem(PicturePath).isEmpty() ? QImage(PicturePath) : QImage();
     SetFixedTexts();
     BuildRows();
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <random>
 
 #include "engine/CalcFrame.h"
@@ -60,4 +61,68 @@ TEST(BracketedSearch, FindsRootsAndRefusesBracketsWithoutOne) {
     // A step function: no point meets the tolerance, the bracket closes on the jump.
     const auto step = [](double x) { return x < 0.3 ? -1.0 : 1.0; };
     EXPECT_NEAR(*BracketedRoot(step, 0, 1, 1e-6, 1e-9), 0.3, 1e-8);
+}
+
+namespace {
+const ConductivityLaw kCryo{0.031f, 0.0001f}; // the cryogenic foam of the shipped data
+
+double DisplayedDigit(int geometry) {
+    return geometry == kCylinder ? 1e-6 : 1e-5;
+}
+
+// The target lies between the surfaces of a layer one displayed digit thinner and one
+// thicker, and the surface itself is within 0.001 K of it.
+void ExpectKnownToLastDigit(float i, float a, float d, float h, float target,
+                            const ConductivityLaw& law, int geometry, float s) {
+    const double digit = DisplayedDigit(geometry);
+    const auto miss = [&](double x) {
+        const float t = static_cast<float>(std::fmax(0.0, x));
+        return double{SelfConsistentSurfaceTemp(i, a, d, h, t, law, geometry)} - target;
+    };
+    EXPECT_NEAR(miss(s), 0, 0.001);
+    EXPECT_LE(miss(s - digit) * miss(s + digit), 0) << s - digit << " " << s + digit;
+}
+} // namespace
+
+// Air close to its dew point: the surface moves by thousandths of a kelvin per millimetre,
+// and the thickness must still come out to the digits the pipe form shows.
+TEST(ConvergedThickness, CryogenicPipeInMoistAirToTheLastDigit) {
+    const float dew = DewPoint(-100, 96);
+    const float s = RequiredThickness(-110, -100, 0.0254f, 1, dew, kCryo, kCylinder);
+    EXPECT_NEAR(s * 1000, 937.25, 0.05);
+    ExpectKnownToLastDigit(-110, -100, 0.0254f, 1, dew, kCryo, kCylinder, s);
+    for (float medium : {-109.0f, -120.0f, -190.0f}) {
+        const float more = RequiredThickness(medium, -100, 0.0254f, 1, dew, kCryo, kCylinder);
+        ExpectKnownToLastDigit(medium, -100, 0.0254f, 1, dew, kCryo, kCylinder, more);
+    }
+    const float colderAir = DewPoint(-109, 96);
+    const float s109 = RequiredThickness(-110, -109, 0.0254f, 1, colderAir, kCryo, kCylinder);
+    ExpectKnownToLastDigit(-110, -109, 0.0254f, 1, colderAir, kCryo, kCylinder, s109);
+}
+
+// Random accepted condensation inputs, many with the dew point close to the air: every
+// thickness is known to its last displayed digit.
+TEST(ConvergedThickness, KnownToTheDisplayedDigitOverRandomInputs) {
+    std::mt19937 random(20261210);
+    std::uniform_real_distribution<float> temp(-150, 150), unit(0, 1);
+    int checked = 0;
+    for (int run = 0; run < 400; ++run) {
+        const float a = temp(random), i = a - 2 - 100 * unit(random);
+        const float phi = run % 2 ? 80 + 16 * unit(random) : 25 + 71 * unit(random);
+        const float h = 1 + 49 * unit(random), d = 0.001f + 0.6f * unit(random);
+        const ConductivityLaw law{0.02f + 0.05f * unit(random), 0.0002f * unit(random)};
+        const int geometry = run % 3 ? kCylinder : kPlane;
+        // Accepted materials conduct at every temperature of the layer.
+        if (i < -200 || ConductivityAt(law, i) < 0.005f || !DewPointBelowAir(a, phi) ||
+            DewPoint(a, phi) <= i)
+            continue;
+        SCOPED_TRACE(::testing::Message()
+                     << std::setprecision(9) << a << " " << i << " " << phi << " " << h << " " << d
+                     << " " << geometry << " " << law.Lambda0 << " " << law.LambdaSlope);
+        const float dew = DewPoint(a, phi);
+        const float s = RequiredThickness(i, a, d, h, dew, law, geometry);
+        ExpectKnownToLastDigit(i, a, d, h, dew, law, geometry, s);
+        ++checked;
+    }
+    EXPECT_GT(checked, 200);
 }
