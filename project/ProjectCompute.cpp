@@ -122,6 +122,8 @@ LineResult ComputeJob(const Line& line, ThicknessTableInputs& in, const ProjectD
         if (chosen <= 0)
             return Refusal(LineState::NoProduct, QLatin1String(kNoProductText), std::nullopt);
         SetFigures(r, table, chosen);
+        if (!nominal || !TableOfMaterial(*nominal, line.Material))
+            r.Product.clear(); // the nominal products are made of another material
         return r;
     }
     SetFigures(r, table, 1);
