@@ -11,13 +11,14 @@
 #include "project/ProjectKeys.h"
 
 namespace {
-// Line and column (both from 1, the column in characters) of a byte offset of UTF-8 text.
+// Line and column (both from 1, the column in characters) of the character the parser stopped
+// at: its error offset counts bytes of UTF-8 and stands just after that character.
 QString Position(const QByteArray& bytes, qsizetype offset) {
     offset = std::clamp<qsizetype>(offset, 0, bytes.size());
     const QByteArray before = bytes.left(offset);
     const qsizetype line = before.count('\n') + 1;
     const qsizetype start = before.lastIndexOf('\n') + 1;
-    const qsizetype column = QString::fromUtf8(before.mid(start)).size() + 1;
+    const qsizetype column = std::max<qsizetype>(1, QString::fromUtf8(before.mid(start)).size());
     return QStringLiteral("line %1, column %2").arg(line).arg(column);
 }
 
