@@ -17,7 +17,7 @@ inline constexpr Range kKFactor{0.0001, 10}; // W/(m·K), the user material
 inline constexpr Range kPipeHumidity{25, 96};
 inline constexpr Range kWallHumidity{0, 96};
 inline constexpr Range kEmissivity{0, 1};
-inline constexpr Range kWindSpeed{0, 10};
+inline constexpr Range kWindSpeed{0, 10}; // lowest exclusive: see WindSpeedInRange
 inline constexpr Range kSheetHeight{1e-6, kHuge};
 inline constexpr Range kPipeLength{0.001, kHuge};
 inline constexpr Range kWallArea{0.01, kHuge};
@@ -28,6 +28,10 @@ inline constexpr Range kMaxHeatFlow{1e-6, kHuge};
 inline constexpr Range kThicknessMm{1e-3, 500};
 inline constexpr Range kLifeYears{0, 1000};
 inline constexpr Range kPipeSizeMm{1, 10000};
+// No wind leaves radiation alone, which no outdoor surface has; the h dialog refuses it too.
+inline bool WindSpeedInRange(float v) {
+    return v > kWindSpeed.Lowest && v <= kWindSpeed.Highest;
+}
 } // namespace jobbounds
 
 inline const QString kSenselessValueText = QStringLiteral("Please enter values that make sense!");

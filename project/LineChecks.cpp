@@ -50,11 +50,8 @@ void CheckSurface(Checker& c, const Line& line, const ProjectData& data) {
         c.Bound(LineField::Emissivity, line.Emissivity, kEmissivity);
     else if (data.CladdingIndex(line.Cladding) < 0)
         c.Missing(LineField::Cladding, QStringLiteral("cladding"), line.Cladding);
-    // A wind of 0 would leave radiation alone; the h dialog refuses it too.
     if (line.Installation == LineInstallation::Outdoors)
-        c.Require(LineField::WindSpeed,
-                  line.WindSpeed > 0 &&
-                      Within(line.WindSpeed, kWindSpeed.Lowest, kWindSpeed.Highest));
+        c.Require(LineField::WindSpeed, WindSpeedInRange(line.WindSpeed));
     if (!pipe)
         c.Bound(LineField::WallHeight, line.WallHeight, kSheetHeight);
 }

@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <array>
 
+#include "config/SafeFile.h"
 #include "config/Tntinifiles.h"
 #include "config/Uutils.h"
 #include "project/LineFields.h"
@@ -99,6 +100,16 @@ bool Optional(LineField field) {
     }
 }
 
+// A spreadsheet runs a text cell beginning with "=", "+", "-" or "@" as a formula; export
+// writes it with a leading apostrophe, which reading takes off again.
+bool Escaped(const QString& cell) {
+    return cell.size() > 1 && cell[0] == u'\'' && SafeFile::CsvSafeCell(cell.mid(1)) != cell.mid(1);
+}
+
+QString Unescaped(const QString& cell) {
+    return Escaped(cell) ? cell.mid(1) : cell;
+}
+
 // One row into a line; the first cell that cannot be read refuses the row.
 QString ReadRow(const QStringList& cells, const std::vector<std::optional<LineField>>& columns,
                 Line& line) {
@@ -108,7 +119,7 @@ QString ReadRow(const QStringList& cells, const std::vector<std::optional<LineFi
         const QString& cell = cells[static_cast<qsizetype>(c)];
         if (cell.trimmed().isEmpty() && !Optional(*columns[c]))
             continue;
-        const QString fault = SetFieldText(line, *columns[c], cell);
+        const QString fault = SetFieldText(line, *columns[c], Unescaped(cell));
         if (!fault.isEmpty())
             return FieldName(*columns[c]) + QStringLiteral(": ") + fault;
     }
@@ -130,7 +141,7 @@ QByteArray CsvBytes(const std::vector<QStringList>& rows) {
     for (const QStringList& row : rows) {
         QStringList quoted;
         for (const QString& cell : row)
-            quoted << Quote(cell, u',');
+            quoted << Quote(SafeFile::CsvSafeCell(cell), u',');
         text += quoted.join(u',') + QStringLiteral("\r\n");
     }
     // With the byte-order mark, spreadsheets read the units' "°" and "²" as UTF-8.

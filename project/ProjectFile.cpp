@@ -1,12 +1,10 @@
 #include "project/ProjectFile.h"
 
-#include <QSaveFile>
+#include "config/SafeFile.h"
 
 QString WriteFileAtomically(const QString& fileName, const QByteArray& bytes) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("Cannot save file %1: %2").arg(fileName, file.errorString());
-    return {};
+    const SafeFile::Result written = SafeFile::Write(fileName, bytes);
+    return written.ok ? QString() : written.Message();
 }
 
 QString SaveProject(const Project& project, const QString& fileName) {

@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <limits>
 
 #include "config/Uutils.h"
 #include "engine/NominalTable.h"
@@ -116,9 +117,14 @@ void TTableInputs::BuildYear() {
                                 : QStringLiteral("Maximum heat flow (W/m²)"),
                           "MaxFlow");
     Thicknesses = AddField(f, QStringLiteral("Thicknesses (mm)"), "Thicknesses");
+    // A pasted list is taken whole: cut at the default 32,767 characters, a number cut in
+    // two would become a row nobody typed.
+    Thicknesses->setMaxLength(std::numeric_limits<int>::max());
     Life = AddField(f, QStringLiteral("Life (years)"), "Life");
     if (pipe_)
         Diameters = AddField(f, QStringLiteral("Pipe sizes (mm)"), "Diameters");
+    if (Diameters)
+        Diameters->setMaxLength(std::numeric_limits<int>::max());
 }
 
 void TTableInputs::Prefill() {

@@ -53,6 +53,7 @@ private:
     QWidget* BuildThicknessTab();
     QWidget* BuildButtons();
     void Refuse(const QString& text);
+    void EnableOutput(bool on);
     void ShowMinima();
     // A file name from the save dialog (through the seam); empty when cancelled.
     QString AskFileName(const QString& caption, const QString& filter, const QString& suffix);

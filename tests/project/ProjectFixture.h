@@ -36,8 +36,9 @@ public:
 
     // A tag with the characters a spreadsheet has to quote.
     QString Tag() {
-        static const QStringList parts{"CHW",   "a,b",  "x;y", "say \"hi\"", "two\nlines",
-                                       " pad ", "Ü-ß°", "\t",  "",           "R-12"};
+        static const QStringList parts{"CHW",   "a,b",  "x;y",  "say \"hi\"", "two\nlines",
+                                       " pad ", "Ü-ß°", "\t",   "",           "R-12",
+                                       "=1+2",  "@x",   "-dash"};
         return parts[Pick(parts.size())] + QString::number(Pick(1000));
     }
 
