@@ -33,12 +33,29 @@ QVariant Caption(const QStringList& captions, int section, Qt::Orientation orien
 }
 } // namespace
 
-QString MinimumText(const CriterionMinimum& m) {
+QString MinimumText(const CriterionMinimum& m, int decimals) {
     if (!m.Active)
         return QStringLiteral("-");
     if (m.Unreachable)
         return QStringLiteral("not reachable");
-    return Mm(m.Thickness);
+    if (m.BeyondBound)
+        return QStringLiteral("over ") + ShortNumber(kThickestSearched * 1000.0f, 0);
+    return Cell(static_cast<float>(m.Thickness * 1000.0), decimals);
+}
+
+QString AlsoMetText(const CriterionMinimum& m, int decimals) {
+    QStringList bands;
+    for (const ThicknessBand& b : m.AlsoMet) {
+        const auto mm = [decimals](float metres) {
+            return metres == 0 ? QStringLiteral("0")
+                               : Cell(static_cast<float>(metres * 1000.0), decimals);
+        };
+        bands << (b.To == 0 ? QStringLiteral("bare")
+                            : QStringLiteral("from ") + mm(b.From) + QStringLiteral(" to ") +
+                                  mm(b.To) + QStringLiteral(" mm"));
+    }
+    return bands.isEmpty() ? QString()
+                           : QStringLiteral("also met ") + bands.join(QStringLiteral(", "));
 }
 
 TThicknessModel::TThicknessModel(bool pipe, QObject* parent)
@@ -76,7 +93,9 @@ int TThicknessModel::columnCount(const QModelIndex& parent) const {
 QString TThicknessModel::Text(const ThicknessRow& row, int column) const {
     switch (column) {
     case kThickness:
-        return row.Thickness == 0 ? QStringLiteral("bare") : Mm(row.Thickness);
+        return row.Thickness != 0    ? Mm(row.Thickness)
+               : table_.BareStillAir ? QStringLiteral("bare (still air)")
+                                     : QStringLiteral("bare");
     case kProduct:
         return row.Thickness == 0    ? QString()
                : row.Product.empty() ? QStringLiteral("-/-")
@@ -130,6 +149,8 @@ QVariant TThicknessModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::TextAlignmentRole:
         return Alignment(index.column(), kProduct);
+    case Qt::ToolTipRole:
+        return RowTip(index.row());
     default:
         return {};
     }
@@ -202,11 +223,11 @@ QVariant TPipeSizeModel::data(const QModelIndex& index, int role) const {
     case kDiameter:
         return ShortNumber(row.DiameterMm, 2);
     case kCondensation:
-        return MinimumText(row.Criteria.Condensation);
+        return MinimumText(row.Criteria.Condensation, 2);
     case kSurfaceLimit:
-        return MinimumText(row.Criteria.SurfaceTemp);
+        return MinimumText(row.Criteria.SurfaceTemp, 2);
     case kFlowLimit:
-        return MinimumText(row.Criteria.HeatFlow);
+        return MinimumText(row.Criteria.HeatFlow, 2);
     case kProduct:
         return row.Unreachable       ? QStringLiteral("not reachable")
                : row.Product.empty() ? QStringLiteral("-/-")

@@ -50,6 +50,7 @@ signals:
 
 private:
     QString Text(const ThicknessRow& row, int column) const;
+    QString RowTip(int row) const;
 
     bool pipe_;
     ThicknessTable table_;
@@ -85,5 +86,10 @@ private:
     std::vector<PipeSizeRow> rows_;
 };
 
-// A criterion's minimum as the window shows it: mm, "not reachable" or "-" when inactive.
-QString MinimumText(const CriterionMinimum& m);
+// A criterion's minimum as the window shows it: mm to the decimals given, "over 1000" past
+// the search's bound, "not reachable" or "-" when inactive.
+QString MinimumText(const CriterionMinimum& m, int decimals);
+
+// The thinner bands where a criterion holds too: "also met from 20.20 to 39.75 mm", or ""
+// when there are none.
+QString AlsoMetText(const CriterionMinimum& m, int decimals);
