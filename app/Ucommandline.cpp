@@ -39,3 +39,12 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv, std::ost
     }
     return std::nullopt;
 }
+
+std::optional<std::string> ProjectFileArgument(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (!argument.empty() && argument.front() != '-')
+            return std::string(argument);
+    }
+    return std::nullopt;
+}
