@@ -7,6 +7,7 @@
 #include "app/Main.h"
 #include "app/Uapplication.h"
 #include "app/Ucommandline.h"
+#include "app/Ucompute.h"
 #include "app/Ulook.h"
 #include "app/Umessages.h"
 #include "config/Udatafolder.h"
@@ -44,6 +45,9 @@ int main(int argc, char** argv) {
     // Answered before the application object, which would need a display.
     if (const auto answered = AnswerCommandLine(argc, argv, std::cout))
         return *answered;
+    // A project computed without any window, display or application object of the windows.
+    if (IsComputeCommand(argc, argv))
+        return RunComputeCommand(argc, argv);
     TApplication app(argc, argv);
     TApplication::setWindowIcon(ProgramIcon());
     // The application object has taken the user's locale; numbers stay with ".".

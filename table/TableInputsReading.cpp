@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "app/Umessages.h"
+#include "config/JobBounds.h"
 #include "config/Uutils.h"
 #include "engine/CalcFrame.h"
 #include "engine/Errors.h"
@@ -18,7 +19,7 @@
 #include "table/TableInputs.h"
 
 namespace {
-constexpr float kHuge = 3e38f;
+using namespace jobbounds;
 // More rows than anyone reads, and each one a full solution on every key typed.
 constexpr std::size_t kMostListed = 200;
 
@@ -29,20 +30,19 @@ public:
     static Range Between(double lowest, double highest) {
         return [=](float value) { return Within(value, lowest, highest); };
     }
+    static Range Between(jobbounds::Range r) { return Between(r.Lowest, r.Highest); }
 
     float Number(QLineEdit* field, const Range& inRange) {
         return Parse(field, field->text(), inRange).value_or(0.0f);
     }
-    float Number(QLineEdit* field, double lowest, double highest) {
-        return Number(field, Between(lowest, highest));
-    }
+    float Number(QLineEdit* field, jobbounds::Range r) { return Number(field, Between(r)); }
 
     // Each value once, in the order typed.
-    std::vector<float> List(QLineEdit* field, double lowest, double highest) {
+    std::vector<float> List(QLineEdit* field, jobbounds::Range r) {
         std::vector<float> values;
         static const QRegularExpression separators(QStringLiteral("[\\s;]+"));
         for (const QString& part : field->text().split(separators, Qt::SkipEmptyParts)) {
-            const std::optional<float> value = Parse(field, part, Between(lowest, highest));
+            const std::optional<float> value = Parse(field, part, Between(r));
             if (value && std::find(values.begin(), values.end(), *value) == values.end())
                 values.push_back(*value);
         }
@@ -88,7 +88,7 @@ ConductivityLaw LawOf(const QComboBox& material, FieldReader& r, QLineEdit* kFac
     const MaterialEntry& m = Shared().ReferenceLists.Materials.at(static_cast<size_t>(index));
     // The user's material takes the k-factor typed here, not the stored one.
     if (m.Lambda0 == kKFactorMark)
-        return {r.Number(kFactor, 0.0001, 10), 0};
+        return {r.Number(kFactor, kKFactor), 0};
     return ConductivityLawOf(index);
 }
 
@@ -102,13 +102,13 @@ void ReadCoefficient(const TTableInputs& f, FieldReader& r, ThicknessTableInputs
     m.Computed = true;
     m.Outside = mode == 2;
     m.Horizontal = f.Orientation->currentIndex() == 0;
-    m.Emissivity = r.Number(f.Emissivity, 0, 1);
+    m.Emissivity = r.Number(f.Emissivity, kEmissivity);
     // No wind leaves radiation alone, which no outdoor surface has: refused as the h
     // dialog refuses it.
     if (m.Outside)
-        m.WindSpeed = r.Number(f.WindSpeed, [](float v) { return v > 0 && v <= 10; });
+        m.WindSpeed = r.Number(f.WindSpeed, WindSpeedInRange);
     if (f.SheetHeight)
-        m.SheetHeight = r.Number(f.SheetHeight, 1e-6, kHuge);
+        m.SheetHeight = r.Number(f.SheetHeight, kSheetHeight);
 }
 
 std::optional<float> Optional(QCheckBox* on, FieldReader& r, QLineEdit* field,
@@ -135,42 +135,40 @@ TableInputsReading TTableInputs::Read() {
     ThicknessTableInputs in;
     in.Pipe = pipe_;
     if (pipe_)
-        in.TubeDiameter = MillimetresToMetres(r.Number(Diameter, 1, kHuge));
+        in.TubeDiameter = MillimetresToMetres(r.Number(Diameter, kDiameterMm));
     in.AmbientTemp = r.Number(Ambient, TemperatureInRange);
     in.MediumTemp = r.Number(Medium, TemperatureInRange);
     if (Material->currentIndex() >= 0)
         in.Law = LawOf(*Material, r, KFactor);
-    in.RelHumidity = r.Number(Humidity, pipe_ ? 25 : 0, 96);
+    in.RelHumidity = r.Number(Humidity, pipe_ ? kPipeHumidity : kWallHumidity);
     if (r.bad.isEmpty() && !DewPointBelowAir(in.AmbientTemp, in.RelHumidity))
         r.Refuse(Humidity, kMakeSenseText);
     ReadCoefficient(*this, r, in);
     in.BareEmissivity = BareEmissivity();
-    in.Extent = r.Number(Extent, pipe_ ? 0.001 : 0.01, kHuge);
-    in.CostPerKWh = r.Number(Price, 0, 1e6);
-    in.HoursPerYear = r.Number(Hours, 0, 8784);
-    in.Co2PerKWh = r.Number(Co2, 0, 100);
+    in.Extent = r.Number(Extent, pipe_ ? kPipeLength : kWallArea);
+    in.CostPerKWh = r.Number(Price, kEnergyPrice);
+    in.HoursPerYear = r.Number(Hours, kHoursPerYear);
+    in.Co2PerKWh = r.Number(Co2, kCo2PerKWh);
     in.SurfaceTempLimit = Optional(LimitOn, r, Limit, TemperatureInRange);
-    in.MaxHeatFlow = Optional(MaxFlowOn, r, MaxFlow, FieldReader::Between(1e-6, kHuge));
-    in.ThicknessesMm = r.List(Thicknesses, 1e-3, 500);
-    in.LifeYears = r.Number(Life, 0, 1000);
+    in.MaxHeatFlow = Optional(MaxFlowOn, r, MaxFlow, FieldReader::Between(kMaxHeatFlow));
+    in.ThicknessesMm = r.List(Thicknesses, kThicknessMm);
+    in.LifeYears = r.Number(Life, kLifeYears);
     TableInputsReading reading;
     if (pipe_)
-        reading.diametersMm = r.List(Diameters, 1, 10000);
+        reading.diametersMm = r.List(Diameters, kPipeSizeMm);
     for (QLineEdit* field : findChildren<QLineEdit*>())
         Mark(field, r.bad.contains(field));
     if (Material->currentIndex() < 0)
-        r.refusal = QStringLiteral("Please enter the material type before calculating.");
+        r.refusal = kNoMaterialText;
     reading.refusal = r.refusal;
     if (!reading.refusal.isEmpty())
         return reading;
     switch (CheckMaterialLimits(Material->currentIndex(), in.AmbientTemp, in.MediumTemp)) {
     case MaterialLimits::TooHigh:
-        reading.refusal = QStringLiteral("Ambient or medium temperature is too high for the "
-                                         "selected material! Calculation skipped!");
+        reading.refusal = kTooHotForMaterialText;
         return reading;
     case MaterialLimits::TooLow:
-        reading.warning =
-            QStringLiteral("Ambient or medium temperature is too low for the selected material!");
+        reading.warning = kTooColdForMaterialText;
         break;
     case MaterialLimits::Ok:
         break;

@@ -1,0 +1,100 @@
+#include "project/LineChecks.h"
+
+#include "config/JobBounds.h"
+#include "engine/CalcFrame.h"
+#include "engine/Ucalc.h"
+
+namespace {
+using namespace jobbounds;
+
+// Collects the first fault; the later checks then do nothing.
+class Checker {
+public:
+    void Bound(LineField field, float value, Range r) {
+        Require(field, Within(value, r.Lowest, r.Highest));
+    }
+    void Temperature(LineField field, float value) { Require(field, TemperatureInRange(value)); }
+    void Require(LineField field, bool ok, const QString& message = kSenselessValueText) {
+        if (!ok && !refusal)
+            refusal = LineRefusal{field, message, false};
+    }
+    void Missing(LineField field, const QString& what, const QString& name) {
+        if (!refusal)
+            refusal = LineRefusal{
+                field, QStringLiteral("%1 \"%2\" is not in Termora.ini").arg(what, name), true};
+    }
+    std::optional<LineRefusal> refusal;
+};
+
+const MaterialEntry* MaterialOf(const Line& line, const ProjectData& data) {
+    const int index = data.MaterialIndex(line.Material);
+    return index < 0 ? nullptr : &(*data.Materials)[static_cast<size_t>(index)];
+}
+
+void CheckMaterial(Checker& c, const Line& line, const ProjectData& data) {
+    if (line.Material.isEmpty())
+        return c.Require(LineField::Material, false, kNoMaterialText);
+    const MaterialEntry* m = MaterialOf(line, data);
+    if (!m)
+        return c.Missing(LineField::Material, QStringLiteral("material"), line.Material);
+    if (m->Lambda0 == kKFactorMark)
+        c.Bound(LineField::KFactor, line.KFactor, kKFactor);
+}
+
+void CheckSurface(Checker& c, const Line& line, const ProjectData& data) {
+    const bool pipe = line.Kind == LineKind::Pipe;
+    if (line.Installation == LineInstallation::TypedH)
+        return c.Require(LineField::SurfaceCoefficient,
+                         SurfaceCoefficientInRange(line.SurfaceCoefficient));
+    if (line.Cladding.isEmpty())
+        c.Bound(LineField::Emissivity, line.Emissivity, kEmissivity);
+    else if (data.CladdingIndex(line.Cladding) < 0)
+        c.Missing(LineField::Cladding, QStringLiteral("cladding"), line.Cladding);
+    if (line.Installation == LineInstallation::Outdoors)
+        c.Require(LineField::WindSpeed, WindSpeedInRange(line.WindSpeed));
+    if (!pipe)
+        c.Bound(LineField::WallHeight, line.WallHeight, kSheetHeight);
+}
+
+void CheckYear(Checker& c, const Line& line, const ProjectSettings& s) {
+    const bool pipe = line.Kind == LineKind::Pipe;
+    c.Bound(LineField::Extent, line.Extent, pipe ? kPipeLength : kWallArea);
+    c.Bound(LineField::EnergyPrice, s.EnergyPrice, kEnergyPrice);
+    c.Bound(LineField::HoursPerYear, s.HoursPerYear, kHoursPerYear);
+    c.Bound(LineField::Co2PerKWh, s.Co2PerKWh, kCo2PerKWh);
+    if (line.SurfaceTempLimit)
+        c.Temperature(LineField::SurfaceTempLimit, *line.SurfaceTempLimit);
+    if (line.MaxHeatFlow)
+        c.Bound(LineField::MaxHeatFlow, *line.MaxHeatFlow, kMaxHeatFlow);
+    if (line.Mode == ThicknessMode::Fixed && line.FixedProduct.isEmpty())
+        c.Bound(LineField::Thickness, line.FixedThicknessMm, kThicknessMm);
+    c.Bound(LineField::WasteAllowance, s.WasteAllowance, Range{0, 1000});
+}
+
+void CheckLimits(Checker& c, const Line& line, const ProjectData& data) {
+    const MaterialEntry* m = MaterialOf(line, data);
+    if (!m || c.refusal)
+        return;
+    const float highest = m->MaxTemp;
+    c.Require(LineField::MediumTemp, !(highest < line.AmbientTemp || highest < line.MediumTemp),
+              kTooHotForMaterialText);
+}
+} // namespace
+
+std::optional<LineRefusal> CheckLine(const Line& line, const ProjectSettings& settings,
+                                     const ProjectData& data) {
+    Checker c;
+    if (line.Kind == LineKind::Pipe)
+        c.Bound(LineField::Diameter, line.DiameterMm, kDiameterMm);
+    c.Temperature(LineField::AmbientTemp, line.AmbientTemp);
+    c.Temperature(LineField::MediumTemp, line.MediumTemp);
+    CheckMaterial(c, line, data);
+    c.Bound(LineField::RelHumidity, line.RelHumidity,
+            line.Kind == LineKind::Pipe ? kPipeHumidity : kWallHumidity);
+    if (!c.refusal)
+        c.Require(LineField::RelHumidity, DewPointBelowAir(line.AmbientTemp, line.RelHumidity));
+    CheckSurface(c, line, data);
+    CheckYear(c, line, settings);
+    CheckLimits(c, line, data);
+    return c.refusal;
+}

@@ -1,0 +1,63 @@
+#include "project/Project.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+template <typename E, size_t N>
+std::optional<E> FromText(const std::array<std::pair<E, const char*>, N>& names,
+                          const QString& text) {
+    const QString wanted = text.trimmed();
+    for (const auto& [value, name] : names) {
+        if (wanted.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return value;
+    }
+    return std::nullopt;
+}
+
+template <typename E, size_t N>
+QString ToText(const std::array<std::pair<E, const char*>, N>& names, E value) {
+    for (const auto& [each, name] : names) {
+        if (each == value)
+            return QLatin1String(name);
+    }
+    return {};
+}
+
+constexpr std::array<std::pair<LineKind, const char*>, 2> kKinds{
+    {{LineKind::Pipe, "pipe"}, {LineKind::Wall, "wall"}}};
+constexpr std::array<std::pair<LineInstallation, const char*>, 3> kInstallations{
+    {{LineInstallation::Indoors, "indoors"},
+     {LineInstallation::Outdoors, "outdoors"},
+     {LineInstallation::TypedH, "typed h"}}};
+constexpr std::array<std::pair<LineOrientation, const char*>, 2> kOrientations{
+    {{LineOrientation::Horizontal, "horizontal"}, {LineOrientation::Vertical, "vertical"}}};
+} // namespace
+
+ProjectSettings EffectiveSettings(const Line& line, const ProjectSettings& project) {
+    ProjectSettings s = project;
+    s.EnergyPrice = line.EnergyPrice.value_or(project.EnergyPrice);
+    s.HoursPerYear = line.HoursPerYear.value_or(project.HoursPerYear);
+    s.Co2PerKWh = line.Co2PerKWh.value_or(project.Co2PerKWh);
+    s.WasteAllowance = line.WasteAllowance.value_or(project.WasteAllowance);
+    return s;
+}
+
+QString KindText(LineKind kind) {
+    return ToText(kKinds, kind);
+}
+QString InstallationText(LineInstallation installation) {
+    return ToText(kInstallations, installation);
+}
+QString OrientationText(LineOrientation orientation) {
+    return ToText(kOrientations, orientation);
+}
+std::optional<LineKind> KindFromText(const QString& text) {
+    return FromText(kKinds, text);
+}
+std::optional<LineInstallation> InstallationFromText(const QString& text) {
+    return FromText(kInstallations, text);
+}
+std::optional<LineOrientation> OrientationFromText(const QString& text) {
+    return FromText(kOrientations, text);
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The project file: JSON, extension ".termora", "format": "termora-project", "version": 1
+// (docs/project-format.md). Inputs only; results are recomputed when a file is opened.
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+#include "project/Project.h"
+
+inline constexpr const char* kProjectFormat = "termora-project";
+inline constexpr int kProjectVersion = 1;
+inline constexpr const char* kProjectSuffix = "termora";
+
+// A project read, or why not: exactly one of the two is set.
+struct ProjectReading {
+    std::optional<Project> Read;
+    QString Error;
+};
+
+// The file's bytes: UTF-8 JSON, indented, keys in a fixed order, numbers as the shortest text
+// of their 32-bit value, a final newline. The same project always gives the same bytes.
+QByteArray ProjectToJson(const Project& project);
+
+// Reads the bytes of a file. Refused with a message naming the fault: a damaged file (line
+// and column of the JSON error), another format, a newer version, a value of the wrong type
+// or beyond a float (with the line number in the list).
+ProjectReading ProjectFromJson(const QByteArray& bytes);
+
+// Reads a file; a file that cannot be opened is refused with its name and the reason.
+ProjectReading LoadProject(const QString& fileName);
+
+// Writes atomically: the previous file stays intact when anything fails. Returns "" when
+// written, otherwise the message to show.
+QString SaveProject(const Project& project, const QString& fileName);
+
+// Writes bytes to a file atomically (the CSV and PDF outputs too); "" when written, otherwise
+// the message to show.
+QString WriteFileAtomically(const QString& fileName, const QByteArray& bytes);

@@ -1,0 +1,105 @@
+#pragma once
+// Lines and projects for the project suite: a typical line, and random lines of every kind
+// whose inputs the file keeps (the inputs a line does not use stay at their defaults).
+#include <QString>
+#include <QStringList>
+#include <random>
+
+#include "project/Project.h"
+#include "project/ProjectData.h"
+
+inline const QString kFoam = QStringLiteral("VELTRA AF elastomeric foam");
+inline const QString kWool = QStringLiteral("VELTRA MW mineral wool pipe section");
+
+inline Line ChilledWaterPipe() {
+    Line line;
+    line.Tag = QStringLiteral("CHW-1");
+    line.DiameterMm = 60.3f;
+    line.Extent = 40;
+    line.MediumTemp = 6;
+    line.AmbientTemp = 25;
+    line.RelHumidity = 70;
+    line.Cladding = QStringLiteral("PVC jacket");
+    line.Material = kFoam;
+    return line;
+}
+
+class RandomLines {
+public:
+    explicit RandomLines(unsigned seed) : gen_(seed) {}
+
+    float Uniform(float low, float high) {
+        return std::uniform_real_distribution<float>(low, high)(gen_);
+    }
+    int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(gen_); }
+    bool Chance() { return Pick(2) == 0; }
+
+    // A tag with the characters a spreadsheet has to quote.
+    QString Tag() {
+        static const QStringList parts{"CHW",   "a,b",  "x;y",  "say \"hi\"", "two\nlines",
+                                       " pad ", "Ü-ß°", "\t",   "",           "R-12",
+                                       "=1+2",  "@x",   "-dash"};
+        return parts[Pick(parts.size())] + QString::number(Pick(1000));
+    }
+
+    Line Next(const ProjectData& data) {
+        Line line;
+        line.Tag = Tag();
+        line.Kind = Chance() ? LineKind::Pipe : LineKind::Wall;
+        const bool pipe = line.Kind == LineKind::Pipe;
+        if (pipe)
+            line.DiameterMm = Uniform(6, 200);
+        line.Extent = Uniform(0.5f, 500);
+        line.AmbientTemp = Uniform(-10, 35);
+        line.MediumTemp = Uniform(-40, 100);
+        line.RelHumidity = Uniform(pipe ? 30 : 10, 85);
+        SetSurface(line, data);
+        line.Material = QString::fromStdString((*data.Materials)[Pick(2)].Name);
+        if (Chance())
+            line.MaxHeatFlow = Uniform(10, 60);
+        if (Chance())
+            line.SurfaceTempLimit = Uniform(40, 60);
+        if (Pick(4) == 0) {
+            line.Mode = ThicknessMode::Fixed;
+            line.FixedThicknessMm = Uniform(5, 100);
+        }
+        if (Pick(4) == 0)
+            line.WasteAllowance = Uniform(0, 30);
+        if (Pick(4) == 0)
+            line.EnergyPrice = Uniform(0.02f, 0.4f);
+        return line;
+    }
+
+private:
+    void SetSurface(Line& line, const ProjectData& data) {
+        line.Installation = static_cast<LineInstallation>(Pick(3));
+        if (line.Installation == LineInstallation::TypedH) {
+            line.SurfaceCoefficient = Uniform(2, 40);
+            return;
+        }
+        if (line.Installation == LineInstallation::Outdoors)
+            line.WindSpeed = Uniform(0.5f, 9);
+        else if (line.Kind == LineKind::Pipe)
+            line.Orientation = Chance() ? LineOrientation::Horizontal : LineOrientation::Vertical;
+        if (line.Kind == LineKind::Wall)
+            line.WallHeight = Uniform(0.3f, 5);
+        if (Chance())
+            line.Cladding = QString::fromStdString((*data.Claddings)[Pick(3)].Name);
+        else
+            line.Emissivity = Uniform(0.05f, 0.95f);
+    }
+
+    std::mt19937 gen_;
+};
+
+inline Project RandomProject(unsigned seed, int lines) {
+    const ProjectData data = ProjectData::FromShared();
+    RandomLines random(seed);
+    Project p;
+    p.Title = {QStringLiteral("Plant \"A\""), QStringLiteral("Client, Ltd."),
+               QStringLiteral("Ü. Engineer"), QStringLiteral("2026-12-10")};
+    p.Settings.EnergyPrice = 0.13f;
+    for (int i = 0; i < lines; ++i)
+        p.Lines.push_back(random.Next(data));
+    return p;
+}
