@@ -93,18 +93,22 @@ TEST_F(LayeredTableTest, MinimaAndLimitsHoldOnEveryShape) {
                 {Criterion::HeatFlow, &c.HeatFlow}};
             for (const auto& [criterion, m] : minima) {
                 if (m->Active && !m->Unreachable && !m->BeyondBound &&
-                    row.Thickness >= m->Thickness)
+                    row.Thickness >= m->Thickness) {
                     EXPECT_TRUE(RowMeets(in.Job, criterion, c.DewPoint, solved));
+                }
             }
             const bool outerBeyond = in.VaryInner && s.BeyondLimits.back();
-            if (outerBeyond)
+            if (outerBeyond) {
                 EXPECT_FALSE(row.MeetsCriteria);
-            if (t.InnerForOuterLimits && row.Thickness >= *t.InnerForOuterLimits)
+            }
+            if (t.InnerForOuterLimits && row.Thickness >= *t.InnerForOuterLimits) {
                 EXPECT_FALSE(outerBeyond);
+            }
         }
         EXPECT_LT(std::fabs(t.Table.Rows.back().HeatFlow), std::fabs(t.Table.Rows[0].HeatFlow));
-        if (t.Table.Chosen > 0)
+        if (t.Table.Chosen > 0) {
             EXPECT_TRUE(t.Table.Rows.back().MeetsCriteria);
+        }
     }
 }
 
