@@ -14,6 +14,7 @@ struct ChartData {
     std::optional<float> surfaceLimit;
     std::optional<float> maxHeatFlow;
     bool pipe = true;
+    bool heatLoss = true; // medium hotter than the air: heat flows out
 };
 
 // Draws the chart into area of any paint device.

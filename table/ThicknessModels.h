@@ -26,10 +26,16 @@ public:
         kCo2,
         kInstalled,
         kPayback,
+        kLifeCost,
+        kPresentValue,
         kColumns
     };
 
     explicit TThicknessModel(bool pipe, QObject* parent = nullptr);
+
+    // How the next table reads: heat loss (medium hotter than the air) or heat gain, and
+    // why no product is named when the material has no nominal table ("" when it has one).
+    void SetReading(bool heatLoss, const QString& noNominalTable);
 
     void SetTable(const ThicknessTable& table);
     void Clear();
@@ -50,8 +56,14 @@ signals:
 
 private:
     QString Text(const ThicknessRow& row, int column) const;
+    QString ProductTip(const ThicknessRow& row) const;
+    float Engineers(float flowIntoMedium) const {
+        return heatLoss_ ? -flowIntoMedium : flowIntoMedium;
+    }
 
     bool pipe_;
+    bool heatLoss_ = true;
+    QString noNominalTable_;
     ThicknessTable table_;
     std::map<float, float> installed_; // by thickness, m
 };
@@ -73,6 +85,8 @@ public:
     };
 
     using QAbstractTableModel::QAbstractTableModel;
+    // As the thickness model's.
+    void SetReading(bool heatLoss, const QString& noNominalTable);
     void SetRows(std::vector<PipeSizeRow> rows);
     const std::vector<PipeSizeRow>& Rows() const { return rows_; }
 
@@ -82,8 +96,15 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    QString Text(const PipeSizeRow& row, int column) const;
+
     std::vector<PipeSizeRow> rows_;
+    bool heatLoss_ = true;
+    QString noNominalTable_;
 };
+
+// "Heat loss (W/m)" or "Heat gain (W/m²)": the words engineers use, positive as read.
+QString HeatFlowCaption(bool heatLoss, const QString& unit);
 
 // A criterion's minimum as the window shows it: mm, "not reachable" or "-" when inactive.
 QString MinimumText(const CriterionMinimum& m);
