@@ -12,7 +12,7 @@ namespace {
 void Require(PipeSizeRow& row, const CriterionMinimum& m) {
     if (!m.Active)
         return;
-    if (m.Unreachable)
+    if (m.Unreachable || m.BeyondBound)
         row.Unreachable = true;
     else
         row.Required = std::max(row.Required, m.Thickness);
@@ -33,9 +33,10 @@ PipeSizeRow SizeRow(const ThicknessTableInputs& in, const TToleranceTable* nomin
         row.Product = product->Recommendation;
         row.Thickness = Store(product->ThicknessTo * 0.001);
     }
-    row.h = row.Thickness > 0 ? RowCoefficient(in, row.Thickness) : BareCoefficientOf(in);
-    row.HeatFlowPerMetre = FormHeatFlowPerUnit(in, row.Thickness, row.h);
-    row.SurfaceTemp = FormSurfaceTemp(in, row.Thickness, row.h);
+    const RowSolution solved = SolveRow(RowInputsOf(in, row.Thickness));
+    row.h = solved.h;
+    row.HeatFlowPerMetre = solved.HeatFlowPerUnit;
+    row.SurfaceTemp = solved.SurfaceTemp;
     return row;
 }
 } // namespace

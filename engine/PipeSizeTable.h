@@ -10,7 +10,7 @@
 struct PipeSizeRow {
     float DiameterMm = 0;
     ThicknessCriteria Criteria;
-    bool Unreachable = false; // an active criterion no thickness meets
+    bool Unreachable = false; // an active criterion no thickness up to the bound meets
     float Required = 0;       // m, the thickest of the minima
     std::string Product;      // "" where the nominal table has none
     float Thickness = 0;      // m, the product's nominal thickness, else Required

@@ -1,120 +1,146 @@
-// The thinnest insulation for each criterion of the thickness table, found with the
-// bracketed root search so that each ends at its limit.
+// The thinnest insulation for each criterion of the thickness table: the thickness from
+// which the criterion holds for every thicker layer. Every thickness is judged by the rows'
+// own solve, so a minimum never contradicts a row.
 #include <cmath>
-#include <functional>
-#include <map>
+#include <vector>
 
 #include "engine/CheckedMath.h"
-#include "engine/RootSearch.h"
 #include "engine/ThicknessTable.h"
 
 using checked::Store;
 
 namespace {
-// Thicknesses are searched up to this (m): far beyond any insulation that is laid.
-constexpr double kThickest = 100.0;
-constexpr double kFirstTrial = 0.001;
+// The scan: 0 (the bare row), then a geometric grid from kThinnestStated to the bound.
+constexpr double kFirstScanned = kThinnestStated;
+constexpr double kScanRatio = 1.05;
+// Band edges to 0.005 mm; a minimum to the float's own resolution.
+constexpr double kBandEdge = 5e-6;
+constexpr double kFinest = 0;
 
-// h of the trial thicknesses, each computed once: the criteria's searches try the same
-// thicknesses (0, 1 mm, 2 mm, ...) and each end of a bracket more than once.
-class TrialCoefficients {
-public:
-    explicit TrialCoefficients(const ThicknessTableInputs& in) : in_(in) {}
-    float operator()(float thickness) {
-        if (const auto known = known_.find(thickness); known != known_.end())
-            return known->second;
-        return known_.emplace(thickness, RowCoefficient(in_, thickness)).first->second;
-    }
-
-private:
-    const ThicknessTableInputs& in_;
-    std::map<float, float> known_;
+struct Sample {
+    float thickness;
+    RowSolution row;
 };
 
-// The thinnest s >= 0 where miss(s) changes sign from miss(0); 0 when miss(0) already
-// has the sign wanted (satisfied bare), Unreachable when no thickness gets there.
-CriterionMinimum Thinnest(const std::function<double(double)>& miss, double tolerance) {
+// Solved rows over the whole range, each regime change of h located between two neighbours:
+// inside one regime the surface moves steadily towards the air, so a criterion on the
+// surface changes at most once between two samples of the same regime.
+class Scan {
+public:
+    explicit Scan(const ThicknessTableInputs& in) : in_(in) {
+        Add(0);
+        for (double s = kFirstScanned; s < kThickestSearched; s *= kScanRatio)
+            Add(Store(s));
+        Add(kThickestSearched);
+        LocateRegimeChanges();
+    }
+    const std::vector<Sample>& Samples() const { return samples_; }
+    RowSolution Solve(float s) const { return SolveRow(RowInputsOf(in_, s)); }
+
+private:
+    void Add(float s) { samples_.push_back({s, Solve(s)}); }
+    void LocateRegimeChanges() {
+        std::vector<Sample> refined;
+        for (size_t i = 0; i < samples_.size(); ++i) {
+            if (i > 1 && samples_[i].row.Regime != samples_[i - 1].row.Regime) {
+                Sample lo = samples_[i - 1], hi = samples_[i];
+                while (true) {
+                    const float mid = Store(0.5 * (double{lo.thickness} + hi.thickness));
+                    if (mid <= lo.thickness || mid >= hi.thickness)
+                        break;
+                    const Sample m{mid, Solve(mid)};
+                    (m.row.Regime == lo.row.Regime ? lo : hi) = m;
+                }
+                refined.push_back(lo);
+                refined.push_back(hi);
+            }
+            refined.push_back(samples_[i]);
+        }
+        samples_ = std::move(refined);
+    }
+
+    const ThicknessTableInputs& in_;
+    std::vector<Sample> samples_;
+};
+
+// The edge between a thickness that fails and one that meets, on the side that meets.
+float Edge(const Scan& scan, const ThicknessTableInputs& in, Criterion c, float dew, float fails,
+           float meets, double width) {
+    // Next to the bare row: the thinnest layer scanned stands for any layer at all.
+    if (std::fmin(fails, meets) < kThinnestStated)
+        return meets;
+    while (std::fabs(double{meets} - fails) > width) {
+        const float mid = Store(0.5 * (double{fails} + meets));
+        if (mid == fails || mid == meets)
+            break;
+        (RowMeets(in, c, dew, scan.Solve(mid)) ? meets : fails) = mid;
+    }
+    return meets;
+}
+
+CriterionMinimum MinimumOf(const Scan& scan, const ThicknessTableInputs& in, Criterion c,
+                           float dew) {
     CriterionMinimum m;
     m.Active = true;
-    if (miss(0) <= 0)
-        return m;
-    const std::optional<double> far = GrowBracket(miss, 0, kFirstTrial, kThickest);
-    const std::optional<double> root =
-        far ? BracketedRoot(miss, 0, *far, tolerance) : std::optional<double>();
-    if (!root) {
-        m.Unreachable = true;
+    const std::vector<Sample>& s = scan.Samples();
+    std::vector<bool> meets;
+    for (const Sample& sample : s)
+        meets.push_back(RowMeets(in, c, dew, sample.row));
+    size_t last = s.size();
+    for (size_t i = 0; i < s.size(); ++i)
+        if (!meets[i])
+            last = i;
+    if (last == s.size())
+        return m; // bare already meets it, and so does every layer
+    if (last + 1 == s.size()) {
+        m.BeyondBound = true;
         return m;
     }
-    // Where h changes regime the quantity jumps across the limit and no thickness meets it
-    // exactly: take the side of the jump that meets the criterion.
-    m.Thickness = Store(*root);
-    for (double step = 1e-9; miss(m.Thickness) > tolerance && step < 1; step *= 2)
-        m.Thickness = Store(*root + step);
+    m.Thickness = Edge(scan, in, c, dew, s[last].thickness, s[last + 1].thickness, kFinest);
+    for (size_t i = 0; i < last; ++i) {
+        if (!meets[i] || (i > 0 && meets[i - 1]))
+            continue;
+        size_t j = i;
+        while (meets[j + 1])
+            ++j;
+        ThicknessBand band;
+        band.From =
+            i == 0 ? 0.0f : Edge(scan, in, c, dew, s[i - 1].thickness, s[i].thickness, kBandEdge);
+        band.To = Edge(scan, in, c, dew, s[j + 1].thickness, s[j].thickness, kBandEdge);
+        m.AlsoMet.push_back(band);
+    }
     return m;
 }
 
-CriterionMinimum Condensation(const ThicknessTableInputs& in, TrialCoefficients& hAt,
-                              float dewPoint) {
+// Criteria that no thickness can change.
+CriterionMinimum Settled(bool reachable) {
     CriterionMinimum m;
     m.Active = true;
-    if (dewPoint <= in.MediumTemp)
-        return m; // the surface never falls below the dew point
-    const float diameter = in.Pipe ? in.TubeDiameter : 0.0f;
-    const int geometry = in.Pipe ? kCylinder : kPlane;
-    if (!in.Coefficient.Computed) {
-        m.Thickness = RequiredThickness(in.MediumTemp, in.AmbientTemp, diameter,
-                                        in.Coefficient.Typed, dewPoint, in.Law, geometry);
-        return m;
-    }
-    // h follows the thickness: search on the surface with each trial's own h.
-    return Thinnest(
-        [&](double s) {
-            const float x = static_cast<float>(s);
-            return double{dewPoint} - SelfConsistentSurfaceTemp(in.MediumTemp, in.AmbientTemp,
-                                                                diameter, hAt(x), x, in.Law,
-                                                                geometry);
-        },
-        0.001);
-}
-
-CriterionMinimum SurfaceLimit(const ThicknessTableInputs& in, TrialCoefficients& hAt, float limit) {
-    if (in.MediumTemp <= limit) {
-        CriterionMinimum m;
-        m.Active = true;
-        return m;
-    }
-    if (limit <= in.AmbientTemp) {
-        CriterionMinimum m;
-        m.Active = m.Unreachable = true;
-        return m;
-    }
-    return Thinnest(
-        [&](double s) {
-            const float x = static_cast<float>(s);
-            return double{FormSurfaceTemp(in, x, hAt(x))} - limit;
-        },
-        0.001);
-}
-
-CriterionMinimum HeatFlowLimit(const ThicknessTableInputs& in, TrialCoefficients& hAt,
-                               float maxFlow) {
-    return Thinnest(
-        [&](double s) {
-            const float x = static_cast<float>(s);
-            return std::fabs(double{FormHeatFlowPerUnit(in, x, hAt(x))}) - maxFlow;
-        },
-        maxFlow * 1e-4);
+    m.Unreachable = !reachable;
+    return m;
 }
 } // namespace
 
 ThicknessCriteria CriteriaMinima(const ThicknessTableInputs& in) {
     ThicknessCriteria c;
-    TrialCoefficients hAt(in);
     c.DewPoint = DewPoint(in.AmbientTemp, in.RelHumidity);
-    c.Condensation = Condensation(in, hAt, c.DewPoint);
-    if (in.SurfaceTempLimit)
-        c.SurfaceTemp = SurfaceLimit(in, hAt, *in.SurfaceTempLimit);
+    const bool dry = c.DewPoint <= in.MediumTemp;
+    const bool cool = !in.SurfaceTempLimit || in.MediumTemp <= *in.SurfaceTempLimit;
+    if (dry)
+        c.Condensation = Settled(true);
+    else if (c.DewPoint >= in.AmbientTemp)
+        c.Condensation = Settled(false);
+    if (in.SurfaceTempLimit && (cool || *in.SurfaceTempLimit <= in.AmbientTemp))
+        c.SurfaceTemp = Settled(cool);
+    if (c.Condensation.Active && c.SurfaceTemp.Active == bool(in.SurfaceTempLimit) &&
+        !in.MaxHeatFlow)
+        return c;
+    const Scan scan(in);
+    if (!c.Condensation.Active)
+        c.Condensation = MinimumOf(scan, in, Criterion::Condensation, c.DewPoint);
+    if (in.SurfaceTempLimit && !c.SurfaceTemp.Active)
+        c.SurfaceTemp = MinimumOf(scan, in, Criterion::SurfaceTemp, c.DewPoint);
     if (in.MaxHeatFlow)
-        c.HeatFlow = HeatFlowLimit(in, hAt, *in.MaxHeatFlow);
+        c.HeatFlow = MinimumOf(scan, in, Criterion::HeatFlow, c.DewPoint);
     return c;
 }

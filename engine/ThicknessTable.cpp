@@ -1,5 +1,6 @@
 #include "engine/ThicknessTable.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/CheckedMath.h"
@@ -72,31 +73,66 @@ void SetProduct(const ThicknessTableInputs& in, const TToleranceTable* nominal, 
     (IsNominalThickness(*line, thicknessMm) ? row.Product : row.NextProduct) = line->Recommendation;
 }
 
-bool RowMeets(const ThicknessTableInputs& in, const ThicknessRow& row) {
-    if (row.Condensation)
-        return false;
-    if (in.SurfaceTempLimit && in.MediumTemp > *in.SurfaceTempLimit &&
-        row.SurfaceTemp > *in.SurfaceTempLimit)
-        return false;
-    return !in.MaxHeatFlow || std::fabs(row.HeatFlowPerUnit) <= *in.MaxHeatFlow;
+// The bare reference of the saving as the heat loss forms compute it from the bare h.
+float BareHeatFlow(const ThicknessTableInputs& in, float bareH) {
+    const double difference = double{in.AmbientTemp} - in.MediumTemp;
+    const float u = in.Pipe ? Store(bareH * kPi * in.TubeDiameter) : bareH;
+    return Store(u * double{in.Extent} * difference);
 }
 
-ThicknessRow MakeRow(const ThicknessTableInputs& in, float thickness, float h, float bare,
-                     float dewPoint) {
+ThicknessRow MakeRow(const ThicknessTableInputs& in, float thickness, float bareH, float dewPoint) {
+    const RowSolution solved = SolveRow(RowInputsOf(in, thickness));
     ThicknessRow row;
     row.Thickness = thickness;
-    row.h = h;
-    row.SurfaceTemp = FormSurfaceTemp(in, thickness, h);
-    row.Condensation = row.SurfaceTemp < dewPoint;
-    const HeatLossResult loss = FormHeatLoss(in, thickness, h, in.Extent, bare);
-    row.HeatFlow = loss.HeatFlow;
-    row.HeatFlowPerUnit = FlowPerUnit(in, loss);
-    row.Saving = loss.Saving;
+    row.h = solved.h;
+    row.SurfaceTemp = solved.SurfaceTemp;
+    row.Lambda = solved.Lambda;
+    row.Settle = solved.Settle;
+    row.Regime = solved.Regime;
+    row.FlowH = solved.FlowH;
+    row.Condensation = !RowMeets(in, Criterion::Condensation, dewPoint, solved);
+    row.HeatFlowPerUnit = solved.HeatFlowPerUnit;
+    row.HeatFlow =
+        Store(solved.Transmittance * double{in.Extent} * (double{in.AmbientTemp} - in.MediumTemp));
+    HeatLossResult saving;
+    saving.HeatFlow = row.HeatFlow;
+    saving.BareHeatFlow = BareHeatFlow(in, bareH);
+    SetSavingAndCost(saving, in.AmbientTemp, in.MediumTemp, in.CostPerKWh);
+    row.Saving = saving.Saving;
     row.EnergyPerYear = Store(std::fabs(double{row.HeatFlow}) * in.HoursPerYear * 0.001);
     row.CostPerYear = Store(double{row.EnergyPerYear} * in.CostPerKWh);
     row.Co2PerYear = Store(double{row.EnergyPerYear} * in.Co2PerKWh);
-    row.MeetsCriteria = RowMeets(in, row);
+    row.MeetsCriteria = RowMeets(in, Criterion::Condensation, dewPoint, solved) &&
+                        RowMeets(in, Criterion::SurfaceTemp, dewPoint, solved) &&
+                        RowMeets(in, Criterion::HeatFlow, dewPoint, solved);
     return row;
+}
+
+// Listed rows by thickness, bare first.
+std::vector<size_t> ByThickness(const ThicknessTable& table) {
+    std::vector<size_t> order(table.Rows.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        return table.Rows[a].Thickness < table.Rows[b].Thickness;
+    });
+    return order;
+}
+
+// The thinnest row from which every thicker row meets every criterion; and each row whose
+// surface lies further from the air than the next thinner one's.
+void ChooseAndCompare(const ThicknessTableInputs& in, ThicknessTable& table) {
+    const std::vector<size_t> order = ByThickness(table);
+    for (size_t k = order.size(); k-- > 0 && table.Rows[order[k]].MeetsCriteria;)
+        table.Chosen = static_cast<int>(order[k]);
+    for (size_t k = 2; k < order.size(); ++k) {
+        const ThicknessRow& thinner = table.Rows[order[k - 1]];
+        ThicknessRow& row = table.Rows[order[k]];
+        const double before = std::fabs(double{thinner.SurfaceTemp} - in.AmbientTemp);
+        if (row.Thickness > thinner.Thickness &&
+            std::fabs(double{row.SurfaceTemp} - in.AmbientTemp) > before + 1e-3)
+            row.AwayFromAirAfter = static_cast<int>(order[k - 1]);
+    }
 }
 
 // Simple payback against bare and the cost over the life, undiscounted and as a present
@@ -166,6 +202,37 @@ float RowCoefficient(const ThicknessTableInputs& in, float thickness) {
     return IterateSurfaceCoefficient(InstallationOf(in), c, in.Law).h;
 }
 
+RowSolveInputs RowInputsOf(const ThicknessTableInputs& in, float thickness) {
+    RowSolveInputs r;
+    r.Pipe = in.Pipe;
+    r.AmbientTemp = in.AmbientTemp;
+    r.MediumTemp = in.MediumTemp;
+    r.TubeDiameter = in.Pipe ? in.TubeDiameter : 0.0f;
+    r.Law = in.Law;
+    r.Thickness = thickness;
+    r.Coefficient = in.Coefficient;
+    if (thickness > 0)
+        return r;
+    if (!in.Coefficient.Computed) // no installation known: the forms' bare reference
+        r.Coefficient = {true, 0, false, true, 0, 0, 1};
+    r.Coefficient.Emissivity = in.BareEmissivity;
+    return r;
+}
+
+bool RowMeets(const ThicknessTableInputs& in, Criterion criterion, float dewPoint,
+              const RowSolution& row) {
+    switch (criterion) {
+    case Criterion::Condensation:
+        return row.SurfaceTemp >= dewPoint;
+    case Criterion::SurfaceTemp:
+        return !in.SurfaceTempLimit || in.MediumTemp <= *in.SurfaceTempLimit ||
+               row.SurfaceTemp <= *in.SurfaceTempLimit;
+    case Criterion::HeatFlow:
+        return !in.MaxHeatFlow || std::fabs(row.HeatFlowPerUnit) <= *in.MaxHeatFlow;
+    }
+    return true;
+}
+
 float FormSurfaceTemp(const ThicknessTableInputs& in, float thickness, float h) {
     if (in.Pipe) {
         const float outer = Store(in.TubeDiameter + 2.0 * thickness);
@@ -185,21 +252,17 @@ float FormHeatFlowPerUnit(const ThicknessTableInputs& in, float thickness, float
 ThicknessTable BuildThicknessTable(const ThicknessTableInputs& in, const TToleranceTable* nominal) {
     ThicknessTable table;
     table.Criteria = CriteriaMinima(in);
+    table.BareStillAir = !in.Coefficient.Computed;
     const float dewPoint = table.Criteria.DewPoint;
-    const float bare = BareCoefficientOf(in);
-    table.Rows.push_back(MakeRow(in, 0, bare, bare, dewPoint));
+    const float bareH = SolveRow(RowInputsOf(in, 0)).h;
+    table.Rows.push_back(MakeRow(in, 0, bareH, dewPoint));
     for (float mm : in.ThicknessesMm) {
         const float s = Store(mm * 0.001);
-        ThicknessRow row = MakeRow(in, s, RowCoefficient(in, s), bare, dewPoint);
+        ThicknessRow row = MakeRow(in, s, bareH, dewPoint);
         SetProduct(in, nominal, mm, row);
         table.Rows.push_back(std::move(row));
     }
-    for (size_t i = 0; i < table.Rows.size(); ++i) {
-        const ThicknessRow& row = table.Rows[i];
-        if (row.MeetsCriteria &&
-            (table.Chosen < 0 || row.Thickness < table.Rows[table.Chosen].Thickness))
-            table.Chosen = static_cast<int>(i);
-    }
+    ChooseAndCompare(in, table);
     SetEconomics(in, table);
     return table;
 }

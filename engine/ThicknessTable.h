@@ -1,26 +1,15 @@
 #pragma once
 // The thickness design table: one pipe or wall, every thickness side by side, with the
-// thinnest that meets the job's criteria and what each saves per year. A pure function of
-// numbers built on the functions the calculation forms call, so that every row reads as
-// the forms would show it for the same inputs.
+// thinnest that meets the job's criteria and what each saves per year. Every row and every
+// minimum comes from one solve of the layer (SolveRow: λ at the layer's mean temperature,
+// h at the settled surface), so that a row never contradicts a minimum beside it.
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "engine/Ucalc.h"
+#include "engine/RowSolve.h"
 
 class TToleranceTable;
-
-// How each row's outer surface coefficient is obtained.
-struct SurfaceCoefficientModel {
-    bool Computed = false; // false: Typed for every insulated row
-    float Typed = 9.0f;    // W/(m²·K)
-    bool Outside = false;  // outdoors (wind) or indoors (still air)
-    bool Horizontal = true;
-    float WindSpeed = 0; // m/s, outdoors
-    float Emissivity = 0.93f;
-    float SheetHeight = 1; // m, walls
-};
 
 struct ThicknessTableInputs {
     bool Pipe = true;
@@ -45,12 +34,27 @@ struct ThicknessTableInputs {
     float PriceIncrease = 0; // a year, 0.03 = 3 %: the energy price's growth
 };
 
-// The thinnest insulation each active criterion allows (m); absent when inactive,
-// Unreachable when no thickness meets it.
+// Thicknesses are searched from kThinnestStated up to kThickestSearched (m); where bare
+// fails and any layer at all meets a criterion, its minimum is kThinnestStated.
+inline constexpr float kThickestSearched = 1.0f;
+inline constexpr float kThinnestStated = 1e-5f;
+
+// A range of thicknesses (m); From 0 is the bare surface itself.
+struct ThicknessBand {
+    float From = 0;
+    float To = 0;
+};
+
+// The thickness from which an active criterion holds for every thicker layer up to
+// kThickestSearched (m). Unreachable when no thickness can meet it (a limit below the air),
+// BeyondBound when it still fails at kThickestSearched. AlsoMet: thinner bands where it
+// holds too, thinnest first.
 struct CriterionMinimum {
     bool Active = false;
     bool Unreachable = false;
+    bool BeyondBound = false;
     float Thickness = 0;
+    std::vector<ThicknessBand> AlsoMet;
 };
 
 struct ThicknessCriteria {
@@ -77,13 +81,25 @@ struct ThicknessRow {
     std::optional<float> LifeCost;     // installed cost plus the life's energy cost
     std::optional<float> PresentValue; // the same, energy costs grown and discounted
     bool MeetsCriteria = false;
+    float Lambda = 0; // W/(m·K), at the layer's mean temperature; 0 bare
+    Settling Settle = Settling::Iterated;
+    int Regime = -1; // of the convection correlation, as RowSolution
+    float FlowH = 0; // NoBalance: h of the larger heat flow
+    // The surface is further from the air than at the next thinner listed row (index into
+    // Rows, -1 for none): h fell between them.
+    int AwayFromAirAfter = -1;
 };
 
 struct ThicknessTable {
     ThicknessCriteria Criteria;
     std::vector<ThicknessRow> Rows; // bare first
-    int Chosen = -1;                // thinnest row meeting every active criterion
-    int Economic = -1;              // row of the lowest PresentValue
+    // The thinnest listed row from which every thicker listed row meets every active
+    // criterion.
+    int Chosen = -1;
+    int Economic = -1; // row of the lowest PresentValue
+    // The rows' h is typed, no installation known: the bare row is the forms' reference,
+    // a bare surface in still indoor air.
+    bool BareStillAir = false;
 };
 
 // The nominal thicknesses offered by default, mm.
@@ -93,7 +109,13 @@ std::vector<float> DefaultThicknessesMm();
 // 1 m high, the bare emissivity.
 float BareCoefficientOf(const ThicknessTableInputs& in);
 
-// h of one insulated row at thickness s (m): typed, or the surface coefficient iteration.
+// The layer of one row at thickness s (m) for SolveRow. Thickness 0 is the bare row: the
+// job's own installation with the bare emissivity where h is computed, the forms' still
+// indoor air where it is typed.
+RowSolveInputs RowInputsOf(const ThicknessTableInputs& in, float thickness);
+
+// h of one insulated row at thickness s (m) as the forms' dialog gives it: typed, or the
+// surface coefficient iteration.
 float RowCoefficient(const ThicknessTableInputs& in, float thickness);
 
 // Outer surface temperature as the surface temperature forms give it (λ at the mean of
@@ -103,7 +125,14 @@ float FormSurfaceTemp(const ThicknessTableInputs& in, float thickness, float h);
 // Heat flow per m or m² as the heat loss forms give it, > 0 into the medium.
 float FormHeatFlowPerUnit(const ThicknessTableInputs& in, float thickness, float h);
 
-// Minima of the active criteria; throws FloatError as the engine does.
+enum class Criterion { Condensation, SurfaceTemp, HeatFlow };
+
+// Whether a row solved by SolveRow meets one criterion of the job; an inactive one always.
+bool RowMeets(const ThicknessTableInputs& in, Criterion criterion, float dewPoint,
+              const RowSolution& row);
+
+// Minima of the active criteria: a geometric scan of 0 .. kThickestSearched with every
+// regime change of h located, then bisection of each crossing. Throws FloatError.
 ThicknessCriteria CriteriaMinima(const ThicknessTableInputs& in);
 
 // The whole table; nominal may be null (no product column). Throws FloatError.

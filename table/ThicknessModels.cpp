@@ -37,12 +37,29 @@ QString HeatFlowCaption(bool heatLoss, const QString& unit) {
     return (heatLoss ? QStringLiteral("Heat loss (") : QStringLiteral("Heat gain (")) + unit + u')';
 }
 
-QString MinimumText(const CriterionMinimum& m) {
+QString MinimumText(const CriterionMinimum& m, int decimals) {
     if (!m.Active)
         return QStringLiteral("-");
     if (m.Unreachable)
         return QStringLiteral("not reachable");
-    return Mm(m.Thickness);
+    if (m.BeyondBound)
+        return QStringLiteral("over ") + ShortNumber(kThickestSearched * 1000.0f, 0);
+    return Cell(static_cast<float>(m.Thickness * 1000.0), decimals);
+}
+
+QString AlsoMetText(const CriterionMinimum& m, int decimals) {
+    QStringList bands;
+    for (const ThicknessBand& b : m.AlsoMet) {
+        const auto mm = [decimals](float metres) {
+            return metres == 0 ? QStringLiteral("0")
+                               : Cell(static_cast<float>(metres * 1000.0), decimals);
+        };
+        bands << (b.To == 0 ? QStringLiteral("bare")
+                            : QStringLiteral("from ") + mm(b.From) + QStringLiteral(" to ") +
+                                  mm(b.To) + QStringLiteral(" mm"));
+    }
+    return bands.isEmpty() ? QString()
+                           : QStringLiteral("also met ") + bands.join(QStringLiteral(", "));
 }
 
 TThicknessModel::TThicknessModel(bool pipe, QObject* parent)
@@ -85,7 +102,9 @@ int TThicknessModel::columnCount(const QModelIndex& parent) const {
 QString TThicknessModel::Text(const ThicknessRow& row, int column) const {
     switch (column) {
     case kThickness:
-        return row.Thickness == 0 ? QStringLiteral("bare") : Mm(row.Thickness);
+        return row.Thickness != 0    ? Mm(row.Thickness)
+               : table_.BareStillAir ? QStringLiteral("bare (still air)")
+                                     : QStringLiteral("bare");
     case kProduct:
         return row.Thickness == 0    ? QString()
                : row.Product.empty() ? QStringLiteral("-/-")
@@ -156,8 +175,11 @@ QVariant TThicknessModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::TextAlignmentRole:
         return Alignment(index.column(), kProduct);
-    case Qt::ToolTipRole:
-        return index.column() == kProduct ? QVariant(ProductTip(row)) : QVariant();
+    case Qt::ToolTipRole: {
+        // The product's own word first: which product it would be, or why there is none.
+        const QString product = index.column() == kProduct ? ProductTip(row) : QString();
+        return product.isEmpty() ? RowTip(index.row()) : product;
+    }
     default:
         return {};
     }
@@ -251,11 +273,11 @@ QString TPipeSizeModel::Text(const PipeSizeRow& row, int column) const {
     case kDiameter:
         return ShortNumber(row.DiameterMm, 2);
     case kCondensation:
-        return MinimumText(row.Criteria.Condensation);
+        return MinimumText(row.Criteria.Condensation, 2);
     case kSurfaceLimit:
-        return MinimumText(row.Criteria.SurfaceTemp);
+        return MinimumText(row.Criteria.SurfaceTemp, 2);
     case kFlowLimit:
-        return MinimumText(row.Criteria.HeatFlow);
+        return MinimumText(row.Criteria.HeatFlow, 2);
     case kProduct:
         return row.Unreachable       ? QStringLiteral("not reachable")
                : row.Product.empty() ? QStringLiteral("-/-")

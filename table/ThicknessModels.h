@@ -60,6 +60,7 @@ private:
     float Engineers(float flowIntoMedium) const {
         return heatLoss_ ? -flowIntoMedium : flowIntoMedium;
     }
+    QString RowTip(int row) const;
 
     bool pipe_;
     bool heatLoss_ = true;
@@ -106,5 +107,10 @@ private:
 // "Heat loss (W/m)" or "Heat gain (W/m²)": the words engineers use, positive as read.
 QString HeatFlowCaption(bool heatLoss, const QString& unit);
 
-// A criterion's minimum as the window shows it: mm, "not reachable" or "-" when inactive.
-QString MinimumText(const CriterionMinimum& m);
+// A criterion's minimum as the window shows it: mm to the decimals given, "over 1000" past
+// the search's bound, "not reachable" or "-" when inactive.
+QString MinimumText(const CriterionMinimum& m, int decimals);
+
+// The thinner bands where a criterion holds too: "also met from 20.20 to 39.75 mm", or ""
+// when there are none.
+QString AlsoMetText(const CriterionMinimum& m, int decimals);

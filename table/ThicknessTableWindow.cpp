@@ -199,11 +199,17 @@ void TThicknessTableWindow::Recompute() {
 void TThicknessTableWindow::ShowMinima() {
     const ThicknessTable& t = thicknessModel_->Table();
     const ThicknessCriteria& c = t.Criteria;
+    // As the condensation forms show their minimum: 0.001 mm for pipes, 0.01 mm for walls.
+    const int decimals = pipe_ ? 3 : 2;
     QStringList parts;
-    auto add = [&parts](const char* caption, const CriterionMinimum& m) {
-        if (m.Active)
-            parts << QLatin1String(caption) + MinimumText(m) +
-                         (m.Unreachable ? QString() : QStringLiteral(" mm"));
+    auto add = [&parts, decimals](const char* caption, const CriterionMinimum& m) {
+        if (!m.Active)
+            return;
+        QString part = QLatin1String(caption) + MinimumText(m, decimals) +
+                       (m.Unreachable ? QString() : QStringLiteral(" mm"));
+        if (const QString also = AlsoMetText(m, decimals); !also.isEmpty())
+            part += QStringLiteral(" (") + also + u')';
+        parts << part;
     };
     add("No condensation: ", c.Condensation);
     add("Surface temperature limit: ", c.SurfaceTemp);

@@ -124,7 +124,7 @@ TEST_F(ThicknessTableWindowTest, CriteriaCostsAndCoefficientModes) {
     for (int row = 0; row < m.rowCount(); ++row) // the chosen row alone is highlighted
         EXPECT_EQ(m.data(m.index(row, 0), Qt::BackgroundRole).isValid(), row == chosen) << row;
     EXPECT_TRUE(window->Minima->text().contains(
-        "Surface temperature limit: " + MinimumText(m.Table().Criteria.SurfaceTemp) + " mm"));
+        "Surface temperature limit: " + MinimumText(m.Table().Criteria.SurfaceTemp, 3) + " mm"));
     // The only row with an installed cost pays back within the life: the cheapest, in bold.
     EXPECT_FALSE(m.setData(m.index(0, TThicknessModel::kInstalled), "3", Qt::EditRole));
     ASSERT_TRUE(m.setData(m.index(4, TThicknessModel::kInstalled), "25.5", Qt::EditRole));
