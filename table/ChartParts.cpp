@@ -78,8 +78,8 @@ bool PlaceFrame(Canvas& c, const Scale& flow, const Scale& temp,
                 const std::vector<LegendEntry>& legend) {
     const double line = QFontMetricsF(c.p.font()).height();
     const double left = WidestTick(c, flow) + 2 * kGap;
-    const double right = std::max(WidestTick(c, temp), Width(c, Tick(c.x, kTicks, 0)) / 2) +
-                         2 * kGap;
+    const double right =
+        std::max(WidestTick(c, temp), Width(c, Tick(c.x, kTicks, 0)) / 2) + 2 * kGap;
     const double below = 2 * line + 2 * kGap + LegendRows(c, legend).size() * (line + 2);
     c.plot = c.area.adjusted(left, line + 2 * kGap, -right, -below);
     return c.plot.width() >= 20 && c.plot.height() >= 20;
