@@ -145,8 +145,10 @@ QString TThicknessModel::Text(const ThicknessRow& row, int column) const {
 
 // Why a row names no product: the next one up, or that there is none to name.
 QString TThicknessModel::ProductTip(const ThicknessRow& row) const {
-    if (row.Thickness == 0 || !row.Product.empty())
+    if (row.Thickness == 0)
         return {};
+    if (!row.Product.empty())
+        return QString::fromStdString(row.Product);
     if (!noNominalTable_.isEmpty())
         return noNominalTable_;
     if (!row.NextProduct.empty())

@@ -24,12 +24,15 @@
 #include "engine/State.h"
 #include "table/TableInputs.h"
 #include "table/ThicknessModels.h"
+#include "table/WrappedHeaders.h"
 
 namespace {
 QTableView* MakeView(QAbstractItemModel* model, const char* name, QWidget* parent) {
     auto* view = new QTableView(parent);
     view->setObjectName(QLatin1String(name));
-    view->setModel(model);
+    auto* wrapped = new TWrappedHeaders(view);
+    wrapped->setSourceModel(model);
+    view->setModel(wrapped);
     view->verticalHeader()->hide();
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     view->setEditTriggers(QAbstractItemView::AllEditTriggers);
@@ -106,6 +109,10 @@ QWidget* TThicknessTableWindow::BuildThicknessTab() {
     Minima->setObjectName(QStringLiteral("Minima"));
     Minima->setWordWrap(true);
     ThicknessView = MakeView(thicknessModel_, "ThicknessView", tab);
+    // Product names are long: the column keeps a readable width, its tool tip the whole name.
+    QHeaderView* header = ThicknessView->horizontalHeader();
+    header->setSectionResizeMode(TThicknessModel::kProduct, QHeaderView::Interactive);
+    header->resizeSection(TThicknessModel::kProduct, 150);
     Chart = new TThicknessChart(tab);
     Chart->setObjectName(QStringLiteral("Chart"));
     auto* split = new QSplitter(Qt::Vertical, tab);
