@@ -18,6 +18,7 @@
 #include "forms/Fpipessheets.h"
 #include "forms/Uclasses.h"
 #include "output/Fprint.h"
+#include "output/Updffile.h"
 #include "output/Ureportclosing.h"
 #include "output/Ureportrows.h"
 
@@ -228,7 +229,8 @@ void Tf_Print::draw(QPainter& painter) const {
     painter.restore();
 }
 
+// A print to a PDF file goes through the safe write; the preview and printers directly.
 void Tf_Print::Paint(QPrinter* printer) const {
-    QPainter painter(printer);
-    draw(painter);
+    PaintOrSavePdf(
+        *printer, [this](QPainter& painter) { draw(painter); }, &owner_);
 }

@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <limits>
 
 #include "config/Uutils.h"
 #include "engine/NominalTable.h"
@@ -119,6 +120,9 @@ void TTableInputs::BuildYear() {
                                 : QStringLiteral("Maximum heat flow (W/m²)"),
                           "MaxFlow");
     Thicknesses = AddField(f, QStringLiteral("Thicknesses (mm)"), "Thicknesses");
+    // A pasted list is taken whole: cut at the default 32,767 characters, a number cut in
+    // two would become a row nobody typed.
+    Thicknesses->setMaxLength(std::numeric_limits<int>::max());
     Life = AddField(f, QStringLiteral("Life (years)"), "Life");
     Interest = AddField(f, QStringLiteral("Interest rate (%/a)"), "Interest");
     PriceIncrease = AddField(f, QStringLiteral("Energy price increase (%/a)"), "PriceIncrease");
@@ -145,6 +149,7 @@ void TTableInputs::BuildSeries() {
     }
     Series = AddCombo(QStringLiteral("Pipe series"), "Series", names);
     Diameters = AddField(*form_, QStringLiteral("Pipe sizes (mm)"), "Diameters");
+    Diameters->setMaxLength(std::numeric_limits<int>::max());
     connect(Series, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0 && index < static_cast<int>(series_.size()))
             Diameters->setText(Numbers(series_[static_cast<size_t>(index)]));

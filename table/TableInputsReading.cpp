@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -19,6 +20,8 @@
 
 namespace {
 constexpr float kHuge = 3e38f;
+// More rows than anyone reads, and each one a full solution on every key typed.
+constexpr std::size_t kMostListed = 200;
 
 // Collects the faults of one reading.
 class FieldReader {
@@ -35,15 +38,19 @@ public:
         return Number(field, Between(lowest, highest));
     }
 
+    // Each value once, in the order typed.
     std::vector<float> List(QLineEdit* field, double lowest, double highest) {
         std::vector<float> values;
         static const QRegularExpression separators(QStringLiteral("[\\s;]+"));
         for (const QString& part : field->text().split(separators, Qt::SkipEmptyParts)) {
-            if (const std::optional<float> value = Parse(field, part, Between(lowest, highest)))
+            const std::optional<float> value = Parse(field, part, Between(lowest, highest));
+            if (value && std::find(values.begin(), values.end(), *value) == values.end())
                 values.push_back(*value);
         }
         if (values.empty())
             Refuse(field, kMakeSenseText);
+        if (values.size() > kMostListed)
+            Refuse(field, QStringLiteral("Please list at most %1 values.").arg(kMostListed));
         return values;
     }
 
@@ -98,8 +105,10 @@ void ReadCoefficient(const TTableInputs& f, FieldReader& r, ThicknessTableInputs
     m.Outside = mode == 2;
     m.Horizontal = f.Orientation->currentIndex() == 0;
     m.Emissivity = r.Number(f.Emissivity, 0, 1);
+    // No wind leaves radiation alone, which no outdoor surface has: refused as the h
+    // dialog refuses it.
     if (m.Outside)
-        m.WindSpeed = r.Number(f.WindSpeed, 0, 10);
+        m.WindSpeed = r.Number(f.WindSpeed, [](float v) { return v > 0 && v <= 10; });
     if (f.SheetHeight)
         m.SheetHeight = r.Number(f.SheetHeight, 1e-6, kHuge);
 }

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "app/Umessages.h"
+#include "config/SafeFile.h"
 #include "output/Freport.h"
+#include "output/Updffile.h"
 #include "output/Ureportpage.h"
 
 using namespace ReportPage;
@@ -24,6 +26,7 @@ QString CsvCell(QString text, bool decimalComma) {
     const QChar separator = decimalComma ? u';' : u',';
     if (decimalComma && IsNumber(text))
         text.replace(u'.', u',');
+    text = SafeFile::CsvSafeCell(text);
     if (text.contains(separator) || text.contains(u'"') || text.contains(u'\n'))
         text = u'"' + text.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
     return text;
@@ -54,22 +57,17 @@ void PreviewTablePage(const TablePage& page, QWidget* parent) {
     preview.setWindowTitle(page.title);
     Tf_Print::FitToScreen(preview);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&page](QPrinter* device) {
-                         QPainter painter(device);
-                         PaintTablePage(painter, page);
+                     [&page, parent](QPrinter* device) {
+                         PaintOrSavePdf(
+                             *device, [&page](QPainter& p) { PaintTablePage(p, page); }, parent);
                      });
     ExecModal(preview);
 }
 
-bool WriteTablePdf(const TablePage& page, const QString& path) {
+SafeFile::Result WriteTablePdf(const TablePage& page, const QString& path) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
     Tf_Print::SetUpPage(printer);
     printer.setDocName(page.title);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    PaintTablePage(painter, page);
-    return painter.end();
+    return SavePdf(printer, path, [&page](QPainter& p) { PaintTablePage(p, page); });
 }

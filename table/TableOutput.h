@@ -4,13 +4,15 @@
 #include <QString>
 #include <QStringList>
 
+#include "config/SafeFile.h"
 #include "table/ThicknessChart.h"
 
 class QAbstractItemModel;
 class QPainter;
 class QWidget;
 
-// One line per row, the header first; cells in quotes where they hold the separator.
+// One line per row, the header first; cells in quotes where they hold the separator, text
+// cells a spreadsheet would run as a formula with a leading apostrophe.
 // Default: "," between cells and "." decimals; decimalComma: ";" and "," decimals.
 QString CsvText(const QAbstractItemModel& model, bool decimalComma);
 
@@ -34,5 +36,5 @@ int TablePageCount(const TablePage& page);
 // The report's print preview of the page (modal, through the seam).
 void PreviewTablePage(const TablePage& page, QWidget* parent);
 
-// The page as a PDF file; false when it cannot be written.
-bool WriteTablePdf(const TablePage& page, const QString& path);
+// The page as a PDF file, written whole or not at all.
+SafeFile::Result WriteTablePdf(const TablePage& page, const QString& path);

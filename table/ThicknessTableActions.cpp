@@ -1,11 +1,12 @@
 // Export, print and PDF of the thickness table window.
 #include <QCheckBox>
-#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTabWidget>
 
 #include "app/Umessages.h"
+#include "config/SafeFile.h"
 #include "table/TableInputs.h"
 #include "table/ThicknessModels.h"
 #include "table/ThicknessTableWindow.h"
@@ -25,14 +26,27 @@ TablePage TThicknessTableWindow::Page() const {
     return page;
 }
 
+// The dialog's own overwrite question misses a link to a file that is gone, and it does
+// not go through the seam: the question is asked here, for both, and "No" goes back to the
+// dialog.
 QString TThicknessTableWindow::AskFileName(const QString& caption, const QString& filter,
                                            const QString& suffix) {
     QFileDialog dialog(this, caption, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
-    if (ExecModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    while (ExecModal(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString path = dialog.selectedFiles().constFirst();
+        const QFileInfo target(path);
+        // A folder is not replaced: the write tells why.
+        if (target.isDir() || (!target.exists() && !SafeFile::IsDanglingLink(path)))
+            return path;
+        if (AskYesNo(target.fileName() +
+                         QStringLiteral(" already exists.\nDo you want to replace it?"),
+                     caption, this))
+            return path;
+    }
+    return {};
 }
 
 void TThicknessTableWindow::ExportCsv() {
@@ -41,11 +55,10 @@ void TThicknessTableWindow::ExportCsv() {
     if (path.isEmpty())
         return;
     const QAbstractItemModel& model = *Page().model;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(CsvText(model, DecimalComma->isChecked()).toUtf8()) < 0) {
-        ShowError(QStringLiteral("Could not write ") + path, this);
-    }
+    const SafeFile::Result saved =
+        SafeFile::Write(path, CsvText(model, DecimalComma->isChecked()).toUtf8());
+    if (!saved.ok)
+        ShowError(saved.Message(), this);
 }
 
 void TThicknessTableWindow::Print() {
@@ -55,6 +68,9 @@ void TThicknessTableWindow::Print() {
 void TThicknessTableWindow::SavePdf() {
     const QString path = AskFileName(QStringLiteral("Save PDF"),
                                      QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
-    if (!path.isEmpty() && !WriteTablePdf(Page(), path))
-        ShowError(QStringLiteral("Could not write ") + path, this);
+    if (path.isEmpty())
+        return;
+    const SafeFile::Result saved = WriteTablePdf(Page(), path);
+    if (!saved.ok)
+        ShowError(saved.Message(), this);
 }

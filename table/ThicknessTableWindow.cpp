@@ -167,7 +167,14 @@ void TThicknessTableWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
+// Nothing to export, print or save while an input is refused: not even an empty table.
+void TThicknessTableWindow::EnableOutput(bool on) {
+    for (QPushButton* button : {ExportButton, PrintButton, PdfButton})
+        button->setEnabled(on);
+}
+
 void TThicknessTableWindow::Refuse(const QString& text) {
+    EnableOutput(false);
     Status->setText(text);
     thicknessModel_->Clear();
     pipeSizeModel_->SetRows({});
@@ -200,6 +207,7 @@ void TThicknessTableWindow::Recompute() {
         return;
     }
     Status->setText(reading.warning);
+    EnableOutput(true);
     ShowMinima();
 }
 

@@ -58,6 +58,7 @@ private:
     QWidget* BuildThicknessTab();
     QWidget* BuildButtons();
     void Refuse(const QString& text);
+    void EnableOutput(bool on);
     void ShowMinima();
     QString EconomicText() const;
     // Why the chosen material's rows name no product; empty when its nominal table is there.

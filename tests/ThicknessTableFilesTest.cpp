@@ -1,0 +1,172 @@
+// The thickness table window's files and refusals, driven as a user would: CSV cells a
+// spreadsheet cannot run, files whole or not at all, the overwrite question, whole pasted
+// lists, and no output while an input is refused.
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+
+#include "config/Uconfig.h"
+#include "config/Utolerance.h"
+#include "support/FileSizeLimit.h"
+#include "support/RecordingSeam.h"
+#include "table/TableInputs.h"
+#include "table/ThicknessModels.h"
+#include "table/ThicknessTableWindow.h"
+
+namespace {
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ThicknessTableFilesTest : public SeamTest {
+protected:
+    std::unique_ptr<TThicknessTableWindow> window;
+    QTemporaryDir dir;
+    int dialogs = 0;
+
+    void SetUp() override {
+        SeamTest::SetUp();
+        LoadConfiguration(QCoreApplication::applicationDirPath(),
+                          [](const QString&) { return true; });
+        LoadPipeTable(QCoreApplication::applicationDirPath());
+        Shared().WorkingValues.TubeDiameter = 0.0483f, Shared().WorkingValues.MediumTemp = -20;
+        window = std::make_unique<TThicknessTableWindow>(true);
+    }
+    static void Type(QLineEdit* field, const QString& text) {
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    }
+    // Clicks the button; its dialog picks path once (the preview prints to it as the print
+    // dialog's "Print to File" does), answers the overwrite question, then is cancelled.
+    void Save(QPushButton* button, const QString& path, MessageReply replace = MessageReply::No) {
+        dialogs = 0;
+        seam.answers = {replace};
+        seam.onDialog = [this, path](QDialog& d) {
+            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&d)) {
+                preview->printer()->setOutputFormat(QPrinter::PdfFormat);
+                preview->printer()->setOutputFileName(path);
+                emit preview->paintRequested(preview->printer());
+            } else {
+                static_cast<QFileDialog&>(d).selectFile(path);
+            }
+            return int(++dialogs == 1 ? QDialog::Accepted : QDialog::Rejected);
+        };
+        button->click();
+        QApplication::processEvents(); // the dialog runs after the click has been handled
+    }
+    QString Last() const { return seam.messages.empty() ? QString() : seam.messages.back().text; }
+    bool Output() const {
+        return window->ExportButton->isEnabled() && window->PrintButton->isEnabled() &&
+               window->PdfButton->isEnabled();
+    }
+};
+
+// Product names of an edited data file that a spreadsheet would run get an apostrophe;
+// every other cell, negative numbers included, is what the window shows.
+TEST_F(ThicknessTableFilesTest, CsvCellsNeverRunAsFormulas) {
+    QByteArray table = Contents(QCoreApplication::applicationDirPath() + "/tt_p.txt");
+    table.replace("VELTRA AF-06-048", "=HYPERLINK(\"http://x\")")
+        .replace("VELTRA AF-09-048", "@A1");
+    ASSERT_TRUE(SafeFile::Write(dir.filePath("tt_p.txt"), table).ok);
+    LoadPipeTable(dir.path());
+    window = std::make_unique<TThicknessTableWindow>(true);
+    Type(window->Inputs->Thicknesses, "6 9 13");
+    window->DecimalComma->click(); // ";" between cells, none inside them
+    Save(window->ExportButton, dir.filePath("t.csv"));
+    const QList<QByteArray> lines = Contents(dir.filePath("t.csv")).trimmed().split('\n');
+    const TThicknessModel& m = window->ThicknessModel();
+    ASSERT_EQ(lines.size(), m.rowCount() + 1);
+    int escaped = 0;
+    for (int r = 0; r < m.rowCount(); ++r) {
+        const QStringList cells = QString(lines[r + 1]).replace("\"\"", "\"").split(u';');
+        for (int c = 0; c < m.columnCount(); ++c) {
+            QString shown = m.data(m.index(r, c), Qt::DisplayRole).toString();
+            bool number = false;
+            shown.toDouble(&number);
+            if (!number && (shown.startsWith(u'=') || shown.startsWith(u'@'))) {
+                shown = u'\'' + shown, ++escaped;
+                shown = shown.contains(u'"') ? u'"' + shown + u'"' : shown;
+            }
+            EXPECT_EQ(cells[c], number ? shown.replace(u'.', u',') : shown) << r << "," << c;
+        }
+    }
+    EXPECT_EQ(escaped, 2);
+    EXPECT_TRUE(lines[1].contains(";-")); // a surface below zero stays a number
+}
+
+// Targets that cannot take the file, also for root (who passes every permission check):
+// the reason is told, and a file already there survives a write that fails half-way (a
+// file size limit stands in for a full disk). No temporary file is left behind.
+TEST_F(ThicknessTableFilesTest, FilesAreWholeOrToldWhy) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.out"));
+    ASSERT_EQ(mkfifo(dir.filePath("pipe.out").toLocal8Bit().constData(), 0600), 0);
+    const QString old = dir.filePath("old.out");
+    ASSERT_TRUE(SafeFile::Write(old, "old").ok);
+    const std::pair<QString, QString> cases[] = {
+        {"folder.out", "a folder of that name is in the way"},
+        {"no/t.out", "the folder does not exist"},
+        {"old.out/t.out", "the folder does not exist"},
+        {QString(300, u'n') + ".out", "the file name is too long"},
+        {"pipe.out", "it is not a regular file"}};
+    for (QPushButton* button : {window->ExportButton, window->PdfButton, window->PrintButton}) {
+        for (const auto& [name, reason] : cases) {
+            Save(button, dir.filePath(name), MessageReply::Yes);
+            EXPECT_EQ(Last(), "Could not write " + dir.filePath(name) + ": " + reason + ".");
+        }
+        FileSizeLimit full(200);
+        Save(button, old, MessageReply::Yes);
+        EXPECT_EQ(Contents(old), "old");
+        EXPECT_TRUE(Last().startsWith("Could not write " + old + ": "));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+              (QStringList{"folder.out", "old.out", "pipe.out"}));
+    // A link to a file that is gone is asked about as an existing file; "No" goes back to
+    // the save dialog, "Yes" writes through the link.
+    ASSERT_TRUE(QFile::link(dir.filePath("gone.pdf"), dir.filePath("link.pdf")));
+    seam.messages.clear();
+    Save(window->PdfButton, dir.filePath("link.pdf"), MessageReply::No);
+    EXPECT_EQ(seam.Texts(), QStringList{"link.pdf already exists.\nDo you want to replace it?"});
+    EXPECT_EQ(dialogs, 2);
+    Save(window->PdfButton, dir.filePath("link.pdf"), MessageReply::Yes);
+    EXPECT_TRUE(Contents(dir.filePath("gone.pdf")).trimmed().endsWith("%%EOF"));
+}
+
+// A pasted list is taken whole: cut at 32,767 characters, "25.5" became a row of 25 mm.
+// Refused inputs mark their field, and nothing can be exported, printed or saved.
+TEST_F(ThicknessTableFilesTest, WholeListsRefusalsAndDuplicates) {
+    QApplication::clipboard()->setText("10" + QString(32763, u' ') + "25.5 10.0 10");
+    window->Inputs->Thicknesses->selectAll();
+    QTest::keyClick(window->Inputs->Thicknesses, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->ThicknessModel().rowCount(), 3); // bare, 10 and 25.5 once each
+    const TThicknessModel& m = window->ThicknessModel();
+    EXPECT_EQ(m.data(m.index(2, 0), Qt::DisplayRole), "25.5");
+    window->Inputs->CoefficientMode->setCurrentIndex(2); // computed outdoors
+    QString many;
+    for (int i = 1; i <= 201; ++i)
+        many += QString::number(i) + u' ';
+    for (const auto& [field, text, told] :
+         {std::tuple{window->Inputs->WindSpeed, QString("0"), kMakeSenseText},
+          {window->Inputs->WindSpeed, "-1", kMakeSenseText},
+          {window->Inputs->Thicknesses, many, "Please list at most 200 values."}}) {
+        const QString before = field->text();
+        field->setText(text);
+        EXPECT_EQ(window->Status->text(), told);
+        EXPECT_TRUE(field->property("refused").toBool() && !Output());
+        field->setText(before);
+        EXPECT_TRUE(Output());
+    }
+}
+} // namespace
