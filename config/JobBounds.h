@@ -28,6 +28,9 @@ inline constexpr Range kMaxHeatFlow{1e-6, kHuge};
 inline constexpr Range kThicknessMm{1e-3, 500};
 inline constexpr Range kLifeYears{0, 1000};
 inline constexpr Range kPipeSizeMm{1, 10000};
+inline constexpr Range kEfficiencyPercent{1, 100};      // of the heat source
+inline constexpr Range kInterestPercent{0, 100};        // per year
+inline constexpr Range kPriceIncreasePercent{-50, 100}; // of the energy price per year
 // No wind leaves radiation alone, which no outdoor surface has; the h dialog refuses it too.
 inline bool WindSpeedInRange(float v) {
     return v > kWindSpeed.Lowest && v <= kWindSpeed.Highest;

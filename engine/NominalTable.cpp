@@ -42,3 +42,32 @@ std::vector<float> NominalDiametersMm(const TToleranceTable& table) {
     diameters.erase(std::unique(diameters.begin(), diameters.end()), diameters.end());
     return diameters;
 }
+
+bool IsNominalThickness(const TToleranceLine& row, float thicknessMm) {
+    return ToMicrometres(row.ThicknessTo) == ToMicrometres(thicknessMm);
+}
+
+namespace {
+// The product code before its first "-": "VELTRA AF" of "VELTRA AF-13-048 / ...".
+std::string ProductCode(const std::string& recommendation) {
+    const size_t dash = recommendation.find('-');
+    return dash == std::string::npos ? std::string() : recommendation.substr(0, dash);
+}
+} // namespace
+
+bool TableBelongsTo(const TToleranceTable& table, const std::string& materialName) {
+    // Rows without a code (an edited recommendation) say nothing about the range.
+    std::string code;
+    for (int i = 0; i < table.Count(); ++i) {
+        const std::string own = ProductCode(table[i].Recommendation);
+        if (own.empty())
+            continue;
+        if (!code.empty() && own != code)
+            return false; // a table of several ranges names no single material
+        code = own;
+    }
+    if (code.empty())
+        return false;
+    return materialName.size() > code.size() && materialName.compare(0, code.size(), code) == 0 &&
+           materialName[code.size()] == ' ';
+}

@@ -13,6 +13,7 @@
 #include "config/JobBounds.h"
 #include "config/Uutils.h"
 #include "engine/CalcFrame.h"
+#include "engine/Economics.h"
 #include "engine/Errors.h"
 #include "engine/State.h"
 #include "engine/Ucalc.h"
@@ -66,7 +67,8 @@ private:
     // The forms' conversion, then the bounds; a value out of them is still returned.
     std::optional<float> Parse(QLineEdit* field, const QString& text, const Range& inRange) {
         try {
-            const float value = ToSingle(StrToFloat(text));
+            // A decimal comma as the calculation forms take it.
+            const float value = ToSingle(ParseNumber(text));
             if (!inRange(value))
                 Refuse(field, kMakeSenseText);
             return value;
@@ -147,12 +149,19 @@ TableInputsReading TTableInputs::Read() {
     in.BareEmissivity = BareEmissivity();
     in.Extent = r.Number(Extent, pipe_ ? kPipeLength : kWallArea);
     in.CostPerKWh = r.Number(Price, kEnergyPrice);
+    if (PriceBasis->currentIndex() == 1) {
+        const float efficiency = r.Number(Efficiency, kEfficiencyPercent) * 0.01f;
+        if (r.bad.isEmpty())
+            in.CostPerKWh = HeatPricePerKWh(in.CostPerKWh, true, efficiency);
+    }
     in.HoursPerYear = r.Number(Hours, kHoursPerYear);
     in.Co2PerKWh = r.Number(Co2, kCo2PerKWh);
     in.SurfaceTempLimit = Optional(LimitOn, r, Limit, TemperatureInRange);
     in.MaxHeatFlow = Optional(MaxFlowOn, r, MaxFlow, FieldReader::Between(kMaxHeatFlow));
     in.ThicknessesMm = r.List(Thicknesses, kThicknessMm);
     in.LifeYears = r.Number(Life, kLifeYears);
+    in.InterestRate = r.Number(Interest, kInterestPercent) * 0.01f;
+    in.PriceIncrease = r.Number(PriceIncrease, kPriceIncreasePercent) * 0.01f;
     TableInputsReading reading;
     if (pipe_)
         reading.diametersMm = r.List(Diameters, kPipeSizeMm);
