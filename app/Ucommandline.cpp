@@ -39,3 +39,11 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv, std::ost
     }
     return std::nullopt;
 }
+
+QString ProjectFileArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(u'-'))
+            return arguments[i];
+    }
+    return {};
+}

@@ -15,6 +15,7 @@ QMessageBox::Icon IconOf(MessageKind kind) {
     case MessageKind::Error:
         return QMessageBox::Critical;
     case MessageKind::Question:
+    case MessageKind::SaveQuestion:
         return QMessageBox::Question;
     case MessageKind::Plain:
         break;
@@ -26,15 +27,22 @@ class DesktopSeam : public MessageSeam {
 public:
     MessageReply Message(MessageKind kind, const QString& text, const QString& title,
                          QWidget* parent) override {
-        bool question = kind == MessageKind::Question;
-        QMessageBox box(IconOf(kind), title, WithBreakableWords(text),
-                        question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
-        if (question)
-            box.setDefaultButton(QMessageBox::No);
-        int answer = box.exec();
-        if (!question)
+        const bool question = kind == MessageKind::Question;
+        const bool save = kind == MessageKind::SaveQuestion;
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+        if (question || save)
+            buttons = QMessageBox::Yes | QMessageBox::No;
+        if (save)
+            buttons |= QMessageBox::Cancel;
+        QMessageBox box(IconOf(kind), title, WithBreakableWords(text), buttons, parent);
+        if (question || save)
+            box.setDefaultButton(save ? QMessageBox::Cancel : QMessageBox::No);
+        const int answer = box.exec();
+        if (!question && !save)
             return MessageReply::Ok;
-        return answer == QMessageBox::Yes ? MessageReply::Yes : MessageReply::No;
+        if (answer == QMessageBox::Yes)
+            return MessageReply::Yes;
+        return answer == QMessageBox::No ? MessageReply::No : MessageReply::Cancel;
     }
     int ExecDialog(QDialog& dialog) override { return dialog.exec(); }
     bool OpenUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
@@ -85,6 +93,10 @@ void ShowError(const QString& text, QWidget* parent) {
 
 bool AskYesNo(const QString& text, const QString& title, QWidget* parent) {
     return Seam().Message(MessageKind::Question, text, title, parent) == MessageReply::Yes;
+}
+
+MessageReply AskSaveChanges(const QString& text, QWidget* parent) {
+    return Seam().Message(MessageKind::SaveQuestion, text, kTitle, parent);
 }
 
 int ExecModal(QDialog& dialog) {

@@ -13,6 +13,7 @@
 #include "config/Udatafolder.h"
 #include "config/Ureport.h"
 #include "config/Uutils.h"
+#include "projectwin/ProjectSession.h"
 
 namespace {
 
@@ -34,7 +35,11 @@ int Run(TApplication& app) {
         QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     }
     main.show();
+    if (const QString project = ProjectFileArgument(TApplication::arguments());
+        !project.isEmpty())
+        OpenProjectFile(project);
     const int code = app.exec();
+    DestroyProjectWindow();
     DestroyAppWindows();
     return code;
 }

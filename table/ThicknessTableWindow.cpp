@@ -109,10 +109,12 @@ QWidget* TThicknessTableWindow::BuildButtons() {
     PrintButton = new QPushButton(QStringLiteral("Print..."), row);
     PdfButton = new QPushButton(QStringLiteral("PDF..."), row);
     CloseButton = new QPushButton(QStringLiteral("Close"), row);
+    AddToProjectButton = new QPushButton(QStringLiteral("Add to project"), row);
+    AddToProjectButton->setObjectName(QStringLiteral("AddToProject"));
     for (QWidget* w : {static_cast<QWidget*>(ExportButton), static_cast<QWidget*>(DecimalComma)})
         layout->addWidget(w);
     layout->addStretch(1);
-    for (QPushButton* b : {PrintButton, PdfButton, CloseButton})
+    for (QPushButton* b : {AddToProjectButton, PrintButton, PdfButton, CloseButton})
         layout->addWidget(b);
     // Their dialogs run after the click has been handled, not inside the button's signal.
     connect(ExportButton, &QPushButton::clicked, this, &TThicknessTableWindow::ExportCsv,
@@ -120,6 +122,8 @@ QWidget* TThicknessTableWindow::BuildButtons() {
     connect(PrintButton, &QPushButton::clicked, this, &TThicknessTableWindow::Print,
             Qt::QueuedConnection);
     connect(PdfButton, &QPushButton::clicked, this, &TThicknessTableWindow::SavePdf,
+            Qt::QueuedConnection);
+    connect(AddToProjectButton, &QPushButton::clicked, this, &TThicknessTableWindow::AddToProject,
             Qt::QueuedConnection);
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
     return row;
@@ -136,7 +140,7 @@ void TThicknessTableWindow::closeEvent(QCloseEvent* event) {
 
 // Nothing to export, print or save while an input is refused: not even an empty table.
 void TThicknessTableWindow::EnableOutput(bool on) {
-    for (QPushButton* button : {ExportButton, PrintButton, PdfButton})
+    for (QPushButton* button : {ExportButton, PrintButton, PdfButton, AddToProjectButton})
         button->setEnabled(on);
 }
 
