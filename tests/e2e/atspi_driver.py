@@ -1,29 +1,51 @@
 """Finding and using the widgets of a running program through the accessibility bus, as a
-screen reader would: by role and caption, never by a fixed delay."""
+screen reader would: by role and caption, never by a fixed delay. A busy machine can take
+seconds for any step, so every wait polls with a generous limit."""
+import os
 import subprocess
 import time
 
 import pyatspi
 
-TIMEOUT = 20.0
+# Seconds for the program to come up (as for each process of the session), and for any
+# later step.
+STARTUP = float(os.environ.get("TERMORA_E2E_STARTUP", "120"))
+TIMEOUT = 60.0
+# Each call over the bus may take as long as a step; the library's own limit (0.8 s) fails
+# calls to a program that is merely slow.
+pyatspi.setTimeout(int(TIMEOUT * 1000), int(STARTUP * 1000))
+
+# The process whose end makes any further wait pointless (see watch()).
+_watched = []
 
 
 class Failure(Exception):
     pass
 
 
+def watch(process):
+    """Waits from now on fail at once, with its exit status, when the process has ended."""
+    _watched[:] = [process]
+
+
 def poll(what, probe, timeout=TIMEOUT):
     """Asks probe() until it gives something true; the tree changes under us meanwhile."""
     end = time.monotonic() + timeout
+    last_error = None
     while True:
         try:
             found = probe()
-        except Exception:  # an object vanished while we looked at it
-            found = None
+        except Exception as error:  # an object vanished while we looked at it
+            found, last_error = None, error
         if found:
             return found
+        for process in _watched:
+            if process.poll() is not None:
+                raise Failure(f"the program ended (status {process.returncode}) "
+                              f"while waiting for {what}")
         if time.monotonic() > end:
-            raise Failure(f"timed out waiting for {what}")
+            detail = f" (last error: {last_error})" if last_error else ""
+            raise Failure(f"timed out after {timeout:.0f} s waiting for {what}{detail}")
         time.sleep(0.05)
 
 
@@ -58,7 +80,7 @@ def text_of(acc):
 class App:
     def __init__(self, pid):
         self.pid = pid
-        self.root = poll("the program on the accessibility bus", self._find)
+        self.root = poll("the program on the accessibility bus", self._find, STARTUP)
 
     def _find(self):
         for app in pyatspi.Registry.getDesktop(0):
@@ -69,9 +91,9 @@ class App:
     def windows(self):
         return [w for w in self.root if w is not None and showing(w)]
 
-    def window(self, title):
+    def window(self, title, timeout=TIMEOUT):
         return poll(f'window "{title}"',
-                    lambda: next((w for w in self.windows() if w.name == title), None))
+                    lambda: next((w for w in self.windows() if w.name == title), None), timeout)
 
     def gone(self, title):
         poll(f'window "{title}" to close',

@@ -9,8 +9,8 @@ import sys
 import time
 
 import pyatspi
-from atspi_driver import (App, Failure, beside, choose, descendants, one, poll, press,
-                          text_of, type_into)
+from atspi_driver import (STARTUP, App, Failure, beside, choose, descendants, one, poll,
+                          press, text_of, type_into, watch)
 
 MATERIAL = "VELTRA AF elastomeric foam"
 
@@ -39,14 +39,19 @@ def expect_near(value, expected, tolerance, what):
 class Run:
     def __init__(self, program):
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-        self.process = subprocess.Popen([program], env=env)
+        # The program's output goes where the session shows it when the run fails.
+        logs = os.environ.get("TERMORA_E2E_LOGS")
+        output = open(os.path.join(logs, "termora.log"), "w") if logs else None
+        self.process = subprocess.Popen([program], env=env, stdout=output,
+                                        stderr=subprocess.STDOUT if output else None)
+        watch(self.process)
         self.app = App(self.process.pid)
 
     def start(self):
-        self.main = self.app.window("Termora 5")
+        self.main = self.app.window("Termora 5", STARTUP)
         step("main window shown")
         # The splash is the one other window at start; the main window is usable after it.
-        poll("the splash to go", lambda: len(self.app.windows()) == 1, timeout=15)
+        poll("the splash to go", lambda: len(self.app.windows()) == 1)
         step("splash gone")
 
     def open_form(self, group, button, title, inputs, material=MATERIAL):
@@ -81,8 +86,8 @@ class Run:
     def finish(self):
         press(one(self.main, "panel", "Control"), "Close")
         self.answer("Are you sure to close the program?", "Yes", closes_program=True)
-        code = self.process.wait(timeout=20)
-        expect(code, 0, "exit status")
+        poll("the program to end", lambda: self.process.poll() is not None)
+        expect(self.process.returncode, 0, "exit status")
         step("closed after Yes, exit status 0")
 
 
@@ -144,9 +149,7 @@ def copy_to_clipboard(run, form, title, heat_loss):
     type_into(beside(dialog, "Comments", "text"), "e2e")
     press(dialog, "Continue")
     run.answer("Ok", "OK")
-    text = subprocess.run(["xclip", "-o", "-selection", "clipboard"], check=True,
-                          capture_output=True, timeout=10).stdout.decode("utf-8", "replace")
-    rows = text.split("\r\n")
+    rows = poll("the results on the clipboard", clipboard_rows)
     expect(rows[:4], ["Project Plant 7", "Company ACME", "Comments e2e", title],
            "clipboard header")
     expect(len(rows), 8, "clipboard rows (3 header, title, columns, 2 calculations, end)")
@@ -154,6 +157,14 @@ def copy_to_clipboard(run, form, title, heat_loss):
     if f"{heat_loss:.3f}" not in rows[6].split("\t"):
         raise Failure(f"clipboard: last row {rows[6]!r} lacks the heat loss {heat_loss:.3f}")
     step("clipboard read back with xclip: 3 header rows, title, columns, 2 result rows")
+
+
+def clipboard_rows():
+    """The clipboard's lines once it holds the copied results, else None."""
+    read = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True,
+                          timeout=30)
+    text = read.stdout.decode("utf-8", "replace")
+    return text.split("\r\n") if text.startswith("Project ") else None
 
 
 def lam_at(mean):
