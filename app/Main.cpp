@@ -228,8 +228,9 @@ void Tfrm_Main::ShowSplash() {
 }
 
 void Tfrm_Main::closeEvent(QCloseEvent* event) {
-    if (ModalWindowAbove(*this) || !AskYesNo(QStringLiteral("Are you sure to close the program?"),
-                                             QStringLiteral("Termora"), this) ||
+    if (ModalWindowAbove(*this) ||
+        !AskYesNo(QStringLiteral("Are you sure to close the program?"), QStringLiteral("Termora"),
+                  this) ||
         !MayQuitWithProject()) {
         event->ignore();
         return;

@@ -21,10 +21,13 @@ SaveChoice AskSaveFileName(QWidget* parent, const QString& caption, const QStrin
     QFileDialog dialog(parent, caption, QString(), filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    auto filterIndex = [&] { return std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())); };
+    auto filterIndex = [&] {
+        return std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
+    };
     dialog.setDefaultSuffix(suffixes.value(0));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&](const QString&) { dialog.setDefaultSuffix(suffixes.value(filterIndex())); });
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString&) {
+        dialog.setDefaultSuffix(suffixes.value(filterIndex()));
+    });
     while (ExecModal(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString path = dialog.selectedFiles().constFirst();
         const QFileInfo target(path);

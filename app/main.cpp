@@ -35,8 +35,7 @@ int Run(TApplication& app) {
         QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     }
     main.show();
-    if (const QString project = ProjectFileArgument(TApplication::arguments());
-        !project.isEmpty())
+    if (const QString project = ProjectFileArgument(TApplication::arguments()); !project.isEmpty())
         OpenProjectFile(project);
     const int code = app.exec();
     DestroyProjectWindow();

@@ -2,9 +2,8 @@
 
 #include "projectwin/ProjectModel.h"
 
-TReplaceLines::TReplaceLines(TProjectModel& model, std::vector<int> rows,
-                             std::vector<Line> before, std::vector<Line> after,
-                             const QString& text)
+TReplaceLines::TReplaceLines(TProjectModel& model, std::vector<int> rows, std::vector<Line> before,
+                             std::vector<Line> after, const QString& text)
     : QUndoCommand(text), model_(model), rows_(std::move(rows)), before_(std::move(before)),
       after_(std::move(after)) {}
 

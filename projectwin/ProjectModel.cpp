@@ -134,7 +134,8 @@ void TProjectModel::InsertLines(const std::vector<int>& rows, const std::vector<
             ++end;
         const int first = rows[i], count = static_cast<int>(end - i);
         beginInsertRows({}, first, first + count - 1);
-        project_.Lines.insert(project_.Lines.begin() + first, lines.begin() + i, lines.begin() + end);
+        project_.Lines.insert(project_.Lines.begin() + first, lines.begin() + i,
+                              lines.begin() + end);
         results_.insert(results_.begin() + first, static_cast<size_t>(count), LineResult{});
         pending_.insert(pending_.begin() + first, static_cast<size_t>(count), 1);
         endInsertRows();
@@ -191,6 +192,11 @@ void TProjectModel::ComputeRows(const std::vector<int>& rows) {
 
 void TProjectModel::StartComputeAll() {
     watcher_.cancel();
+    if (project_.Lines.empty()) {
+        awaiting_ = false;
+        emit ResultsChanged();
+        return;
+    }
     awaiting_ = true;
     computedFrom_ = project_.Lines;
     watcher_.setFuture(StartComputeProject(project_, data_));

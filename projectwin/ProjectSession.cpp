@@ -60,8 +60,7 @@ void FillProjectMenu(QMenu& menu) {
         return action;
     };
     add(QStringLiteral("New"), "Menu_Project_New", [] { ProjectWindowShown().NewProject(); });
-    add(QStringLiteral("Open..."), "Menu_Project_Open",
-        [] { ProjectWindowShown().OpenDialog(); });
+    add(QStringLiteral("Open..."), "Menu_Project_Open", [] { ProjectWindowShown().OpenDialog(); });
     QMenu* recent = menu.addMenu(QStringLiteral("Open Recent"));
     recent->setObjectName(QStringLiteral("Menu_Project_Recent"));
     QList<QAction*> needProject{

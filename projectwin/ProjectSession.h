@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-
 struct Line;
 class QMenu;
 class TProjectWindow;

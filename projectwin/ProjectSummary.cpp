@@ -39,8 +39,7 @@ void FillTotals(QStandardItemModel& model, const Project& project,
         {QStringLiteral("Energy per year (kWh)"), Number(t.EnergyPerYear, 0),
          Number(t.BareEnergyPerYear, 0)},
         {QStringLiteral("Cost per year"), Number(t.CostPerYear, 2), Number(t.BareCostPerYear, 2)},
-        {QStringLiteral("CO2 per year (kg)"), Number(t.Co2PerYear, 0),
-         Number(t.BareCo2PerYear, 0)},
+        {QStringLiteral("CO2 per year (kg)"), Number(t.Co2PerYear, 0), Number(t.BareCo2PerYear, 0)},
     };
     SetRows(model, {QStringLiteral("Total"), QStringLiteral("Insulated"), QStringLiteral("Bare")},
             rows);

@@ -57,7 +57,8 @@ TProjectWindow::TProjectWindow(QWidget* parent) : QMainWindow(parent, Qt::Window
     setCentralWidget(split);
     BuildActions();
     progressDelay_.setSingleShot(true);
-    connect(&progressDelay_, &QTimer::timeout, this, [this] { Progress->setVisible(model_->Computing()); });
+    connect(&progressDelay_, &QTimer::timeout, this,
+            [this] { Progress->setVisible(model_->Computing()); });
     connect(model_, &TProjectModel::ComputeStarted, this, &TProjectWindow::ComputeStarted);
     connect(model_, &TProjectModel::ComputeProgress, this, [this](int done, int total) {
         Progress->setRange(0, total);
@@ -66,14 +67,19 @@ TProjectWindow::TProjectWindow(QWidget* parent) : QMainWindow(parent, Qt::Window
     connect(model_, &TProjectModel::ResultsChanged, this, &TProjectWindow::UpdateSummary);
     connect(model_, &TProjectModel::ResultsChanged, this, &TProjectWindow::ShowLineStatus);
     connect(model_, &TProjectModel::CellRefused, this, &TProjectWindow::Refused);
-    connect(model_, &TProjectModel::HeadChanged, this, [this] {
-        Head->Show(model_->Document().Title, model_->Document().Settings);
-    });
-    connect(Head, &TProjectHead::Edited, this, [this](const TitleBlock& t, const ProjectSettings& s) {
-        undo_.push(new TSetHead(*model_, t, s));
-    });
+    connect(model_, &TProjectModel::HeadChanged, this,
+            [this] { Head->Show(model_->Document().Title, model_->Document().Settings); });
+    connect(Head, &TProjectHead::Edited, this,
+            [this](const TitleBlock& t, const ProjectSettings& s) {
+                undo_.push(new TSetHead(*model_, t, s));
+            });
     connect(Head, &TProjectHead::Refused, this, &TProjectWindow::Refused);
     connect(&undo_, &QUndoStack::cleanChanged, this, &TProjectWindow::UpdateTitle);
+    // A change taken (or undone) ends the explanation of an earlier refusal.
+    connect(&undo_, &QUndoStack::indexChanged, this, [this] {
+        refusal_.clear();
+        ShowLineStatus();
+    });
     model_->SetProject(Project{});
     UpdateTitle();
     resize(1200, 760);
@@ -97,7 +103,8 @@ QWidget* TProjectWindow::BuildLines() {
     LinesView->sortByColumn(-1, Qt::AscendingOrder);
     LinesView->setSelectionBehavior(QAbstractItemView::SelectItems);
     LinesView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    LinesView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+    LinesView->setEditTriggers(QAbstractItemView::DoubleClicked |
+                               QAbstractItemView::EditKeyPressed |
                                QAbstractItemView::AnyKeyPressed);
     Filter = new QLineEdit(pane);
     Filter->setObjectName(QStringLiteral("Filter"));
@@ -110,8 +117,10 @@ QWidget* TProjectWindow::BuildLines() {
     connect(Filter, &QLineEdit::textChanged, Proxy, &QSortFilterProxyModel::setFilterFixedString);
     connect(FilterColumn, &QComboBox::currentIndexChanged, Proxy,
             [this](int index) { Proxy->setFilterKeyColumn(index - 1); });
-    connect(LinesView->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &TProjectWindow::ShowLineStatus);
+    connect(LinesView->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        refusal_.clear();
+        ShowLineStatus();
+    });
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(new QLabel(QStringLiteral("Filter:"), pane));
     filterRow->addWidget(Filter, 1);
@@ -153,12 +162,14 @@ void TProjectWindow::BuildActions() {
     edit->addAction(UndoAction);
     edit->addAction(RedoAction);
     edit->addSeparator();
-    add(AddAction, QStringLiteral("Add line"), QKeySequence(Qt::CTRL | Qt::Key_Return), &TProjectWindow::AddLine);
+    add(AddAction, QStringLiteral("Add line"), QKeySequence(Qt::CTRL | Qt::Key_Return),
+        &TProjectWindow::AddLine);
     add(DuplicateAction, QStringLiteral("Duplicate"), QKeySequence(Qt::CTRL | Qt::Key_D),
         &TProjectWindow::DuplicateLines);
     add(DeleteAction, QStringLiteral("Delete lines"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
         &TProjectWindow::DeleteLines);
-    add(UpAction, QStringLiteral("Move up"), QKeySequence(Qt::ALT | Qt::Key_Up), [this] { MoveLines(-1); });
+    add(UpAction, QStringLiteral("Move up"), QKeySequence(Qt::ALT | Qt::Key_Up),
+        [this] { MoveLines(-1); });
     add(DownAction, QStringLiteral("Move down"), QKeySequence(Qt::ALT | Qt::Key_Down),
         [this] { MoveLines(1); });
     add(CopyAction, QStringLiteral("Copy"), QKeySequence::Copy, &TProjectWindow::CopyLines);
@@ -174,21 +185,27 @@ void TProjectWindow::UpdateTitle() {
                    QStringLiteral(" - Termora project"));
 }
 
+// Shown until the user moves to another cell.
 void TProjectWindow::Refused(const QString& reason) {
+    refusal_ = reason;
     Status->setText(reason);
 }
 
 // The current line's status when it is not "ok", so a refused cell is explained.
 void TProjectWindow::ShowLineStatus() {
+    if (!refusal_.isEmpty()) {
+        Status->setText(refusal_);
+        return;
+    }
     const QModelIndex current = Proxy->mapToSource(LinesView->currentIndex());
     if (!current.isValid() || model_->Computing()) {
         Status->clear();
         return;
     }
     const LineResult& r = model_->Results()[static_cast<size_t>(current.row())];
-    Status->setText(r.State == LineState::Ok ? QString()
-                                             : QStringLiteral("Line %1: ").arg(current.row() + 1) +
-                                                   r.Status);
+    Status->setText(r.State == LineState::Ok
+                        ? QString()
+                        : QStringLiteral("Line %1: ").arg(current.row() + 1) + r.Status);
 }
 
 void TProjectWindow::ComputeStarted() {

@@ -98,5 +98,6 @@ private:
     QStandardItemModel* totals_ = nullptr;
     QStandardItemModel* bom_ = nullptr;
     QString fileName_;
+    QString refusal_; // why the last text typed into a cell was refused
     QTimer progressDelay_;
 };

@@ -91,8 +91,8 @@ void TProjectWindow::DeleteLines() {
     std::vector<Line> lines;
     for (int row : rows)
         lines.push_back(model_->Document().Lines[static_cast<size_t>(row)]);
-    undo_.push(new TInsertLines(*model_, rows, std::move(lines), QStringLiteral("Delete lines"),
-                                true));
+    undo_.push(
+        new TInsertLines(*model_, rows, std::move(lines), QStringLiteral("Delete lines"), true));
 }
 
 // The selected lines one place up or down in the list's own order (sorting is turned off,

@@ -101,8 +101,7 @@ bool TProjectWindow::SaveAs() {
 }
 
 void TProjectWindow::ImportDialog() {
-    const QString path =
-        AskOpenFileName(this, QStringLiteral("Import line list"), kCsvFilter);
+    const QString path = AskOpenFileName(this, QStringLiteral("Import line list"), kCsvFilter);
     if (!path.isEmpty())
         ImportFile(path);
 }
@@ -129,8 +128,8 @@ void TProjectWindow::ImportFile(const QString& path) {
 void TProjectWindow::ExportDialog() {
     const SaveChoice choice = AskSaveFileName(
         this, QStringLiteral("Export"),
-        {QStringLiteral("Lines with results (*.csv)"),
-         QStringLiteral("Bill of materials (*.csv)"), QStringLiteral("Schedule PDF (*.pdf)")},
+        {QStringLiteral("Lines with results (*.csv)"), QStringLiteral("Bill of materials (*.csv)"),
+         QStringLiteral("Schedule PDF (*.pdf)")},
         {QStringLiteral("csv"), QStringLiteral("csv"), QStringLiteral("pdf")});
     if (choice.Path.isEmpty())
         return;

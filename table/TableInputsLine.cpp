@@ -43,8 +43,7 @@ int ModeOf(LineInstallation installation) {
     return 2;
 }
 
-constexpr LineInstallation kInstallations[] = {LineInstallation::TypedH,
-                                               LineInstallation::Indoors,
+constexpr LineInstallation kInstallations[] = {LineInstallation::TypedH, LineInstallation::Indoors,
                                                LineInstallation::Outdoors};
 } // namespace
 
@@ -85,8 +84,8 @@ Line TTableInputs::ToLine() const {
     line.RelHumidity = Number(Humidity, line.RelHumidity);
     line.Installation = kInstallations[std::clamp(CoefficientMode->currentIndex(), 0, 2)];
     line.SurfaceCoefficient = Number(Coefficient, line.SurfaceCoefficient);
-    line.Orientation = Orientation->currentIndex() == 1 ? LineOrientation::Vertical
-                                                        : LineOrientation::Horizontal;
+    line.Orientation =
+        Orientation->currentIndex() == 1 ? LineOrientation::Vertical : LineOrientation::Horizontal;
     line.WindSpeed = Number(WindSpeed, line.WindSpeed);
     if (Cladding->currentIndex() != Cladding->count() - 1)
         line.Cladding = Cladding->currentText();

@@ -7,9 +7,9 @@
 #include <QPushButton>
 
 #include "app/Main.h"
+#include "support/ProjectWindowFixture.h"
 #include "table/TableInputs.h"
 #include "table/ThicknessTableWindow.h"
-#include "support/ProjectWindowFixture.h"
 
 namespace {
 const QString kTwoRows = SpreadsheetRow("P-1", "60,3", "6") + SpreadsheetRow("P-2", "88.9", "80");
@@ -86,11 +86,11 @@ TEST_F(ProjectWindowTest, ClipboardBothWays) {
     EXPECT_EQ(Doc().Lines[2], Doc().Lines[0]);
     EXPECT_EQ(Doc().Lines[3], Doc().Lines[1]);
     // One cell's text goes into the current cell.
-    Paste("CHW-9\n");
-    EXPECT_EQ(Doc().Lines[2].Tag, "P-1");
     window->LinesView->setCurrentIndex(ViewIndex(3, static_cast<int>(LineField::Tag)));
     Paste("CHW-9\n");
     EXPECT_EQ(Doc().Lines[3].Tag, "CHW-9");
+    EXPECT_EQ(Doc().Lines[2].Tag, "P-1");
+    EXPECT_EQ(Doc().Lines.size(), 4u);
 }
 
 // Rows that cannot be read are listed; the others are pasted.

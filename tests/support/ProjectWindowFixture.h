@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTableView>
@@ -17,6 +18,7 @@
 #include "config/Uconfig.h"
 #include "config/Utolerance.h"
 #include "project/LineFields.h"
+#include "projectwin/ProjectHead.h"
 #include "projectwin/ProjectModel.h"
 #include "projectwin/ProjectSession.h"
 #include "projectwin/ProjectWindow.h"
@@ -48,11 +50,14 @@ protected:
     QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
 
     QString Cell(int row, LineField field) {
-        return Model().data(Model().index(row, static_cast<int>(field)), Qt::DisplayRole).toString();
+        return Model()
+            .data(Model().index(row, static_cast<int>(field)), Qt::DisplayRole)
+            .toString();
     }
     QString Status(int row) {
         Model().WaitForResults();
-        return Model().data(Model().index(row, TProjectModel::StatusColumn()), Qt::DisplayRole)
+        return Model()
+            .data(Model().index(row, TProjectModel::StatusColumn()), Qt::DisplayRole)
             .toString();
     }
     QModelIndex ViewIndex(int row, int column) {
@@ -62,12 +67,20 @@ protected:
     void Type(int row, LineField field, const QString& text) {
         const QModelIndex index = ViewIndex(row, static_cast<int>(field));
         window->LinesView->setCurrentIndex(index);
+        // The editors of earlier edits may wait to be deleted: the new one is the editor.
+        const auto before = window->LinesView->viewport()->findChildren<QLineEdit*>();
         window->LinesView->edit(index);
-        auto* editor = window->LinesView->viewport()->findChild<QLineEdit*>();
+        QLineEdit* editor = nullptr;
+        for (QLineEdit* each : window->LinesView->viewport()->findChildren<QLineEdit*>())
+            if (!before.contains(each))
+                editor = each;
         ASSERT_NE(editor, nullptr);
         editor->selectAll();
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
+        // The delegate commits the text and closes its editor after the key has been handled.
+        const QPointer<QLineEdit> typed = editor;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !typed || !typed->isVisible(); }, 60000));
         QApplication::processEvents();
     }
     void Select(const std::vector<int>& rows) { window->SelectRows(rows); }

@@ -25,7 +25,7 @@ public:
     std::vector<RecordedMessage> messages;
     // For questions; once they run out "No", or "Cancel" for a question about saving.
     std::deque<MessageReply> answers;
-    QStringList dialogTitles;         // window titles of the dialogs run modally
+    QStringList dialogTitles; // window titles of the dialogs run modally
     std::vector<QUrl> opened;
     bool openSucceeds = true;
     // Acts on a modal dialog instead of the user; without it the dialog is rejected unseen.
