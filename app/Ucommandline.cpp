@@ -9,7 +9,6 @@ constexpr std::string_view kHelp =
     "after ISO 12241: condensation, surface temperature, heat loss, temperature drop and\n"
     "freezing time, for the VELTRA insulation range. Its windows are used with the mouse and\n"
     "keyboard.\n"
-    "\n"
     "  termora [PLANT.termora]   open the windows (and the project file, when one is given)\n"
     "  termora --compute PLANT.termora [--csv RESULTS.csv] [--bom BOM.csv] [--pdf SCHEDULE.pdf]\n"
     "      compute a project without any window or display: write its lines with their\n"
@@ -18,7 +17,6 @@ constexpr std::string_view kHelp =
     "      with 0 when every line is ok, 1 when some line is not, 2 when the project cannot\n"
     "      be read or an output cannot be written.\n"
     "  termora --help | --version\n"
-    "\n"
     "Any other argument is ignored. It reads its data (Termora.ini, tt_p.txt, tt_s.txt, the\n"
     "pictures and HELP/) from the folder of the executable, or, when they are not there, from\n"
     "../share/termora relative to it (/usr/share/termora for the Debian package).\n";
@@ -40,10 +38,11 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv, std::ost
     return std::nullopt;
 }
 
-QString ProjectFileArgument(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (!arguments[i].startsWith(u'-'))
-            return arguments[i];
+std::optional<std::string> ProjectFileArgument(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (!argument.empty() && argument.front() != '-')
+            return std::string(argument);
     }
-    return {};
+    return std::nullopt;
 }

@@ -165,15 +165,20 @@ RowSolution SolveRow(const RowSolveInputs& in) {
         return Bare(l);
     RowSolution r;
     float surface = Store(in.MediumTemp + 0.9 * (double{in.AmbientTemp} - in.MediumTemp));
-    double moved = 0;
+    double moved = 0, step = 0;
     Pass p;
     while (r.Passes < kMaxPasses) {
         ++r.Passes;
         p = PassAt(l, surface);
-        moved = std::fabs(double{p.next} - surface);
+        const double previous = step;
+        step = double{p.next} - surface;
+        moved = std::fabs(step);
         surface = p.next;
         if (Settled(moved, surface))
             break;
+        // Passes that swing back and forth without shrinking straddle a jump of h.
+        if (r.Passes >= 6 && step * previous < 0 && moved > 0.9 * std::fabs(previous))
+            return Bisect(l, r);
     }
     if (moved > kAsked)
         return Bisect(l, r);

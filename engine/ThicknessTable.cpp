@@ -14,52 +14,6 @@ using checked::Div;
 using checked::Store;
 
 namespace {
-Installation InstallationOf(const ThicknessTableInputs& in) {
-    const bool outside = in.Coefficient.Outside;
-    if (in.Pipe)
-        return outside ? Installation::OutsidePipe : Installation::InsidePipe;
-    return outside ? Installation::OutsideSheet : Installation::InsideSheet;
-}
-
-// λ of the heat loss forms: at the mean of ambient and medium temperature.
-float MeanLambda(const ThicknessTableInputs& in) {
-    return ConductivityAt(in.Law, Store((double{in.AmbientTemp} + in.MediumTemp) * 0.5));
-}
-
-// The heat loss form's result for thickness s, h and an extent (m or m²).
-HeatLossResult FormHeatLoss(const ThicknessTableInputs& in, float thickness, float h, float extent,
-                            float bare) {
-    if (in.Pipe) {
-        PipeHeatLossInputs p;
-        p.AmbientTemp = in.AmbientTemp;
-        p.MediumTemp = in.MediumTemp;
-        p.TubeDiameter = in.TubeDiameter;
-        p.Thickness = thickness;
-        p.PipeLength = extent;
-        p.SurfaceCoefficient = h;
-        p.CostPerKWh = in.CostPerKWh;
-        p.Lambda = MeanLambda(in);
-        p.BareCoefficient = bare;
-        return PipeHeatLoss(p);
-    }
-    SheetHeatLossInputs s;
-    s.AmbientTemp = in.AmbientTemp;
-    s.MediumTemp = in.MediumTemp;
-    s.Thickness = thickness;
-    s.Area = extent;
-    s.SurfaceCoefficient = h;
-    s.CostPerKWh = in.CostPerKWh;
-    s.Lambda = MeanLambda(in);
-    s.BareCoefficient = bare;
-    return SheetHeatLoss(s);
-}
-
-// Per m or m²: the transmittance times the temperature difference, as the form's heat flow
-// for an extent of 1.
-float FlowPerUnit(const ThicknessTableInputs& in, const HeatLossResult& loss) {
-    return Store(double{loss.Transmittance} * (double{in.AmbientTemp} - in.MediumTemp));
-}
-
 std::string ProductFor(const ThicknessTableInputs& in, const TToleranceTable* nominal,
                        float thicknessMm) {
     if (!nominal || thicknessMm <= 0)
@@ -181,18 +135,6 @@ float BareCoefficientOf(const ThicknessTableInputs& in) {
     return IterateSurfaceCoefficient(inside, c, in.Law).h;
 }
 
-float RowCoefficient(const ThicknessTableInputs& in, float thickness) {
-    const SurfaceCoefficientModel& m = in.Coefficient;
-    if (!m.Computed)
-        return m.Typed;
-    CoefficientInputs c = CoefficientInputsOf(in, thickness);
-    c.Emissivity = m.Emissivity;
-    c.WindSpeed = m.Outside ? m.WindSpeed : 0.0f;
-    c.SheetHeight = m.SheetHeight;
-    c.Horizontal = m.Horizontal;
-    return IterateSurfaceCoefficient(InstallationOf(in), c, in.Law).h;
-}
-
 RowSolveInputs RowInputsOf(const ThicknessTableInputs& in, float thickness) {
     RowSolveInputs r;
     r.Pipe = in.Pipe;
@@ -222,22 +164,6 @@ bool RowMeets(const ThicknessTableInputs& in, Criterion criterion, float dewPoin
         return !in.MaxHeatFlow || std::fabs(row.HeatFlowPerUnit) <= *in.MaxHeatFlow;
     }
     return true;
-}
-
-float FormSurfaceTemp(const ThicknessTableInputs& in, float thickness, float h) {
-    if (in.Pipe) {
-        const float outer = Store(in.TubeDiameter + 2.0 * thickness);
-        const float c = LayerConductance(in.MediumTemp, in.AmbientTemp, in.TubeDiameter, outer,
-                                         in.Law, kCylinder);
-        return SurfaceTemperature(in.MediumTemp, in.AmbientTemp, c, h, outer, kCylinder);
-    }
-    const float c = LayerConductance(in.MediumTemp, in.AmbientTemp, thickness, 0, in.Law, kPlane);
-    return SurfaceTemperature(in.MediumTemp, in.AmbientTemp, c, h, 0, kPlane);
-}
-
-float FormHeatFlowPerUnit(const ThicknessTableInputs& in, float thickness, float h) {
-    // The saving is not wanted here; any non-zero reference will do.
-    return FlowPerUnit(in, FormHeatLoss(in, thickness, h, 1.0f, h));
 }
 
 ThicknessTable BuildThicknessTable(const ThicknessTableInputs& in, const TToleranceTable* nominal) {

@@ -110,17 +110,6 @@ float BareCoefficientOf(const ThicknessTableInputs& in);
 // indoor air where it is typed.
 RowSolveInputs RowInputsOf(const ThicknessTableInputs& in, float thickness);
 
-// h of one insulated row at thickness s (m) as the forms' dialog gives it: typed, or the
-// surface coefficient iteration.
-float RowCoefficient(const ThicknessTableInputs& in, float thickness);
-
-// Outer surface temperature as the surface temperature forms give it (λ at the mean of
-// ambient and medium), h as given; the medium temperature for a bare surface.
-float FormSurfaceTemp(const ThicknessTableInputs& in, float thickness, float h);
-
-// Heat flow per m or m² as the heat loss forms give it, > 0 into the medium.
-float FormHeatFlowPerUnit(const ThicknessTableInputs& in, float thickness, float h);
-
 enum class Criterion { Condensation, SurfaceTemp, HeatFlow };
 
 // Whether a row solved by SolveRow meets one criterion of the job; an inactive one always.

@@ -95,10 +95,11 @@ std::vector<ScheduleLayout::Page> ScheduleLayout::Paginate() const {
         const Block& b = blocks_[i];
         if (b.Type == Kind::Header)
             headerOf[static_cast<size_t>(b.Table)] = static_cast<int>(i);
-        // A heading or header row stays with the block after it.
+        // A heading or header row stays with the blocks after it up to the first row.
         double needed = b.Height;
-        if (b.Type != Kind::Row && i + 1 < blocks_.size())
-            needed += blocks_[i + 1].Height;
+        for (size_t next = i + 1; blocks_[next - 1].Type != Kind::Row && next < blocks_.size();
+             ++next)
+            needed += blocks_[next].Height;
         if (y + needed > height_ && !pages.back().empty()) {
             pages.emplace_back();
             y = 0;

@@ -74,6 +74,24 @@ TEST(CommandLine, OtherArgumentsStartTheProgramAsUsual) {
     }
 }
 
+TEST(CommandLine, AProjectFileIsTheFirstArgumentThatIsNoOption) {
+    const auto fileOf = [](std::vector<const char*> arguments) {
+        arguments.insert(arguments.begin(), "termora");
+        return ProjectFileArgument(static_cast<int>(arguments.size()), arguments.data());
+    };
+    EXPECT_EQ(fileOf({"plant.termora"}), "plant.termora");
+    EXPECT_EQ(fileOf({"-x", "/a b/Plant.TERMORA", "other"}), "/a b/Plant.TERMORA");
+    EXPECT_FALSE(fileOf({}).has_value());
+    EXPECT_FALSE(fileOf({"--verbose", ""}).has_value());
+    EXPECT_FALSE(AnswerFor({"plant.termora"}).code.has_value()); // the windows start
+}
+
+TEST(CommandLine, HelpDescribesTheProjectComputation) {
+    const Answer help = AnswerFor({"--help"});
+    for (const char* word : {"--compute", "--csv", "--bom", "--pdf", "PLANT.termora"})
+        EXPECT_NE(help.text.find(word), std::string::npos) << word;
+}
+
 TEST(CommandLine, ProgramPrintsItsVersionWithoutADisplay) {
     const ProgramRun run = RunProgram({"--version"});
     ASSERT_TRUE(run.ended);

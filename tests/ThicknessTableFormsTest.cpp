@@ -1,5 +1,8 @@
-// The thickness table shows, for the values the last form left, what the heat loss and
-// surface temperature forms show: each run through its real form, then the table opened.
+// The thickness table shows, for the values the last form left, what the calculation forms
+// show where their rules agree: heat loss and surface temperature where λ is one value (the
+// table takes λ at the layer's own mean temperature, the forms at the mean of ambient and
+// medium), and the condensation forms' minimum thickness. Each runs through its real form,
+// then the table is opened.
 #include <QLabel>
 #include <QLineEdit>
 
@@ -15,8 +18,8 @@ protected:
     // The texts of the results asked for after "Calculate"; the form closes and leaves its
     // values.
     QStringList Run(int type, std::initializer_list<const char*> lines,
-                    std::initializer_list<int> wanted) {
-        Open(type, lines);
+                    std::initializer_list<int> wanted, int material = kUser) {
+        Open(type, lines, material);
         Press();
         QStringList results;
         for (int i : wanted)
@@ -31,14 +34,15 @@ protected:
         EXPECT_TRUE(window->Status->text().isEmpty()) << window->Status->text().toStdString();
         return window;
     }
-    static QString Cell(TThicknessTableWindow& w, int row, int column) {
+    static QString Cell(TThicknessTableWindow& w, int row, int column, int role = Qt::DisplayRole) {
         const TThicknessModel& m = w.ThicknessModel();
-        return m.data(m.index(row, column), Qt::DisplayRole).toString();
+        return m.data(m.index(row, column), role).toString();
     }
 };
 
-TEST_F(ThicknessTableForms, RowsReadAsTheForms) {
+TEST_F(ThicknessTableForms, RowsReadAsTheFormsWhereLambdaIsOneValue) {
     using M = TThicknessModel;
+    Shared().WorkingValues.KFactor = 0.04f;
     const auto kFlowSaving = {2, 3};
     for (const char* medium : {"-5", "140"}) {
         const QStringList loss =
@@ -61,6 +65,31 @@ TEST_F(ThicknessTableForms, RowsReadAsTheForms) {
         EXPECT_EQ(Cell(*sheet, 1, M::kSaving), sheetLoss[1]);
         EXPECT_EQ(Cell(*sheet, 1, M::kSurface), sheetSurface[0]);
     }
+}
+
+// With λ rising with temperature the table's rule gives a hotter surface and a larger heat
+// flow for a hot medium than the forms' (λ at the hotter mean of medium and surface).
+TEST_F(ThicknessTableForms, LayersOwnLambdaDiffersFromTheFormsRule) {
+    using M = TThicknessModel;
+    const QString flow =
+        Run(2, {"25", "140", "60.3", "30", "10", nullptr, "8", "0.5"}, {2}, kWool)[0];
+    const QString surface = Run(1, {"25", "140", "60.3", "30", nullptr, "8"}, {1}, kWool)[0];
+    auto pipe = Table(true, "30");
+    EXPECT_GT(Cell(*pipe, 1, M::kSurface).toDouble(), surface.toDouble());
+    EXPECT_LT(Cell(*pipe, 1, M::kFlow).toDouble(), flow.toDouble()); // W, < 0 out of the medium
+    EXPECT_TRUE(Cell(*pipe, 1, M::kSurface, Qt::ToolTipRole).contains("mean temperature"));
+}
+
+// The no-condensation minimum is the condensation form's, to the digits the form shows.
+TEST_F(ThicknessTableForms, NoCondensationAsTheCondensationForms) {
+    const QString pipe = Run(0, {"-10.4", "-43.7", "18", nullptr, "20.19", "60"}, {1}, kWool)[0];
+    auto pipeTable = Table(true, "6");
+    EXPECT_TRUE(pipeTable->Minima->text().contains("No condensation: " + pipe + " mm"))
+        << pipeTable->Minima->text().toStdString() << " / " << pipe.toStdString();
+    const QString sheet = Run(5, {"20", "-25", nullptr, "9", "75"}, {1}, kWool)[0];
+    auto sheetTable = Table(false, "32");
+    EXPECT_TRUE(sheetTable->Minima->text().contains("No condensation: " + sheet + " mm"))
+        << sheetTable->Minima->text().toStdString() << " / " << sheet.toStdString();
 }
 
 } // namespace

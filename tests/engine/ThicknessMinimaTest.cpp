@@ -108,16 +108,20 @@ TEST_F(ThicknessMinimaTest, RowsNeverContradictTheMinima) {
             if (!m->Active || m->Unreachable)
                 continue;
             for (const ThicknessRow& r : t.Rows) {
-                if (!m->BeyondBound && r.Thickness >= m->Thickness)
+                if (!m->BeyondBound && r.Thickness >= m->Thickness) {
                     EXPECT_TRUE(Meets(in, criterion, r)) << r.Thickness;
+                }
                 // Just below a minimum the criterion fails: it is the last crossing (unless any
                 // layer at all meets it).
                 if (m->Thickness > kThinnestStated && r.Thickness < m->Thickness &&
-                    r.Thickness > m->Thickness * 0.998f)
+                    r.Thickness > m->Thickness * 0.998f) {
                     EXPECT_FALSE(Meets(in, criterion, r)) << r.Thickness;
-                for (const ThicknessBand& b : m->AlsoMet)
-                    if (r.Thickness >= b.From && r.Thickness <= b.To && r.Thickness > 0)
+                }
+                for (const ThicknessBand& b : m->AlsoMet) {
+                    if (r.Thickness >= b.From && r.Thickness <= b.To && r.Thickness > 0) {
                         EXPECT_TRUE(Meets(in, criterion, r)) << r.Thickness;
+                    }
+                }
             }
         }
         // The bare row is the job's own surface (the loop above judged it as a row of 0).
@@ -164,8 +168,9 @@ TEST_F(ThicknessMinimaTest, NoCondensationAsTheForm) {
         // Where the surface hardly moves with the thickness (dew point close to the air) the
         // form's search stops on a temperature a few float steps from it; ours on thickness.
         const float formSurface = SolveRow(RowInputsOf(in, form.MinThickness)).SurfaceTemp;
-        if (std::fabs(formSurface - c.DewPoint) > 1e-4)
+        if (std::fabs(formSurface - c.DewPoint) > 1e-4) {
             EXPECT_NEAR(table, shown, 0.5 / digits);
+        }
         EXPECT_TRUE(c.Condensation.AlsoMet.empty());
     }
 }

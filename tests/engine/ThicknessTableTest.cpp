@@ -86,10 +86,11 @@ TEST_F(ThicknessTableTest, RowsAreWhatTheFormsComputeWithTheLayersLambda) {
                         : SheetHeatLoss({ta, tm, s, in.Extent, r.h, in.CostPerKWh, lambda, bare});
             EXPECT_EQ(r.HeatFlow, loss.HeatFlow);
             EXPECT_EQ(r.Saving, loss.Saving);
-            if (material == kUser) // one λ: the surface temperature form's own result
+            if (material == kUser) { // one λ: the surface temperature form's own result
                 EXPECT_EQ(r.SurfaceTemp,
                           in.Pipe ? PipeSurfaceTemp({ta, tm, d, s, material, r.h}).SurfaceTemp
                                   : SheetSurfaceTemp({ta, tm, s, material, r.h}).SurfaceTemp);
+            }
             const float outer = in.Pipe ? d + 2 * s : 0;
             const float c = LayerConductance(tm, r.SurfaceTemp, in.Pipe ? d : s, outer, in.Law,
                                              in.Pipe ? kCylinder : kPlane);
@@ -122,8 +123,9 @@ TEST_F(ThicknessTableTest, EveryMinimumEndsAtItsLimit) {
             if (m.Unreachable || m.BeyondBound || m.Thickness <= kThinnestStated)
                 return;
             const float below = std::nextafter(m.Thickness, 0.0f);
-            if (row(m.Thickness).Regime == row(below).Regime)
+            if (row(m.Thickness).Regime == row(below).Regime) {
                 EXPECT_NEAR(value(row(m.Thickness)), limit, within) << m.Thickness;
+            }
             EXPECT_LE(value(row(m.Thickness)), limit);
             EXPECT_GT(value(row(below)), limit);
         };

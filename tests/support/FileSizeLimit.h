@@ -1,29 +1,16 @@
 #pragma once
-// Stands in for a full disk: while it lives, no file of this process grows beyond the limit
-// (a write past it fails with EFBIG instead of killing the process). Needs no root and no
-// mount, so it works in any CI container.
+// Stands in for a full disk without root or a mount: while it lives, a write that would
+// grow a file of this process past the limit fails (EFBIG; the signal is ignored).
 #include <csignal>
 #include <sys/resource.h>
 
-class FileSizeLimit {
-public:
+struct FileSizeLimit {
+    rlimit before{};
     explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &before_);
-        handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = before_;
-        limit.rlim_cur = bytes;
-        active_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        getrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{bytes, before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &before_);
-        std::signal(SIGXFSZ, handler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool Active() const { return active_; }
-
-private:
-    rlimit before_{};
-    void (*handler_)(int) = nullptr;
-    bool active_ = false;
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &before); }
 };
