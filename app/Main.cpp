@@ -28,6 +28,7 @@
 #include "config/Utolerance.h"
 #include "engine/State.h"
 #include "forms/Fpipessheets.h"
+#include "projectwin/ProjectSession.h"
 #include "table/ThicknessTableWindow.h"
 
 namespace {
@@ -168,6 +169,9 @@ void Tfrm_Main::BuildMenu() {
     Menu_Pipes->setObjectName(QStringLiteral("Menu_Pipes"));
     Menu_Sheets = menuBar()->addMenu(QString());
     Menu_Sheets->setObjectName(QStringLiteral("Menu_Sheets"));
+    Menu_Project = menuBar()->addMenu(QString());
+    Menu_Project->setObjectName(QStringLiteral("Menu_Project"));
+    FillProjectMenu(*Menu_Project);
     Menu_Info = MakeAction(this, "Menu_Info");
     Help1 = MakeAction(this, "Help1");
     Menu_End = MakeAction(this, "Menu_End");
@@ -204,6 +208,7 @@ void Tfrm_Main::SetCaptions() {
     Menu_Sheets_ThicknessTable->setText(QStringLiteral("Thickness table"));
     Menu_Pipes->setTitle(QStringLiteral("Pipes"));
     Menu_Sheets->setTitle(QStringLiteral("Sheets"));
+    Menu_Project->setTitle(QStringLiteral("Project"));
     Menu_Info->setText(QStringLiteral("About"));
     Help1->setText(QStringLiteral("Help"));
     Menu_End->setText(QStringLiteral("Close"));
@@ -227,8 +232,10 @@ void Tfrm_Main::ShowSplash() {
 }
 
 void Tfrm_Main::closeEvent(QCloseEvent* event) {
-    if (ModalWindowAbove(*this) || !AskYesNo(QStringLiteral("Are you sure to close the program?"),
-                                             QStringLiteral("Termora"), this)) {
+    if (ModalWindowAbove(*this) ||
+        !AskYesNo(QStringLiteral("Are you sure to close the program?"), QStringLiteral("Termora"),
+                  this) ||
+        !MayQuitWithProject()) {
         event->ignore();
         return;
     }

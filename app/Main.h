@@ -59,6 +59,7 @@ private:
     std::array<QAction*, kEntries> entryActions_{};
     QMenu* Menu_Pipes = nullptr;
     QMenu* Menu_Sheets = nullptr;
+    QMenu* Menu_Project = nullptr;
     QAction* Menu_Pipes_ThicknessTable = nullptr;
     QAction* Menu_Sheets_ThicknessTable = nullptr;
     QAction* Menu_Info = nullptr;

@@ -17,6 +17,7 @@ QMessageBox::Icon IconOf(MessageKind kind) {
     case MessageKind::Error:
         return QMessageBox::Critical;
     case MessageKind::Question:
+    case MessageKind::SaveQuestion:
         return QMessageBox::Question;
     case MessageKind::Plain:
         break;
@@ -28,15 +29,22 @@ class DesktopSeam : public MessageSeam {
 public:
     MessageReply Message(MessageKind kind, const QString& text, const QString& title,
                          QWidget* parent) override {
-        bool question = kind == MessageKind::Question;
-        TMessageBox box(IconOf(kind), title, text,
-                        question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
-        if (question)
-            box.setDefaultButton(QMessageBox::No);
-        int answer = box.exec();
-        if (!question)
+        const bool question = kind == MessageKind::Question;
+        const bool save = kind == MessageKind::SaveQuestion;
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+        if (question || save)
+            buttons = QMessageBox::Yes | QMessageBox::No;
+        if (save)
+            buttons |= QMessageBox::Cancel;
+        TMessageBox box(IconOf(kind), title, text, buttons, parent);
+        if (question || save)
+            box.setDefaultButton(save ? QMessageBox::Cancel : QMessageBox::No);
+        const int answer = box.exec();
+        if (!question && !save)
             return MessageReply::Ok;
-        return answer == QMessageBox::Yes ? MessageReply::Yes : MessageReply::No;
+        if (answer == QMessageBox::Yes)
+            return MessageReply::Yes;
+        return answer == QMessageBox::No ? MessageReply::No : MessageReply::Cancel;
     }
     void MessageList(MessageKind kind, const QString& heading, const QStringList& lines,
                      const QString& title, QWidget* parent) override {
@@ -97,6 +105,10 @@ void ShowError(const QString& text, QWidget* parent) {
 
 bool AskYesNo(const QString& text, const QString& title, QWidget* parent) {
     return Seam().Message(MessageKind::Question, text, title, parent) == MessageReply::Yes;
+}
+
+MessageReply AskSaveChanges(const QString& text, QWidget* parent) {
+    return Seam().Message(MessageKind::SaveQuestion, text, kTitle, parent);
 }
 
 int ExecModal(QDialog& dialog) {

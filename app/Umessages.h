@@ -8,8 +8,9 @@
 class QDialog;
 class QWidget;
 
-enum class MessageKind { Plain, Warning, Error, Question };
-enum class MessageReply { Ok, Yes, No };
+// SaveQuestion: "Yes" (save), "No" (discard) and "Cancel" (keep everything as it is).
+enum class MessageKind { Plain, Warning, Error, Question, SaveQuestion };
+enum class MessageReply { Ok, Yes, No, Cancel };
 
 class MessageSeam {
 public:
@@ -49,6 +50,8 @@ void ShowWarning(const QString& text, QWidget* parent = nullptr);
 void ShowError(const QString& text, QWidget* parent = nullptr);
 void ShowWarningList(const QString& heading, const QStringList& lines, QWidget* parent = nullptr);
 bool AskYesNo(const QString& text, const QString& title, QWidget* parent = nullptr);
+// Unsaved changes: Yes saves them, No drops them, Cancel goes back.
+MessageReply AskSaveChanges(const QString& text, QWidget* parent = nullptr);
 int ExecModal(QDialog& dialog);
 // Whether a modal window other than this one is open over it: the window must not close
 // then, since the dialog above may still use it.

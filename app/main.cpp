@@ -13,6 +13,7 @@
 #include "config/Udatafolder.h"
 #include "config/Ureport.h"
 #include "config/Uutils.h"
+#include "projectwin/ProjectSession.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ bool MeasuringStartup() {
     return qEnvironmentVariable("TERMORA_BENCH_QUIT") == QLatin1String("1");
 }
 
-int Run(TApplication& app) {
+int Run(TApplication& app, int argc, const char* const* argv) {
     Tfrm_Main main;
     main.FormCreate(DataFolder());
     CreateAppWindows();
@@ -34,7 +35,10 @@ int Run(TApplication& app) {
         QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     }
     main.show();
+    if (const auto project = ProjectFileArgument(argc, argv))
+        OpenProjectFile(QString::fromLocal8Bit(project->c_str()));
     const int code = app.exec();
+    DestroyProjectWindow();
     DestroyAppWindows();
     return code;
 }
@@ -55,7 +59,7 @@ int main(int argc, char** argv) {
     KeepStylePixmapsUncached();
     SetErrorReporter([](const QString& text) { ShowError(text); });
     try {
-        return Run(app);
+        return Run(app, argc, argv);
     } catch (const std::exception& e) {
         // Start-up itself failed: show why, then end.
         ShowError(QString::fromUtf8(e.what()));

@@ -9,6 +9,11 @@
 
 #include "engine/ThicknessTable.h"
 
+// A project line (project/Project.h, kept out of this header: the calculation forms have a
+// LineKind of their own).
+struct Line;
+struct ProjectSettings;
+
 class QCheckBox;
 class QComboBox;
 class QFormLayout;
@@ -30,6 +35,11 @@ public:
 
     // Reads and checks every field; marks the bad ones and clears the marks of the rest.
     TableInputsReading Read();
+
+    // A project line's job in the fields (its kind must be this table's), with the settings
+    // it is computed with; and the fields as a project line (read them first: Read()).
+    void SetLine(const Line& line, const ProjectSettings& settings);
+    Line ToLine() const;
 
     // Lines "caption: value" of what the user set, for the printed page; bySize: only what
     // the "by pipe size" table uses.

@@ -7,6 +7,8 @@
 
 #include "app/Umessages.h"
 #include "config/SafeFile.h"
+#include "project/Project.h"
+#include "projectwin/ProjectSession.h"
 #include "table/TableInputs.h"
 #include "table/ThicknessModels.h"
 #include "table/ThicknessTableWindow.h"
@@ -73,4 +75,16 @@ void TThicknessTableWindow::SavePdf() {
     const SafeFile::Result saved = WriteTablePdf(Page(), path);
     if (!saved.ok)
         ShowError(saved.Message(), this);
+}
+
+void TThicknessTableWindow::SetJob(const Line& line, const ProjectSettings& settings) {
+    Inputs->SetLine(line, settings);
+    Recompute();
+}
+
+// Only while the inputs are accepted (the button is disabled otherwise), so every field
+// reads as a number.
+void TThicknessTableWindow::AddToProject() {
+    if (Inputs->Read().inputs)
+        AddLineToProject(Inputs->ToLine());
 }

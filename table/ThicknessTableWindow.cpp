@@ -138,11 +138,13 @@ QWidget* TThicknessTableWindow::BuildButtons() {
     HelpButton = new QPushButton(QStringLiteral("Help"), row);
     InputsButton = new QPushButton(QStringLiteral("Hide inputs"), row);
     InputsButton->setObjectName(QStringLiteral("InputsButton"));
+    AddToProjectButton = new QPushButton(QStringLiteral("Add to project"), row);
+    AddToProjectButton->setObjectName(QStringLiteral("AddToProject"));
     for (QWidget* w : {static_cast<QWidget*>(InputsButton), static_cast<QWidget*>(ExportButton),
                        static_cast<QWidget*>(DecimalComma)})
         layout->addWidget(w);
     layout->addStretch(1);
-    for (QPushButton* b : {PrintButton, PdfButton, HelpButton, CloseButton})
+    for (QPushButton* b : {AddToProjectButton, PrintButton, PdfButton, HelpButton, CloseButton})
         layout->addWidget(b);
     connect(InputsButton, &QPushButton::clicked, this, &TThicknessTableWindow::ToggleInputs);
     connect(HelpButton, &QPushButton::clicked, this, &TThicknessTableWindow::ShowHelp,
@@ -153,6 +155,8 @@ QWidget* TThicknessTableWindow::BuildButtons() {
     connect(PrintButton, &QPushButton::clicked, this, &TThicknessTableWindow::Print,
             Qt::QueuedConnection);
     connect(PdfButton, &QPushButton::clicked, this, &TThicknessTableWindow::SavePdf,
+            Qt::QueuedConnection);
+    connect(AddToProjectButton, &QPushButton::clicked, this, &TThicknessTableWindow::AddToProject,
             Qt::QueuedConnection);
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
     return row;
@@ -169,7 +173,7 @@ void TThicknessTableWindow::closeEvent(QCloseEvent* event) {
 
 // Nothing to export, print or save while an input is refused: not even an empty table.
 void TThicknessTableWindow::EnableOutput(bool on) {
-    for (QPushButton* button : {ExportButton, PrintButton, PdfButton})
+    for (QPushButton* button : {ExportButton, PrintButton, PdfButton, AddToProjectButton})
         button->setEnabled(on);
 }
 

@@ -6,6 +6,8 @@
 
 #include "table/TableOutput.h"
 
+struct Line;
+struct ProjectSettings;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -36,6 +38,11 @@ public:
     QPushButton* HelpButton = nullptr;
     QPushButton* InputsButton = nullptr; // hides and shows the input panel
     QWidget* InputPanel = nullptr;
+    QPushButton* AddToProjectButton = nullptr;
+
+    // Fills the inputs with a project line's job (a line of this window's kind) and the
+    // settings it is computed with.
+    void SetJob(const Line& line, const ProjectSettings& settings);
 
     TThicknessModel& ThicknessModel() { return *thicknessModel_; }
     TPipeSizeModel& PipeSizeModel() { return *pipeSizeModel_; }
@@ -50,6 +57,8 @@ public slots:
     void ExportCsv();
     void Print();
     void SavePdf();
+    // The job as a new line of the open project (a new project when none is open).
+    void AddToProject();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, ShowingSetsTheCaptions) {
 TEST_F(MainWindowTest, MenuHasTheEntriesInOrder) {
     ShowWindow();
     EXPECT_EQ(TextsOf(window.menuBar()->actions()),
-              QStringList({"Pipes", "Sheets", "About", "Help", "Close"}));
+              QStringList({"Pipes", "Sheets", "Project", "About", "Help", "Close"}));
     EXPECT_EQ(TextsOf(Child<QMenu>("Menu_Pipes")->actions()),
               QStringList({"Heat Loss", "Condensation Prevention", "Surface Temperature",
                            "Temperature Drop", "Time To Freeze", "Thickness table"}));

@@ -9,6 +9,7 @@ import sys
 import time
 
 import pyatspi
+from project_e2e import project_round_trip
 from atspi_driver import (STARTUP, App, Failure, beside, choose, descendants, one, poll,
                           press, text_of, type_into, watch)
 
@@ -37,21 +38,22 @@ def expect_near(value, expected, tolerance, what):
 
 
 class Run:
-    def __init__(self, program):
+    def __init__(self, program, *arguments):
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         # The program's output goes where the session shows it when the run fails.
         logs = os.environ.get("TERMORA_E2E_LOGS")
-        output = open(os.path.join(logs, "termora.log"), "w") if logs else None
-        self.process = subprocess.Popen([program], env=env, stdout=output,
+        output = open(os.path.join(logs, "termora.log"), "a") if logs else None
+        self.process = subprocess.Popen([program, *arguments], env=env, stdout=output,
                                         stderr=subprocess.STDOUT if output else None)
         watch(self.process)
         self.app = App(self.process.pid)
 
-    def start(self):
+    def start(self, windows=1):
         self.main = self.app.window("Termora 5", STARTUP)
         step("main window shown")
-        # The splash is the one other window at start; the main window is usable after it.
-        poll("the splash to go", lambda: len(self.app.windows()) == 1)
+        # The splash is the one other window at start; the main window (and a project's, when
+        # one was named) is usable after it.
+        poll("the splash to go", lambda: len(self.app.windows()) == windows)
         step("splash gone")
 
     def open_form(self, group, button, title, inputs, material=MATERIAL):
@@ -306,6 +308,7 @@ def main():
     except Exception:
         run.process.kill()
         raise
+    project_round_trip(sys.argv[1], Run, step)
 
 
 START = time.monotonic()

@@ -23,8 +23,9 @@ struct RecordedMessage {
 class RecordingSeam : public MessageSeam {
 public:
     std::vector<RecordedMessage> messages;
-    std::deque<MessageReply> answers; // for questions; "No" once they run out
-    QStringList dialogTitles;         // window titles of the dialogs run modally
+    // For questions; once they run out "No", or "Cancel" for a question about saving.
+    std::deque<MessageReply> answers;
+    QStringList dialogTitles; // window titles of the dialogs run modally
     std::vector<QUrl> opened;
     bool openSucceeds = true;
     // Acts on a modal dialog instead of the user; without it the dialog is rejected unseen.
@@ -33,10 +34,10 @@ public:
     MessageReply Message(MessageKind kind, const QString& text, const QString& title,
                          QWidget*) override {
         messages.push_back({kind, text, title});
-        if (kind != MessageKind::Question)
+        if (kind != MessageKind::Question && kind != MessageKind::SaveQuestion)
             return MessageReply::Ok;
         if (answers.empty())
-            return MessageReply::No;
+            return kind == MessageKind::Question ? MessageReply::No : MessageReply::Cancel;
         MessageReply reply = answers.front();
         answers.pop_front();
         return reply;

@@ -1,0 +1,154 @@
+// The project window's files through its menu and dialogs: save and reopen give the same
+// bytes, refused files change nothing, unsaved changes are asked about, a line list is
+// imported with its bad rows listed, exported and imported back, and the schedule printed.
+#include <QFileInfo>
+#include <QTableView>
+
+#include "project/ProjectFile.h"
+#include "support/PdfWords.h"
+#include "support/ProjectWindowFixture.h"
+
+namespace {
+QString Rows(int count) {
+    QString text;
+    for (int i = 1; i <= count; ++i)
+        text += SpreadsheetRow(QStringLiteral("L-%1").arg(i, 3, 10, QChar('0')),
+                               QString::number(20 + i % 150), QString::number(i % 120 - 20));
+    return text;
+}
+} // namespace
+
+// Saved, reopened and saved again: the same bytes, and no "*" once saved.
+TEST_F(ProjectWindowTest, SaveAndReopenGiveTheSameBytes) {
+    Paste(Rows(5));
+    window->Head->Name->setText("Plant \"room\" 2");
+    emit window->Head->Name->editingFinished();
+    AnswerFiles({Path("a.termora")});
+    ASSERT_TRUE(window->SaveAs());
+    EXPECT_FALSE(window->windowTitle().contains('*'));
+    EXPECT_TRUE(window->windowTitle().startsWith("a.termora"));
+    const Project saved = Doc();
+    window->NewProject();
+    EXPECT_TRUE(Doc().Lines.empty());
+    AnswerFiles({Path("a.termora")});
+    window->OpenDialog();
+    EXPECT_EQ(Doc(), saved);
+    EXPECT_EQ(Doc().Title.ProjectName, "Plant \"room\" 2");
+    AnswerFiles({Path("b.termora")});
+    ASSERT_TRUE(window->SaveAs());
+    EXPECT_EQ(Contents(Path("a.termora")), Contents(Path("b.termora")));
+    EXPECT_EQ(RecentProjects().value(0), QFileInfo(Path("b.termora")).absoluteFilePath());
+}
+
+// A damaged file, another format and a newer version: refused with their reason, the open
+// project and its unsaved changes kept, the file untouched.
+TEST_F(ProjectWindowTest, RefusedFilesChangeNothing) {
+    const struct {
+        QByteArray bytes;
+        const char* reason;
+    } files[] = {
+        {"{\n  \"format\": \"termora-project\",\n  \"version\": 1,\n  \"lines\": [ {\"tag\": }\n",
+         "line 4"},
+        {"{\"format\": \"spreadsheet\", \"version\": 1, \"lines\": []}\n", "format"},
+        {"{\"format\": \"termora-project\", \"version\": 2, \"lines\": []}\n", "version"},
+    };
+    Paste(Rows(3));
+    const Project before = Doc();
+    for (const auto& file : files) {
+        Write(Path("bad.termora"), file.bytes);
+        seam.messages.clear();
+        seam.answers = {MessageReply::No}; // drop the changes: the file then fails
+        AnswerFiles({Path("bad.termora")});
+        window->OpenDialog();
+        EXPECT_EQ(Doc(), before) << file.reason;
+        EXPECT_TRUE(window->Modified());
+        EXPECT_EQ(Contents(Path("bad.termora")), file.bytes);
+        ASSERT_EQ(seam.messages.size(), 2u);
+        EXPECT_EQ(seam.messages[0].kind, MessageKind::SaveQuestion);
+        EXPECT_EQ(seam.messages[1].kind, MessageKind::Error);
+        EXPECT_TRUE(seam.messages[1].text.contains(file.reason, Qt::CaseInsensitive))
+            << seam.messages[1].text.toStdString();
+    }
+}
+
+// New, Open and closing ask about unsaved changes: Cancel keeps everything, Yes saves.
+TEST_F(ProjectWindowTest, UnsavedChangesAreAskedAbout) {
+    Paste(Rows(2));
+    window->NewProject(); // no answer: Cancel
+    EXPECT_EQ(Doc().Lines.size(), 2u);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(CurrentProjectWindow(), window);
+    EXPECT_FALSE(MayQuitWithProject());
+    seam.answers = {MessageReply::Yes};
+    AnswerFiles({Path("kept.termora")});
+    window->NewProject();
+    EXPECT_TRUE(Doc().Lines.empty());
+    EXPECT_FALSE(window->Modified());
+    ASSERT_TRUE(window->OpenFile(Path("kept.termora")));
+    EXPECT_EQ(Doc().Lines.size(), 2u);
+    EXPECT_TRUE(MayQuitWithProject()); // nothing unsaved: no question
+    EXPECT_EQ(seam.messages.size(), 4u);
+}
+
+// A line list with bad rows: the good ones imported as one step, the others listed.
+TEST_F(ProjectWindowTest, ImportListsBadRows) {
+    Write(Path("list.csv"), "Tag;Kind;Outside diameter [mm];length or area [m];Medium temperature\n"
+                            "A;pipe;60,3;10;6\n"
+                            "B;tank;60,3;10;6\n"
+                            "C;pipe;x;10;6\n"
+                            "D;wall;;5,5;80\n");
+    AnswerFiles({Path("list.csv")});
+    window->ImportDialog();
+    ASSERT_EQ(Doc().Lines.size(), 2u);
+    EXPECT_EQ(Doc().Lines[0].DiameterMm, 60.3f);
+    EXPECT_EQ(Doc().Lines[1].Kind, LineKind::Wall);
+    EXPECT_EQ(Doc().Lines[1].Extent, 5.5f);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_TRUE(seam.messages[0].text.contains("Row 3: "));
+    EXPECT_TRUE(seam.messages[0].text.contains("Row 4: "));
+    EXPECT_FALSE(seam.messages[0].text.contains("Row 2: "));
+    window->UndoAction->trigger();
+    EXPECT_TRUE(Doc().Lines.empty());
+}
+
+// The lines exported with their results and imported into a new project: the same lines.
+TEST_F(ProjectWindowTest, ExportThenImportGivesTheSameLines) {
+    Paste(Rows(12));
+    Type(3, LineField::Tag, "tab\tand \"quote\", comma");
+    Type(4, LineField::MaxHeatFlow, "12,5");
+    Type(5, LineField::Kind, "wall");
+    const Project before = Doc();
+    AnswerFiles({Path("lines.csv")}, 0);
+    window->ExportDialog();
+    AnswerFiles({Path("bom.csv")}, 1);
+    window->ExportDialog();
+    EXPECT_TRUE(Contents(Path("bom.csv")).contains("Product,"))
+        << Contents(Path("bom.csv")).left(200).toStdString();
+    seam.answers = {MessageReply::No};
+    window->NewProject();
+    AnswerFiles({Path("lines.csv")});
+    window->ImportDialog();
+    EXPECT_EQ(Doc().Lines, before.Lines);
+    EXPECT_TRUE(seam.Texts().filter("Row").isEmpty()) << seam.Texts().join('|').toStdString();
+}
+
+// A schedule of 300 lines: every tag printed, every page numbered.
+TEST_F(ProjectWindowTest, SchedulePdfHasEveryLineAndPageNumbers) {
+    Paste(Rows(300));
+    ASSERT_EQ(Doc().Lines.size(), 300u);
+    AnswerFiles({Path("schedule.pdf")}, 2);
+    window->ExportDialog();
+    int pages = 0;
+    const std::vector<Word> words = WordsOf(Path("schedule.pdf"), &pages);
+    ASSERT_GT(pages, 2);
+    QSet<QString> seen;
+    int pageWords = 0;
+    for (const Word& w : words) {
+        seen.insert(w.text);
+        pageWords += w.text == "Page";
+    }
+    for (int i = 1; i <= 300; ++i)
+        EXPECT_TRUE(seen.contains(QStringLiteral("L-%1").arg(i, 3, 10, QChar('0')))) << i;
+    EXPECT_EQ(pageWords, pages);
+    EXPECT_TRUE(seen.contains(QString::number(pages)));
+}
