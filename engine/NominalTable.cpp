@@ -42,3 +42,29 @@ std::vector<float> NominalDiametersMm(const TToleranceTable& table) {
     diameters.erase(std::unique(diameters.begin(), diameters.end()), diameters.end());
     return diameters;
 }
+
+bool IsNominalThickness(const TToleranceLine& row, float thicknessMm) {
+    return ToMicrometres(row.ThicknessTo) == ToMicrometres(thicknessMm);
+}
+
+namespace {
+// The product code before its first "-": "VELTRA AF" of "VELTRA AF-13-048 / ...".
+std::string ProductCode(const std::string& recommendation) {
+    const size_t dash = recommendation.find('-');
+    return dash == std::string::npos ? std::string() : recommendation.substr(0, dash);
+}
+} // namespace
+
+bool TableBelongsTo(const TToleranceTable& table, const std::string& materialName) {
+    if (table.Count() == 0)
+        return false;
+    const std::string code = ProductCode(table[0].Recommendation);
+    if (code.empty())
+        return false;
+    for (int i = 1; i < table.Count(); ++i) {
+        if (ProductCode(table[i].Recommendation) != code)
+            return false; // a table of several ranges names no single material
+    }
+    return materialName.size() > code.size() && materialName.compare(0, code.size(), code) == 0 &&
+           materialName[code.size()] == ' ';
+}

@@ -5,6 +5,7 @@
 
 #include "engine/CheckedMath.h"
 #include "engine/Coefficient.h"
+#include "engine/Economics.h"
 #include "engine/NominalTable.h"
 #include "engine/PipeCalculations.h"
 #include "engine/SheetCalculations.h"
@@ -14,12 +15,16 @@ using checked::Div;
 using checked::Store;
 
 namespace {
-std::string ProductFor(const ThicknessTableInputs& in, const TToleranceTable* nominal,
-                       float thicknessMm) {
+// A product names a row only where its nominal thickness is the row's; else the one that
+// covers the row's thickness is the next one up.
+void SetProduct(const ThicknessTableInputs& in, const TToleranceTable* nominal, float thicknessMm,
+                ThicknessRow& row) {
     if (!nominal || thicknessMm <= 0)
-        return {};
-    const TToleranceLine* row = NominalRow(*nominal, in.Pipe, in.TubeDiameter, thicknessMm);
-    return row ? row->Recommendation : std::string();
+        return;
+    const TToleranceLine* line = NominalRow(*nominal, in.Pipe, in.TubeDiameter, thicknessMm);
+    if (!line)
+        return;
+    (IsNominalThickness(*line, thicknessMm) ? row.Product : row.NextProduct) = line->Recommendation;
 }
 
 // The bare reference of the saving as the heat loss forms compute it from the bare h.
@@ -84,8 +89,10 @@ void ChooseAndCompare(const ThicknessTableInputs& in, ThicknessTable& table) {
     }
 }
 
-// Simple payback against bare and the cost over the life, where an installed cost is typed.
+// Simple payback against bare and the cost over the life, undiscounted and as a present
+// value, where an installed cost is typed.
 void SetEconomics(const ThicknessTableInputs& in, ThicknessTable& table) {
+    const double years = PresentValueFactor(in.LifeYears, in.InterestRate, in.PriceIncrease);
     bool anyCost = false;
     ThicknessRow& bare = table.Rows.front();
     for (size_t i = 1; i < table.Rows.size(); ++i) {
@@ -99,13 +106,15 @@ void SetEconomics(const ThicknessTableInputs& in, ThicknessTable& table) {
         if (saved > 0)
             row.PaybackYears = Store(Div(installed, saved));
         row.LifeCost = Store(installed + double{in.LifeYears} * row.CostPerYear);
+        row.PresentValue = Store(installed + years * row.CostPerYear);
     }
     if (!anyCost)
         return;
     bare.LifeCost = Store(double{in.LifeYears} * bare.CostPerYear);
+    bare.PresentValue = Store(years * bare.CostPerYear);
     for (size_t i = 0; i < table.Rows.size(); ++i) {
-        const auto& cost = table.Rows[i].LifeCost;
-        if (cost && (table.Economic < 0 || *cost < *table.Rows[table.Economic].LifeCost))
+        const auto& cost = table.Rows[i].PresentValue;
+        if (cost && (table.Economic < 0 || *cost < *table.Rows[table.Economic].PresentValue))
             table.Economic = static_cast<int>(i);
     }
 }
@@ -184,7 +193,7 @@ ThicknessTable BuildThicknessTable(const ThicknessTableInputs& in, const TTolera
     for (float mm : in.ThicknessesMm) {
         const float s = Store(mm * 0.001);
         ThicknessRow row = MakeRow(in, s, system.Solve(s), system.BareHeatFlow, dewPoint);
-        row.Product = ProductFor(in, nominal, mm);
+        SetProduct(in, nominal, mm, row);
         table.Rows.push_back(std::move(row));
     }
     ChooseAndCompare(in, table);

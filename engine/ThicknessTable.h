@@ -31,6 +31,8 @@ struct ThicknessTableInputs {
     std::vector<float> ThicknessesMm;                // the insulated rows, in this order
     std::vector<std::optional<float>> InstalledCost; // per m or m², by insulated row
     float LifeYears = 10;
+    float InterestRate = 0;  // a year, 0.05 = 5 %: discounts the life's energy costs
+    float PriceIncrease = 0; // a year, 0.03 = 3 %: the energy price's growth
 };
 
 // Thicknesses are searched from kThinnestStated up to kThickestSearched (m); where bare
@@ -65,7 +67,8 @@ struct ThicknessCriteria {
 
 struct ThicknessRow {
     float Thickness = 0;       // m; 0 for the bare row
-    std::string Product;       // nominal table's product, "" where none
+    std::string Product;       // the nominal table's product of exactly this thickness
+    std::string NextProduct;   // where there is none: the product that covers this thickness
     float h = 0;               // W/(m²·K)
     float SurfaceTemp = 0;     // °C
     bool Condensation = false; // surface below the dew point
@@ -76,7 +79,8 @@ struct ThicknessRow {
     float CostPerYear = 0;
     float Co2PerYear = 0; // kg
     std::optional<float> PaybackYears;
-    std::optional<float> LifeCost; // installed cost plus the life's energy cost
+    std::optional<float> LifeCost;     // installed cost plus the life's energy cost
+    std::optional<float> PresentValue; // the same, energy costs grown and discounted
     bool MeetsCriteria = false;
     float Lambda = 0; // W/(m·K), at the layer's mean temperature; 0 bare
     Settling Settle = Settling::Iterated;
@@ -93,7 +97,7 @@ struct ThicknessTable {
     // The thinnest listed row from which every thicker listed row meets every active
     // criterion.
     int Chosen = -1;
-    int Economic = -1; // row of the lowest LifeCost
+    int Economic = -1; // row of the lowest PresentValue
     // The rows' h is typed, no installation known: the bare row is the forms' reference,
     // a bare surface in still indoor air.
     bool BareStillAir = false;

@@ -1,5 +1,6 @@
 #include "table/TableFormat.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "config/Uutils.h"
@@ -19,4 +20,11 @@ QString ShortNumber(float value, int decimals) {
     if (text.endsWith(u'.'))
         text.chop(1);
     return text;
+}
+
+QString SignificantCell(float value, int digits, int minDecimals) {
+    if (!std::isfinite(value) || value == 0)
+        return Cell(value, minDecimals);
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(double{value}))));
+    return Cell(value, std::clamp(digits - 1 - magnitude, minDecimals, 9));
 }

@@ -12,6 +12,9 @@
 #include "engine/State.h"
 #include "table/TableFormat.h"
 
+#include "config/Udatafolder.h"
+#include "config/Upipeseries.h"
+
 namespace {
 QString Numbers(const std::vector<float>& values) {
     QStringList texts;
@@ -19,9 +22,6 @@ QString Numbers(const std::vector<float>& values) {
         texts << ShortNumber(v);
     return texts.join(u' ');
 }
-
-// The shipped pipe table's diameters, or common steel pipe sizes without one.
-std::vector<float> DefaultDiametersMm();
 } // namespace
 
 TTableInputs::TTableInputs(bool pipe, QWidget* parent) : QWidget(parent), pipe_(pipe) {
@@ -109,6 +109,9 @@ void TTableInputs::BuildYear() {
     Extent = AddField(f, pipe_ ? QStringLiteral("Pipe length (m)") : QStringLiteral("Area (m²)"),
                       "Extent");
     Price = AddField(f, QStringLiteral("Energy price per kWh"), "Price");
+    PriceBasis = AddCombo(QStringLiteral("Price is per kWh of"), "PriceBasis",
+                          {QStringLiteral("heat"), QStringLiteral("fuel")});
+    Efficiency = AddField(f, QStringLiteral("Heat source efficiency (%)"), "Efficiency");
     Hours = AddField(f, QStringLiteral("Operating hours per year"), "Hours");
     Co2 = AddField(f, QStringLiteral("CO2 per kWh (kg)"), "Co2");
     Limit = AddOptional(LimitOn, QStringLiteral("Surface temperature limit (°C)"), "Limit");
@@ -121,10 +124,36 @@ void TTableInputs::BuildYear() {
     // two would become a row nobody typed.
     Thicknesses->setMaxLength(std::numeric_limits<int>::max());
     Life = AddField(f, QStringLiteral("Life (years)"), "Life");
+    Interest = AddField(f, QStringLiteral("Interest rate (%/a)"), "Interest");
+    PriceIncrease = AddField(f, QStringLiteral("Energy price increase (%/a)"), "PriceIncrease");
     if (pipe_)
-        Diameters = AddField(f, QStringLiteral("Pipe sizes (mm)"), "Diameters");
-    if (Diameters)
-        Diameters->setMaxLength(std::numeric_limits<int>::max());
+        BuildSeries();
+}
+
+// The nominal table's diameters first, then the common series of the data folder; picking
+// one fills the list, which stays the user's to edit.
+void TTableInputs::BuildSeries() {
+    QStringList names;
+    if (const auto& table = Shared().PipeTable; table && !NominalDiametersMm(*table).empty()) {
+        names << QStringLiteral("nominal table's diameters");
+        series_.push_back(NominalDiametersMm(*table));
+    }
+    for (PipeSeries& s : LoadPipeSeries(InDataFolder(QStringLiteral("pipe_series.txt")))) {
+        names << s.name;
+        series_.push_back(std::move(s.diametersMm));
+    }
+    if (series_.empty()) { // neither file: the steel sizes most pipes are
+        names << QStringLiteral("steel pipe");
+        series_.push_back(
+            {21.3f, 26.9f, 33.7f, 42.4f, 48.3f, 60.3f, 76.1f, 88.9f, 114.3f, 168.3f, 219.1f});
+    }
+    Series = AddCombo(QStringLiteral("Pipe series"), "Series", names);
+    Diameters = AddField(*form_, QStringLiteral("Pipe sizes (mm)"), "Diameters");
+    Diameters->setMaxLength(std::numeric_limits<int>::max());
+    connect(Series, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0 && index < static_cast<int>(series_.size()))
+            Diameters->setText(Numbers(series_[static_cast<size_t>(index)]));
+    });
 }
 
 void TTableInputs::Prefill() {
@@ -145,6 +174,9 @@ void TTableInputs::Prefill() {
         SheetHeight->setText(FormatPattern(wv.SheetHeight, "#0.00"));
     Extent->setText(ShortNumber(pipe_ ? wv.PipeLength : wv.SurfaceArea));
     Price->setText(ShortNumber(wv.CostPerKWh, 4));
+    Efficiency->setText(QStringLiteral("90"));
+    Interest->setText(QStringLiteral("0"));
+    PriceIncrease->setText(QStringLiteral("0"));
     Hours->setText(QStringLiteral("8760"));
     Co2->setText(QStringLiteral("0.2"));
     Limit->setText(QStringLiteral("60"));
@@ -152,8 +184,8 @@ void TTableInputs::Prefill() {
     MaxFlow->setText(QStringLiteral("50"));
     Thicknesses->setText(Numbers(DefaultThicknessesMm()));
     Life->setText(QStringLiteral("10"));
-    if (Diameters)
-        Diameters->setText(Numbers(DefaultDiametersMm()));
+    if (Diameters && !series_.empty())
+        Diameters->setText(Numbers(series_.front()));
 }
 
 bool TTableInputs::UserMaterial() const {
@@ -175,6 +207,7 @@ void TTableInputs::ShowCoefficientFields() {
     show(Cladding, mode != 0);
     show(Emissivity, mode != 0);
     show(SheetHeight, mode != 0);
+    show(Efficiency, PriceBasis->currentIndex() == 1);
     Emissivity->setEnabled(Cladding->currentIndex() == Cladding->count() - 1);
     Limit->setEnabled(LimitOn->isChecked());
     MaxFlow->setEnabled(MaxFlowOn->isChecked());
@@ -203,12 +236,18 @@ void TTableInputs::Watch() {
     });
 }
 
-QStringList TTableInputs::Summary() const {
+QStringList TTableInputs::Summary(bool bySize) const {
+    // What one thickness table uses and the table of pipe sizes does not, and the other way.
+    const QList<QWidget*> oneTable = {Diameter, Extent,      Price, PriceBasis, Efficiency,   Hours,
+                                      Co2,      Thicknesses, Life,  Interest,   PriceIncrease};
+    const QList<QWidget*> sizes = {Series, Diameters};
     QStringList lines;
     for (int row = 0; row < form_->rowCount(); ++row) {
         QLayoutItem* label = form_->itemAt(row, QFormLayout::LabelRole);
         QLayoutItem* field = form_->itemAt(row, QFormLayout::FieldRole);
         if (!label || !field || !field->widget() || !field->widget()->isVisibleTo(this))
+            continue;
+        if ((bySize ? oneTable : sizes).contains(field->widget()))
             continue;
         QString caption;
         if (auto* box = qobject_cast<QCheckBox*>(label->widget())) {
@@ -227,14 +266,3 @@ QStringList TTableInputs::Summary() const {
     }
     return lines;
 }
-
-namespace {
-std::vector<float> DefaultDiametersMm() {
-    if (const auto& table = Shared().PipeTable) {
-        std::vector<float> diameters = NominalDiametersMm(*table);
-        if (!diameters.empty())
-            return diameters;
-    }
-    return {21.3f, 26.9f, 33.7f, 42.4f, 48.3f, 60.3f, 76.1f, 88.9f, 114.3f, 168.3f, 219.1f};
-}
-} // namespace

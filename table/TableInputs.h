@@ -31,8 +31,9 @@ public:
     // Reads and checks every field; marks the bad ones and clears the marks of the rest.
     TableInputsReading Read();
 
-    // Lines "caption: value" of what the user set, for the printed page.
-    QStringList Summary() const;
+    // Lines "caption: value" of what the user set, for the printed page; bySize: only what
+    // the "by pipe size" table uses.
+    QStringList Summary(bool bySize = false) const;
 
     bool IsPipe() const { return pipe_; }
     // The material chosen is the user's "k-factor".
@@ -53,6 +54,8 @@ public:
     QLineEdit* SheetHeight = nullptr;
     QLineEdit* Extent = nullptr; // length or area
     QLineEdit* Price = nullptr;
+    QComboBox* PriceBasis = nullptr; // per kWh of heat, per kWh of fuel
+    QLineEdit* Efficiency = nullptr; // %, of the heat source, for a fuel price
     QLineEdit* Hours = nullptr;
     QLineEdit* Co2 = nullptr;
     QCheckBox* LimitOn = nullptr;
@@ -61,7 +64,10 @@ public:
     QLineEdit* MaxFlow = nullptr;
     QLineEdit* Thicknesses = nullptr; // mm, separated by spaces or ";"
     QLineEdit* Life = nullptr;
-    QLineEdit* Diameters = nullptr; // mm, "by pipe size"
+    QLineEdit* Interest = nullptr;      // % a year
+    QLineEdit* PriceIncrease = nullptr; // % a year
+    QComboBox* Series = nullptr;        // fills Diameters: the nominal table's, steel, copper
+    QLineEdit* Diameters = nullptr;     // mm, "by pipe size"
 
 signals:
     // Any field changed: the tables follow.
@@ -74,6 +80,7 @@ private:
     void BuildYear();
     QComboBox* AddCombo(const QString& caption, const char* name, const QStringList& items);
     QLineEdit* AddOptional(QCheckBox*& on, const QString& caption, const char* name);
+    void BuildSeries();
     void Prefill();
     void ShowCoefficientFields();
     QLineEdit* AddField(QFormLayout& form, const QString& caption, const char* name);
@@ -81,4 +88,5 @@ private:
 
     bool pipe_;
     QFormLayout* form_ = nullptr;
+    std::vector<std::vector<float>> series_; // by Series item
 };

@@ -12,6 +12,7 @@
 #include "app/Umessages.h"
 #include "config/Uutils.h"
 #include "engine/CalcFrame.h"
+#include "engine/Economics.h"
 #include "engine/Errors.h"
 #include "engine/State.h"
 #include "engine/Ucalc.h"
@@ -66,7 +67,8 @@ private:
     // The forms' conversion, then the bounds; a value out of them is still returned.
     std::optional<float> Parse(QLineEdit* field, const QString& text, const Range& inRange) {
         try {
-            const float value = ToSingle(StrToFloat(text));
+            // A decimal comma as the calculation forms take it.
+            const float value = ToSingle(ParseNumber(text));
             if (!inRange(value))
                 Refuse(field, kMakeSenseText);
             return value;
@@ -147,12 +149,19 @@ TableInputsReading TTableInputs::Read() {
     in.BareEmissivity = BareEmissivity();
     in.Extent = r.Number(Extent, pipe_ ? 0.001 : 0.01, kHuge);
     in.CostPerKWh = r.Number(Price, 0, 1e6);
+    if (PriceBasis->currentIndex() == 1) {
+        const float efficiency = r.Number(Efficiency, 1, 100) * 0.01f;
+        if (r.bad.isEmpty())
+            in.CostPerKWh = HeatPricePerKWh(in.CostPerKWh, true, efficiency);
+    }
     in.HoursPerYear = r.Number(Hours, 0, 8784);
     in.Co2PerKWh = r.Number(Co2, 0, 100);
     in.SurfaceTempLimit = Optional(LimitOn, r, Limit, TemperatureInRange);
     in.MaxHeatFlow = Optional(MaxFlowOn, r, MaxFlow, FieldReader::Between(1e-6, kHuge));
     in.ThicknessesMm = r.List(Thicknesses, 1e-3, 500);
     in.LifeYears = r.Number(Life, 0, 1000);
+    in.InterestRate = r.Number(Interest, 0, 100) * 0.01f;
+    in.PriceIncrease = r.Number(PriceIncrease, -50, 100) * 0.01f;
     TableInputsReading reading;
     if (pipe_)
         reading.diametersMm = r.List(Diameters, 1, 10000);

@@ -1,5 +1,5 @@
 #pragma once
-// The thickness table on paper and in a spreadsheet: CSV text, and one A4 page with the
+// The thickness table on paper and in a spreadsheet: CSV text, and A4 pages with the
 // inputs, the criteria, the table and the chart, previewed as the report is.
 #include <QString>
 #include <QStringList>
@@ -26,8 +26,12 @@ struct TablePage {
 };
 
 // Paints the page on any device, in 1/96 inch from the top-left corner inside the margins
-// of the report's page.
+// of the report's page; on a printer or PDF over as many pages as it needs (a device of
+// one page, an image, shows the first).
 void PaintTablePage(QPainter& painter, const TablePage& page);
+
+// The number of pages the page needs.
+int TablePageCount(const TablePage& page);
 
 // The report's print preview of the page (modal, through the seam).
 void PreviewTablePage(const TablePage& page, QWidget* parent);

@@ -5,137 +5,130 @@
 #include <algorithm>
 #include <cmath>
 
+#include "table/ChartParts.h"
 #include "table/TableFormat.h"
 
-namespace {
-const QColor kFlowColour(0, 70, 160);
-const QColor kSurfaceColour(190, 40, 20);
-const QColor kDewColour(0, 130, 60);
+using namespace ChartParts;
 
-// A value range mapped onto a pixel span (bottom to top, or left to right).
-struct Scale {
-    double lo = 0, hi = 1;
-    double from = 0, to = 1;
-    double operator()(double v) const { return from + (v - lo) / (hi - lo) * (to - from); }
+namespace {
+// Heat flow as the table reads it: a loss positive for a hot medium, a gain for a cold one.
+double Engineers(const ChartData& d, const ThicknessRow& row) {
+    return d.heatLoss ? -double{row.HeatFlowPerUnit} : double{row.HeatFlowPerUnit};
+}
+
+// Rows in thickness order, so that the curve runs from left to right whatever the list.
+std::vector<const ThicknessRow*> ByThickness(const ThicknessTable& t) {
+    std::vector<const ThicknessRow*> rows;
+    for (const ThicknessRow& row : t.Rows)
+        rows.push_back(&row);
+    std::stable_sort(rows.begin(), rows.end(), [](const ThicknessRow* a, const ThicknessRow* b) {
+        return a->Thickness < b->Thickness;
+    });
+    return rows;
+}
+
+void DrawCurve(Canvas& c, const ChartData& d, const Scale& y, bool flow) {
+    QPainterPath path;
+    c.p.setPen(QPen(flow ? kFlowColour : kSurfaceColour, 1.5));
+    bool first = true;
+    for (const ThicknessRow* row : ByThickness(d.table)) {
+        const double v = flow ? Engineers(d, *row) : row->SurfaceTemp;
+        const QPointF at(c.x(row->Thickness * 1000.0), y(v));
+        first ? path.moveTo(at) : path.lineTo(at);
+        first = false;
+        c.p.drawEllipse(at, 2.5, 2.5);
+    }
+    c.p.drawPath(path);
+}
+
+void DrawMark(Canvas& c, int row, const QPen& pen) {
+    if (row < 0)
+        return;
+    const double at = c.x(c.d.table.Rows[static_cast<size_t>(row)].Thickness * 1000.0);
+    c.p.setPen(pen);
+    c.p.drawLine(QPointF(at, c.plot.top()), QPointF(at, c.plot.bottom()));
+}
+
+// The criteria's lines; each is labelled on the side of the line away from the frame.
+void DrawLimits(Canvas& c, const Scale& flow, const Scale& temp) {
+    const ChartData& d = c.d;
+    if (d.maxHeatFlow)
+        DrawLimit(c, flow(*d.maxHeatFlow), kFlowColour, QStringLiteral("max. heat flow"));
+    if (d.surfaceLimit)
+        DrawLimit(c, temp(*d.surfaceLimit), kSurfaceColour, QStringLiteral("surface limit"));
+    if (d.table.Criteria.Condensation.Active)
+        DrawLimit(c, temp(d.table.Criteria.DewPoint), kDewColour, QStringLiteral("dew point"));
+}
+
+std::vector<LegendEntry> Legend(const ChartData& d) {
+    const ThicknessTable& t = d.table;
+    auto mm = [&t](int row) {
+        const float s = t.Rows[static_cast<size_t>(row)].Thickness;
+        return s == 0 ? QStringLiteral("bare")
+                      : ShortNumber(static_cast<float>(s * 1000.0), 2) + QStringLiteral(" mm");
+    };
+    std::vector<LegendEntry> entries;
+    if (t.Chosen >= 0)
+        entries.push_back({kChosenPen, QStringLiteral("thinnest listed: ") + mm(t.Chosen)});
+    if (t.Economic >= 0)
+        entries.push_back(
+            {kEconomicPen, QStringLiteral("cheapest over the life: ") + mm(t.Economic)});
+    if (d.maxHeatFlow)
+        entries.push_back({LimitPen(kFlowColour), QStringLiteral("max. heat flow")});
+    if (d.surfaceLimit)
+        entries.push_back({LimitPen(kSurfaceColour), QStringLiteral("surface limit")});
+    if (t.Criteria.Condensation.Active)
+        entries.push_back({LimitPen(kDewColour), QStringLiteral("dew point")});
+    return entries;
+}
+
+struct Ranges {
+    double xHi = 0, fLo = 0, fHi = 0, tLo = 1e9, tHi = -1e9;
 };
 
-Scale Around(double lo, double hi, double from, double to) {
-    if (!(hi > lo))
-        hi = lo + 1;
-    const double margin = (hi - lo) * 0.05;
-    return {lo - margin, hi + margin, from, to};
-}
-
-void Span(const std::vector<double>& values, double& lo, double& hi) {
-    for (double v : values) {
-        if (std::isfinite(v)) {
-            lo = std::min(lo, v);
-            hi = std::max(hi, v);
-        }
+Ranges RangesOf(const ChartData& d) {
+    Ranges r;
+    for (const ThicknessRow& row : d.table.Rows) {
+        r.xHi = std::max(r.xHi, row.Thickness * 1000.0);
+        Widen(Engineers(d, row), r.fLo, r.fHi);
+        Widen(row.SurfaceTemp, r.tLo, r.tHi);
     }
-}
-
-void DrawCurve(QPainter& p, const ChartData& d, const Scale& x, const Scale& y, bool flow) {
-    QPainterPath path;
-    p.setPen(QPen(flow ? kFlowColour : kSurfaceColour, 1.5));
-    for (size_t i = 0; i < d.table.Rows.size(); ++i) {
-        const ThicknessRow& row = d.table.Rows[i];
-        const double v = flow ? std::fabs(row.HeatFlowPerUnit) : row.SurfaceTemp;
-        const QPointF at(x(row.Thickness * 1000.0), y(v));
-        i == 0 ? path.moveTo(at) : path.lineTo(at);
-        p.drawEllipse(at, 2.5, 2.5);
-    }
-    p.drawPath(path);
-}
-
-void DrawLimit(QPainter& p, const QRectF& plot, double y, const QColor& colour,
-               const QString& text) {
-    if (y < plot.top() || y > plot.bottom())
-        return;
-    p.setPen(QPen(colour, 1, Qt::DashLine));
-    p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-    p.drawText(QPointF(plot.left() + 4, y - 3), text);
-}
-
-void DrawAxes(QPainter& p, const QRectF& plot, const Scale& x, const Scale& flow, const Scale& temp,
-              bool pipe) {
-    p.setPen(Qt::black);
-    p.drawRect(plot);
-    const QFontMetricsF fm(p.font());
-    for (int i = 0; i <= 4; ++i) {
-        const double fx = x.lo + (x.hi - x.lo) * i / 4;
-        const double ff = flow.lo + (flow.hi - flow.lo) * i / 4;
-        const double ft = temp.lo + (temp.hi - temp.lo) * i / 4;
-        const QString xs = ShortNumber(static_cast<float>(fx), 0);
-        p.drawText(QPointF(x(fx) - fm.horizontalAdvance(xs) / 2, plot.bottom() + fm.ascent() + 3),
-                   xs);
-        const QString fs = ShortNumber(static_cast<float>(ff), 1);
-        p.setPen(kFlowColour);
-        p.drawText(QPointF(plot.left() - fm.horizontalAdvance(fs) - 4, flow(ff) + fm.ascent() / 2),
-                   fs);
-        p.setPen(kSurfaceColour);
-        p.drawText(QPointF(plot.right() + 4, temp(ft) + fm.ascent() / 2),
-                   ShortNumber(static_cast<float>(ft), 1));
-        p.setPen(Qt::black);
-    }
-    p.drawText(QRectF(plot.left(), plot.bottom() + fm.height() + 2, plot.width(), fm.height()),
-               Qt::AlignCenter, QStringLiteral("Thickness (mm)"));
-    p.setPen(kFlowColour);
-    p.drawText(QPointF(plot.left(), plot.top() - 4),
-               pipe ? QStringLiteral("Heat flow (W/m)") : QStringLiteral("Heat flow (W/m²)"));
-    p.setPen(kSurfaceColour);
-    const QString t = QStringLiteral("Surface (°C)");
-    p.drawText(QPointF(plot.right() - fm.horizontalAdvance(t), plot.top() - 4), t);
+    if (d.maxHeatFlow)
+        Widen(*d.maxHeatFlow, r.fLo, r.fHi);
+    if (d.surfaceLimit)
+        Widen(*d.surfaceLimit, r.tLo, r.tHi);
+    if (d.table.Criteria.Condensation.Active)
+        Widen(d.table.Criteria.DewPoint, r.tLo, r.tHi);
+    return r;
 }
 } // namespace
 
-void PaintThicknessChart(QPainter& p, const QRectF& area, const ChartData& d) {
+void PaintThicknessChart(QPainter& p, const QRectF& area, const ChartData& d,
+                         std::vector<ChartText>* texts) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(area, Qt::white);
-    const QFontMetricsF fm(p.font());
-    const double side = fm.horizontalAdvance(QStringLiteral("-0000.0")) + 8;
-    const QRectF plot = area.adjusted(side, fm.height() * 1.5, -side, -fm.height() * 2.5);
-    if (d.table.Rows.empty() || plot.width() < 20 || plot.height() < 20) {
-        p.restore();
-        return;
+    if (!d.table.Rows.empty()) {
+        const Ranges r = RangesOf(d);
+        Canvas c{p, d, texts, area, {}, {}};
+        const Scale flowProbe = Around(r.fLo, r.fHi, 0, 1);
+        const Scale tempProbe = Around(r.tLo, r.tHi, 0, 1);
+        const std::vector<LegendEntry> legend = Legend(d);
+        if (PlaceFrame(c, flowProbe, tempProbe, legend)) {
+            c.x = Scale{0, r.xHi > 0 ? r.xHi : 1, c.plot.left(), c.plot.right()};
+            const Scale flow = Around(r.fLo, r.fHi, c.plot.bottom(), c.plot.top());
+            const Scale temp = Around(r.tLo, r.tHi, c.plot.bottom(), c.plot.top());
+            DrawAxes(
+                c, flow, temp,
+                HeatFlowTitle(d.heatLoss, d.pipe ? QStringLiteral("W/m") : QStringLiteral("W/m²")));
+            DrawMark(c, d.table.Chosen, kChosenPen);
+            DrawMark(c, d.table.Economic, kEconomicPen);
+            DrawLimits(c, flow, temp);
+            DrawCurve(c, d, flow, true);
+            DrawCurve(c, d, temp, false);
+            DrawLegend(c, legend);
+        }
     }
-    double xHi = 0, fLo = 0, fHi = 0, tLo = 1e9, tHi = -1e9;
-    std::vector<double> flows, temps, thick;
-    for (const ThicknessRow& row : d.table.Rows) {
-        thick.push_back(row.Thickness * 1000.0);
-        flows.push_back(std::fabs(row.HeatFlowPerUnit));
-        temps.push_back(row.SurfaceTemp);
-    }
-    if (d.maxHeatFlow)
-        flows.push_back(*d.maxHeatFlow);
-    if (d.surfaceLimit)
-        temps.push_back(*d.surfaceLimit);
-    if (d.table.Criteria.Condensation.Thickness > 0)
-        temps.push_back(d.table.Criteria.DewPoint);
-    double xLo = 0;
-    Span(thick, xLo, xHi);
-    Span(flows, fLo, fHi);
-    Span(temps, tLo, tHi);
-    const Scale x{0, xHi > 0 ? xHi : 1, plot.left(), plot.right()};
-    Scale flow = Around(fLo, fHi, plot.bottom(), plot.top());
-    flow.lo = 0; // heat flows are drawn as magnitudes, from zero
-    const Scale temp = Around(tLo, tHi, plot.bottom(), plot.top());
-    DrawAxes(p, plot, x, flow, temp, d.pipe);
-    if (d.table.Chosen >= 0) {
-        const double cx = x(d.table.Rows[d.table.Chosen].Thickness * 1000.0);
-        p.setPen(QPen(QColor(200, 150, 0), 6));
-        p.drawLine(QPointF(cx, plot.top()), QPointF(cx, plot.bottom()));
-    }
-    if (d.maxHeatFlow)
-        DrawLimit(p, plot, flow(*d.maxHeatFlow), kFlowColour, QStringLiteral("max. heat flow"));
-    if (d.surfaceLimit)
-        DrawLimit(p, plot, temp(*d.surfaceLimit), kSurfaceColour, QStringLiteral("surface limit"));
-    if (d.table.Criteria.Condensation.Thickness > 0)
-        DrawLimit(p, plot, temp(d.table.Criteria.DewPoint), kDewColour,
-                  QStringLiteral("dew point"));
-    DrawCurve(p, d, x, flow, true);
-    DrawCurve(p, d, x, temp, false);
     p.restore();
 }
 

@@ -1,8 +1,12 @@
 #pragma once
-// Heat flow and surface temperature against thickness, with the criteria as horizontal
-// lines and the chosen row marked; drawn with QPainter on the screen and on paper alike.
+// Heat loss (or gain) and surface temperature against thickness, with the criteria as
+// horizontal lines, the chosen and the economic row marked and a legend of what is drawn;
+// drawn with QPainter on the screen and on paper alike.
+#include <QRectF>
+#include <QString>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "engine/ThicknessTable.h"
 
@@ -14,10 +18,19 @@ struct ChartData {
     std::optional<float> surfaceLimit;
     std::optional<float> maxHeatFlow;
     bool pipe = true;
+    bool heatLoss = true; // medium hotter than the air: heat flows out
 };
 
-// Draws the chart into area of any paint device.
-void PaintThicknessChart(QPainter& painter, const QRectF& area, const ChartData& data);
+// One text the chart drew and the box it takes.
+struct ChartText {
+    QString text;
+    QRectF box;
+};
+
+// Draws the chart into area of any paint device; every text drawn lies inside area. The
+// texts and their boxes go to `texts` when given.
+void PaintThicknessChart(QPainter& painter, const QRectF& area, const ChartData& data,
+                         std::vector<ChartText>* texts = nullptr);
 
 class TThicknessChart : public QWidget {
     Q_OBJECT

@@ -33,6 +33,10 @@ QVariant Caption(const QStringList& captions, int section, Qt::Orientation orien
 }
 } // namespace
 
+QString HeatFlowCaption(bool heatLoss, const QString& unit) {
+    return (heatLoss ? QStringLiteral("Heat loss (") : QStringLiteral("Heat gain (")) + unit + u')';
+}
+
 QString MinimumText(const CriterionMinimum& m, int decimals) {
     if (!m.Active)
         return QStringLiteral("-");
@@ -60,6 +64,11 @@ QString AlsoMetText(const CriterionMinimum& m, int decimals) {
 
 TThicknessModel::TThicknessModel(bool pipe, QObject* parent)
     : QAbstractTableModel(parent), pipe_(pipe) {}
+
+void TThicknessModel::SetReading(bool heatLoss, const QString& noNominalTable) {
+    heatLoss_ = heatLoss;
+    noNominalTable_ = noNominalTable;
+}
 
 void TThicknessModel::SetTable(const ThicknessTable& table) {
     beginResetModel();
@@ -107,27 +116,46 @@ QString TThicknessModel::Text(const ThicknessRow& row, int column) const {
     case kCondensation:
         return row.Condensation ? QStringLiteral("yes") : QStringLiteral("no");
     case kFlowPerUnit:
-        return Cell(row.HeatFlowPerUnit, 3);
+        return Cell(Engineers(row.HeatFlowPerUnit), 3);
     case kFlow:
-        return Cell(row.HeatFlow, 3);
+        return Cell(Engineers(row.HeatFlow), 3);
     case kSaving:
         return Cell(row.Saving, 2);
     case kEnergy:
-        return Cell(row.EnergyPerYear, 0);
+        return SignificantCell(row.EnergyPerYear, 3);
     case kCost:
         return Cell(row.CostPerYear, 2);
     case kCo2:
-        return Cell(row.Co2PerYear, 0);
+        return SignificantCell(row.Co2PerYear, 3);
     case kInstalled: {
         const auto found = installed_.find(row.Thickness);
         return row.Thickness == 0 || found == installed_.end() ? QString()
                                                                : ShortNumber(found->second, 2);
     }
     case kPayback:
-        return Optional(row.PaybackYears, 1);
+        return row.PaybackYears ? SignificantCell(*row.PaybackYears, 2, 1) : QString();
+    case kLifeCost:
+        return Optional(row.LifeCost, 2);
+    case kPresentValue:
+        return Optional(row.PresentValue, 2);
     default:
         return {};
     }
+}
+
+// Why a row names no product: the next one up, or that there is none to name.
+QString TThicknessModel::ProductTip(const ThicknessRow& row) const {
+    if (row.Thickness == 0)
+        return {};
+    if (!row.Product.empty())
+        return QString::fromStdString(row.Product);
+    if (!noNominalTable_.isEmpty())
+        return noNominalTable_;
+    if (!row.NextProduct.empty())
+        return QStringLiteral("No product of this thickness; next up: ") +
+               QString::fromStdString(row.NextProduct);
+    return QStringLiteral("No product of the nominal table covers this thickness on this "
+                          "surface.");
 }
 
 QVariant TThicknessModel::data(const QModelIndex& index, int role) const {
@@ -149,8 +177,11 @@ QVariant TThicknessModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::TextAlignmentRole:
         return Alignment(index.column(), kProduct);
-    case Qt::ToolTipRole:
-        return RowTip(index.row());
+    case Qt::ToolTipRole: {
+        // The product's own word first: which product it would be, or why there is none.
+        const QString product = index.column() == kProduct ? ProductTip(row) : QString();
+        return product.isEmpty() ? RowTip(index.row()) : product;
+    }
     default:
         return {};
     }
@@ -160,11 +191,13 @@ QVariant TThicknessModel::headerData(int section, Qt::Orientation orientation, i
     const QString per = pipe_ ? QStringLiteral("/m)") : QStringLiteral("/m²)");
     return Caption({QStringLiteral("Thickness (mm)"), QStringLiteral("Product"),
                     QStringLiteral("h (W/m²K)"), QStringLiteral("Surface (°C)"),
-                    QStringLiteral("Condensation"), QStringLiteral("Heat flow (W") + per,
-                    QStringLiteral("Heat flow (W)"), QStringLiteral("Saving (%)"),
+                    QStringLiteral("Condensation"),
+                    HeatFlowCaption(heatLoss_, QStringLiteral("W") + per.chopped(1)),
+                    HeatFlowCaption(heatLoss_, QStringLiteral("W")), QStringLiteral("Saving (%)"),
                     QStringLiteral("Energy (kWh/a)"), QStringLiteral("Cost (/a)"),
                     QStringLiteral("CO2 (kg/a)"), QStringLiteral("Installed cost (") + per,
-                    QStringLiteral("Payback (a)")},
+                    QStringLiteral("Payback (a)"), QStringLiteral("Cost over life"),
+                    QStringLiteral("Present value")},
                    section, orientation, role);
 }
 
@@ -184,7 +217,7 @@ bool TThicknessModel::setData(const QModelIndex& index, const QVariant& value, i
         installed_.erase(thickness);
     } else {
         try {
-            const float cost = ToSingle(StrToFloat(text));
+            const float cost = ToSingle(ParseNumber(text));
             if (!Within(cost, 0, 1e9))
                 return false;
             installed_[thickness] = cost;
@@ -211,15 +244,34 @@ int TPipeSizeModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kColumns;
 }
 
+void TPipeSizeModel::SetReading(bool heatLoss, const QString& noNominalTable) {
+    heatLoss_ = heatLoss;
+    noNominalTable_ = noNominalTable;
+}
+
 QVariant TPipeSizeModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    if (role == Qt::TextAlignmentRole)
-        return Alignment(index.column(), kProduct);
-    if (role != Qt::DisplayRole)
-        return {};
     const PipeSizeRow& row = rows_[static_cast<size_t>(index.row())];
-    switch (index.column()) {
+    switch (role) {
+    case Qt::TextAlignmentRole:
+        return Alignment(index.column(), kProduct);
+    case Qt::DisplayRole:
+        return Text(row, index.column());
+    case Qt::ToolTipRole:
+        if (index.column() != kProduct || !row.Product.empty() || row.Unreachable)
+            return {};
+        return noNominalTable_.isEmpty()
+                   ? QStringLiteral("No product of the nominal table covers this thickness on "
+                                    "this pipe.")
+                   : noNominalTable_;
+    default:
+        return {};
+    }
+}
+
+QString TPipeSizeModel::Text(const PipeSizeRow& row, int column) const {
+    switch (column) {
     case kDiameter:
         return ShortNumber(row.DiameterMm, 2);
     case kCondensation:
@@ -235,7 +287,7 @@ QVariant TPipeSizeModel::data(const QModelIndex& index, int role) const {
     case kThickness:
         return Mm(row.Thickness);
     case kFlowPerMetre:
-        return Cell(row.HeatFlowPerMetre, 3);
+        return Cell(heatLoss_ ? -row.HeatFlowPerMetre : row.HeatFlowPerMetre, 3);
     case kSurface:
         return Cell(row.SurfaceTemp, 2);
     default:
@@ -247,6 +299,7 @@ QVariant TPipeSizeModel::headerData(int section, Qt::Orientation orientation, in
     return Caption({QStringLiteral("Outside diameter (mm)"), QStringLiteral("No condensation (mm)"),
                     QStringLiteral("Surface limit (mm)"), QStringLiteral("Max. heat flow (mm)"),
                     QStringLiteral("Recommended product"), QStringLiteral("Thickness (mm)"),
-                    QStringLiteral("Heat flow (W/m)"), QStringLiteral("Surface (°C)")},
+                    HeatFlowCaption(heatLoss_, QStringLiteral("W/m")),
+                    QStringLiteral("Surface (°C)")},
                    section, orientation, role);
 }

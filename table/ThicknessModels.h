@@ -26,10 +26,16 @@ public:
         kCo2,
         kInstalled,
         kPayback,
+        kLifeCost,
+        kPresentValue,
         kColumns
     };
 
     explicit TThicknessModel(bool pipe, QObject* parent = nullptr);
+
+    // How the next table reads: heat loss (medium hotter than the air) or heat gain, and
+    // why no product is named when the material has no nominal table ("" when it has one).
+    void SetReading(bool heatLoss, const QString& noNominalTable);
 
     void SetTable(const ThicknessTable& table);
     void Clear();
@@ -50,9 +56,15 @@ signals:
 
 private:
     QString Text(const ThicknessRow& row, int column) const;
+    QString ProductTip(const ThicknessRow& row) const;
+    float Engineers(float flowIntoMedium) const {
+        return heatLoss_ ? -flowIntoMedium : flowIntoMedium;
+    }
     QString RowTip(int row) const;
 
     bool pipe_;
+    bool heatLoss_ = true;
+    QString noNominalTable_;
     ThicknessTable table_;
     std::map<float, float> installed_; // by thickness, m
 };
@@ -74,6 +86,8 @@ public:
     };
 
     using QAbstractTableModel::QAbstractTableModel;
+    // As the thickness model's.
+    void SetReading(bool heatLoss, const QString& noNominalTable);
     void SetRows(std::vector<PipeSizeRow> rows);
     const std::vector<PipeSizeRow>& Rows() const { return rows_; }
 
@@ -83,8 +97,15 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    QString Text(const PipeSizeRow& row, int column) const;
+
     std::vector<PipeSizeRow> rows_;
+    bool heatLoss_ = true;
+    QString noNominalTable_;
 };
+
+// "Heat loss (W/m)" or "Heat gain (W/m²)": the words engineers use, positive as read.
+QString HeatFlowCaption(bool heatLoss, const QString& unit);
 
 // A criterion's minimum as the window shows it: mm to the decimals given, "over 1000" past
 // the search's bound, "not reachable" or "-" when inactive.

@@ -16,7 +16,7 @@ TablePage TThicknessTableWindow::Page() const {
     const bool bySize = Tabs->currentIndex() == 1;
     page.title = windowTitle() +
                  (bySize ? QStringLiteral(", by pipe size") : QStringLiteral(", by thickness"));
-    page.inputs = Inputs->Summary();
+    page.inputs = Inputs->Summary(bySize);
     if (!bySize)
         page.minima << Minima->text();
     page.model = bySize ? static_cast<const QAbstractItemModel*>(pipeSizeModel_)

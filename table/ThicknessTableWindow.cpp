@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,19 +13,26 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "app/AppWindows.h"
+#include "app/Fhelp.h"
 #include "app/Umessages.h"
 #include "engine/Errors.h"
+#include "engine/NominalTable.h"
 #include "engine/PipeSizeTable.h"
 #include "engine/State.h"
 #include "table/TableInputs.h"
 #include "table/ThicknessModels.h"
+#include "table/WrappedHeaders.h"
 
 namespace {
 QTableView* MakeView(QAbstractItemModel* model, const char* name, QWidget* parent) {
     auto* view = new QTableView(parent);
     view->setObjectName(QLatin1String(name));
-    view->setModel(model);
+    auto* wrapped = new TWrappedHeaders(view);
+    wrapped->setSourceModel(model);
+    view->setModel(wrapped);
     view->verticalHeader()->hide();
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     view->setEditTriggers(QAbstractItemView::AllEditTriggers);
@@ -35,6 +43,9 @@ const TToleranceTable* NominalTable(bool pipe) {
     const auto& table = pipe ? Shared().PipeTable : Shared().SheetTable;
     return table ? &*table : nullptr;
 }
+
+// The position of this window's page in the configured help files.
+constexpr int kTableHelp = 9;
 } // namespace
 
 TThicknessTableWindow::TThicknessTableWindow(bool pipe, QWidget* parent)
@@ -46,9 +57,11 @@ TThicknessTableWindow::TThicknessTableWindow(bool pipe, QWidget* parent)
     pipeSizeModel_ = new TPipeSizeModel(this);
     Inputs = new TTableInputs(pipe, this);
     auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("InputPanel"));
     scroll->setWidget(Inputs);
     scroll->setWidgetResizable(true);
-    scroll->setFixedWidth(400);
+    scroll->setMinimumWidth(300);
+    InputPanel = scroll;
     Tabs = new QTabWidget(this);
     Tabs->addTab(BuildThicknessTab(), QStringLiteral("By thickness"));
     if (pipe) {
@@ -58,13 +71,21 @@ TThicknessTableWindow::TThicknessTableWindow(bool pipe, QWidget* parent)
     Status = new QLabel(this);
     Status->setObjectName(QStringLiteral("Status"));
     Status->setWordWrap(true);
-    auto* right = new QVBoxLayout;
+    auto* rightSide = new QWidget(this);
+    auto* right = new QVBoxLayout(rightSide);
+    right->setContentsMargins(0, 0, 0, 0);
     right->addWidget(Tabs, 1);
     right->addWidget(Status);
     right->addWidget(BuildButtons());
+    // The inputs give way to the table: a splitter, and a button that folds them away.
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->setObjectName(QStringLiteral("InputSplitter"));
+    split->addWidget(scroll);
+    split->addWidget(rightSide);
+    split->setStretchFactor(1, 1);
+    split->setSizes({360, 880});
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(scroll);
-    layout->addLayout(right, 1);
+    layout->addWidget(split);
     connect(Inputs, &TTableInputs::Changed, this, &TThicknessTableWindow::Recompute);
     // The pipe sizes replace the one diameter, and the other way round.
     connect(Tabs, &QTabWidget::currentChanged, this, [this](int tab) {
@@ -77,7 +98,8 @@ TThicknessTableWindow::TThicknessTableWindow(bool pipe, QWidget* parent)
         Inputs->Diameters->setEnabled(false);
     connect(thicknessModel_, &TThicknessModel::InstalledCostChanged, this,
             &TThicknessTableWindow::Recompute, Qt::QueuedConnection);
-    resize(1280, 760);
+    // Within a 1366 x 768 laptop screen, title bar and task bar included.
+    resize(1240, 680);
     Recompute();
 }
 
@@ -87,6 +109,10 @@ QWidget* TThicknessTableWindow::BuildThicknessTab() {
     Minima->setObjectName(QStringLiteral("Minima"));
     Minima->setWordWrap(true);
     ThicknessView = MakeView(thicknessModel_, "ThicknessView", tab);
+    // Product names are long: the column keeps a readable width, its tool tip the whole name.
+    QHeaderView* header = ThicknessView->horizontalHeader();
+    header->setSectionResizeMode(TThicknessModel::kProduct, QHeaderView::Interactive);
+    header->resizeSection(TThicknessModel::kProduct, 150);
     Chart = new TThicknessChart(tab);
     Chart->setObjectName(QStringLiteral("Chart"));
     auto* split = new QSplitter(Qt::Vertical, tab);
@@ -109,11 +135,18 @@ QWidget* TThicknessTableWindow::BuildButtons() {
     PrintButton = new QPushButton(QStringLiteral("Print..."), row);
     PdfButton = new QPushButton(QStringLiteral("PDF..."), row);
     CloseButton = new QPushButton(QStringLiteral("Close"), row);
-    for (QWidget* w : {static_cast<QWidget*>(ExportButton), static_cast<QWidget*>(DecimalComma)})
+    HelpButton = new QPushButton(QStringLiteral("Help"), row);
+    InputsButton = new QPushButton(QStringLiteral("Hide inputs"), row);
+    InputsButton->setObjectName(QStringLiteral("InputsButton"));
+    for (QWidget* w : {static_cast<QWidget*>(InputsButton), static_cast<QWidget*>(ExportButton),
+                       static_cast<QWidget*>(DecimalComma)})
         layout->addWidget(w);
     layout->addStretch(1);
-    for (QPushButton* b : {PrintButton, PdfButton, CloseButton})
+    for (QPushButton* b : {PrintButton, PdfButton, HelpButton, CloseButton})
         layout->addWidget(b);
+    connect(InputsButton, &QPushButton::clicked, this, &TThicknessTableWindow::ToggleInputs);
+    connect(HelpButton, &QPushButton::clicked, this, &TThicknessTableWindow::ShowHelp,
+            Qt::QueuedConnection);
     // Their dialogs run after the click has been handled, not inside the button's signal.
     connect(ExportButton, &QPushButton::clicked, this, &TThicknessTableWindow::ExportCsv,
             Qt::QueuedConnection);
@@ -157,8 +190,10 @@ void TThicknessTableWindow::Recompute() {
     }
     ThicknessTableInputs& in = *reading.inputs;
     in.InstalledCost = thicknessModel_->InstalledCosts(in.ThicknessesMm);
-    // The products are for the range's own materials, not for a typed k-factor.
-    const TToleranceTable* nominal = Inputs->UserMaterial() ? nullptr : NominalTable(pipe_);
+    const TToleranceTable* nominal = Nominal();
+    const bool heatLoss = in.MediumTemp > in.AmbientTemp;
+    thicknessModel_->SetReading(heatLoss, NoNominalTable());
+    pipeSizeModel_->SetReading(heatLoss, NoNominalTable());
     try {
         const ThicknessTable table = BuildThicknessTable(in, nominal);
         std::vector<PipeSizeRow> sizes;
@@ -166,7 +201,7 @@ void TThicknessTableWindow::Recompute() {
             sizes = BuildPipeSizeTable(in, reading.diametersMm, nominal);
         thicknessModel_->SetTable(table);
         pipeSizeModel_->SetRows(std::move(sizes));
-        Chart->SetData({table, in.SurfaceTempLimit, in.MaxHeatFlow, pipe_});
+        Chart->SetData({table, in.SurfaceTempLimit, in.MaxHeatFlow, pipe_, heatLoss});
     } catch (const TermoraError& e) {
         Refuse(QStringLiteral("Calculation failed! Error: ") + QString::fromStdString(e.what()));
         return;
@@ -202,9 +237,55 @@ void TThicknessTableWindow::ShowMinima() {
         t.Chosen >= 0 ? rowName(t.Chosen) : QStringLiteral("no listed thickness meets them all");
     QString text = QStringLiteral("Minimum thickness - ") + parts.join(QStringLiteral("; ")) +
                    QStringLiteral(". Thinnest listed: ") + chosen + u'.';
-    if (t.Economic >= 0)
-        text += QStringLiteral(" Cheapest over the life (bold): ") + rowName(t.Economic) + u'.';
-    Minima->setText(text);
+    Minima->setText(text + EconomicText());
+}
+
+// The cheapest row over the life; at the end of the list it is no optimum yet.
+QString TThicknessTableWindow::EconomicText() const {
+    const ThicknessTable& t = thicknessModel_->Table();
+    if (t.Economic < 0)
+        return {};
+    const TThicknessModel& m = *thicknessModel_;
+    QString text = QStringLiteral(" Cheapest over the life (bold): ") +
+                   m.data(m.index(t.Economic, 0), Qt::DisplayRole).toString() +
+                   (t.Economic > 0 ? QStringLiteral(" mm") : QString());
+    float thickest = 0;
+    for (const ThicknessRow& row : t.Rows)
+        thickest = std::max(thickest, row.Thickness);
+    if (t.Economic > 0 && t.Rows[static_cast<size_t>(t.Economic)].Thickness == thickest)
+        text += QStringLiteral(", the thickest listed; list thicker layers to find the optimum");
+    return text + u'.';
+}
+
+const TToleranceTable* TThicknessTableWindow::Nominal() const {
+    const TToleranceTable* table = NominalTable(pipe_);
+    return table && NoNominalTable().isEmpty() ? table : nullptr;
+}
+
+// A nominal table is one range's: its products are named only for that material.
+QString TThicknessTableWindow::NoNominalTable() const {
+    const int index = Inputs->Material->currentIndex();
+    const auto& materials = Shared().ReferenceLists.Materials;
+    if (index < 0 || index >= static_cast<int>(materials.size()))
+        return QStringLiteral("No material chosen.");
+    if (Inputs->UserMaterial())
+        return QStringLiteral("A typed k-factor has no nominal table.");
+    const std::string& name = materials[static_cast<size_t>(index)].Name;
+    const TToleranceTable* table = NominalTable(pipe_);
+    if (table && TableBelongsTo(*table, name))
+        return {};
+    return QString::fromStdString(name) + QStringLiteral(" has no nominal table.");
+}
+
+void TThicknessTableWindow::ShowHelp() {
+    if (HelpWindow().OpenHelpFile(kTableHelp, this) == 0)
+        ShowError(QStringLiteral("no help available!"), this);
+}
+
+void TThicknessTableWindow::ToggleInputs() {
+    const bool show = !InputPanel->isVisible();
+    InputPanel->setVisible(show);
+    InputsButton->setText(show ? QStringLiteral("Hide inputs") : QStringLiteral("Show inputs"));
 }
 
 TThicknessTableWindow* OpenThicknessTable(bool pipe, QWidget* parent) {

@@ -33,6 +33,9 @@ public:
     QPushButton* PrintButton = nullptr;
     QPushButton* PdfButton = nullptr;
     QPushButton* CloseButton = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QPushButton* InputsButton = nullptr; // hides and shows the input panel
+    QWidget* InputPanel = nullptr;
 
     TThicknessModel& ThicknessModel() { return *thicknessModel_; }
     TPipeSizeModel& PipeSizeModel() { return *pipeSizeModel_; }
@@ -42,6 +45,8 @@ public:
 
 public slots:
     void Recompute();
+    void ShowHelp();
+    void ToggleInputs();
     void ExportCsv();
     void Print();
     void SavePdf();
@@ -55,6 +60,10 @@ private:
     void Refuse(const QString& text);
     void EnableOutput(bool on);
     void ShowMinima();
+    QString EconomicText() const;
+    // Why the chosen material's rows name no product; empty when its nominal table is there.
+    QString NoNominalTable() const;
+    const TToleranceTable* Nominal() const;
     // A file name from the save dialog (through the seam); empty when cancelled.
     QString AskFileName(const QString& caption, const QString& filter, const QString& suffix);
 

@@ -1,0 +1,174 @@
+// The thickness table's help page and its Help button: the worked example's inputs typed
+// into the real window give every number the page shows, so the page cannot go stale.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+#include "config/Uconfig.h"
+#include "config/Utolerance.h"
+#include "engine/Economics.h"
+#include "engine/ThicknessTable.h"
+#include "engine/Ucalc.h"
+#include "support/RecordingSeam.h"
+#include "table/TableFormat.h"
+#include "table/TableInputs.h"
+#include "table/ThicknessModels.h"
+#include "table/ThicknessTableWindow.h"
+
+namespace {
+
+QString HelpPage() {
+    QFile file(QCoreApplication::applicationDirPath() + "/HELP/thickness_table.html");
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString Plain(QString html) {
+    static const QRegularExpression tag("<[^>]*>");
+    static const QRegularExpression blanks("\\s+");
+    return html.remove(tag)
+        .replace("&amp;", "&")
+        .replace("&lt;", "<")
+        .replace("&gt;", ">")
+        .replace(blanks, " ")
+        .trimmed();
+}
+
+// The cells of the rows of class `rowClass`, with the row's data-* attribute `key`.
+std::vector<std::pair<QString, QStringList>> Rows(const QString& page, const QString& rowClass,
+                                                  const QString& key) {
+    std::vector<std::pair<QString, QStringList>> rows;
+    const QRegularExpression row("<tr class=\"" + rowClass + "\"(?: data-" + key +
+                                     "=\"([^\"]*)\")?>(.*?)</tr>",
+                                 QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression cell("<t[dh][^>]*>(.*?)</t[dh]>",
+                                         QRegularExpression::DotMatchesEverythingOption);
+    for (const auto& m : row.globalMatch(page)) {
+        QStringList cells;
+        for (const auto& c : cell.globalMatch(m.captured(2)))
+            cells << Plain(c.captured(1));
+        rows.emplace_back(m.captured(1), cells);
+    }
+    return rows;
+}
+
+QString Marked(const QString& page, const QString& cls) {
+    const QRegularExpression span("<span class=\"" + cls + "\">(.*?)</span>",
+                                  QRegularExpression::DotMatchesEverythingOption);
+    return Plain(span.match(page).captured(1));
+}
+
+class ThicknessTableHelp : public SeamTest {
+protected:
+    std::unique_ptr<TThicknessTableWindow> window;
+    QString page = HelpPage();
+
+    void SetUp() override {
+        SeamTest::SetUp();
+        const QString beside = QCoreApplication::applicationDirPath();
+        LoadConfiguration(beside, [](const QString&) { return true; });
+        LoadPipeTable(beside);
+        LoadSheetTable(beside);
+        window = std::make_unique<TThicknessTableWindow>(true);
+    }
+    void TearDown() override {
+        window.reset();
+        SeamTest::TearDown();
+    }
+
+    // The example's inputs, each into the field of that name as the page gives it.
+    void TypeExample() {
+        for (const auto& [name, cells] : Rows(page, "input", "field")) {
+            QWidget* field = window->Inputs->findChild<QWidget*>(name);
+            ASSERT_TRUE(field) << name.toStdString();
+            const QString value = cells.value(1);
+            if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+                edit->setText(value);
+            } else if (auto* box = qobject_cast<QComboBox*>(field)) {
+                ASSERT_GE(box->findText(value), 0) << value.toStdString();
+                box->setCurrentIndex(box->findText(value));
+            } else if (auto* check = qobject_cast<QCheckBox*>(field)) {
+                check->setChecked(value == "on");
+            }
+        }
+        TThicknessModel& m = window->ThicknessModel();
+        for (int r = 1; r < m.rowCount(); ++r) {
+            const QString mm = m.data(m.index(r, 0), Qt::DisplayRole).toString();
+            for (const auto& [thickness, cells] : Rows(page, "cost", "mm"))
+                if (thickness + ".0" == mm || thickness == mm)
+                    m.setData(m.index(r, TThicknessModel::kInstalled), cells.value(1),
+                              Qt::EditRole);
+        }
+        QCoreApplication::processEvents(); // a changed cost recomputes after the edit
+        ASSERT_TRUE(window->Status->text().isEmpty()) << window->Status->text().toStdString();
+    }
+};
+
+TEST_F(ThicknessTableHelp, TheWorkedExampleShowsWhatTheWindowShows) {
+    ASSERT_FALSE(page.isEmpty());
+    TypeExample();
+    const TThicknessModel& m = window->ThicknessModel();
+    const auto header = Rows(page, "columns", "none");
+    ASSERT_EQ(header.size(), 1u);
+    QStringList captions;
+    for (int c = 0; c < m.columnCount(); ++c)
+        captions << m.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    EXPECT_EQ(header[0].second, captions);
+    const auto rows = Rows(page, "row", "none");
+    ASSERT_EQ(static_cast<int>(rows.size()), m.rowCount());
+    for (int r = 0; r < m.rowCount(); ++r) {
+        QStringList shown;
+        for (int c = 0; c < m.columnCount(); ++c)
+            shown << m.data(m.index(r, c), Qt::DisplayRole).toString();
+        EXPECT_EQ(rows[static_cast<size_t>(r)].second, shown) << "row " << r;
+    }
+    EXPECT_EQ(Marked(page, "minima"), window->Minima->text());
+}
+
+// The size of the difference to the forms' rule, as the page states it for one row.
+TEST_F(ThicknessTableHelp, TheFormsRuleDiffersByWhatThePageSays) {
+    TypeExample();
+    const TableInputsReading reading = window->Inputs->Read();
+    ASSERT_TRUE(reading.inputs);
+    const TThicknessModel& m = window->ThicknessModel();
+    const QString mm = Marked(page, "compare-mm");
+    int row = -1;
+    for (int r = 1; r < m.rowCount(); ++r)
+        if (m.data(m.index(r, 0), Qt::DisplayRole).toString() == mm)
+            row = r;
+    ASSERT_GT(row, 0) << mm.toStdString();
+    const ThicknessRow& solved = m.Table().Rows[static_cast<size_t>(row)];
+    const float form = FormSurfaceTemp(*reading.inputs, solved.Thickness, solved.h);
+    EXPECT_EQ(Marked(page, "compare-h"), Cell(solved.h, 3));
+    EXPECT_EQ(Marked(page, "compare-table"), Cell(solved.SurfaceTemp, 2));
+    EXPECT_EQ(Marked(page, "compare-form"), Cell(form, 2));
+    EXPECT_EQ(Marked(page, "compare-lambda"), Cell(solved.Lambda, 4));
+    const ThicknessTableInputs& in = *reading.inputs;
+    const float formLambda =
+        ConductivityAt(in.Law, static_cast<float>((double{in.AmbientTemp} + in.MediumTemp) / 2));
+    EXPECT_EQ(Marked(page, "compare-form-lambda"), Cell(formLambda, 4));
+    const double factor = PresentValueFactor(in.LifeYears, in.InterestRate, in.PriceIncrease);
+    EXPECT_EQ(Marked(page, "factor"), Cell(static_cast<float>(factor), 2));
+    EXPECT_EQ(Marked(page, "compare-difference"),
+              Cell(static_cast<float>(double{solved.SurfaceTemp} - form), 2));
+}
+
+TEST_F(ThicknessTableHelp, TheHelpButtonOpensThePage) {
+    window->HelpButton->click();
+    QCoreApplication::processEvents(); // the help runs after the click has been handled
+    ASSERT_EQ(seam.opened.size(), 1u);
+    EXPECT_TRUE(seam.opened[0].toLocalFile().endsWith("HELP/thickness_table.html"));
+    EXPECT_TRUE(seam.messages.empty());
+    Shared().ReferenceLists.HelpFiles.resize(9); // a configuration without the page
+    window->HelpButton->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(seam.opened.size(), 1u);
+    ASSERT_EQ(seam.messages.size(), 1u);
+}
+
+} // namespace
