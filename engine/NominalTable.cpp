@@ -56,15 +56,18 @@ std::string ProductCode(const std::string& recommendation) {
 } // namespace
 
 bool TableBelongsTo(const TToleranceTable& table, const std::string& materialName) {
-    if (table.Count() == 0)
-        return false;
-    const std::string code = ProductCode(table[0].Recommendation);
+    // Rows without a code (an edited recommendation) say nothing about the range.
+    std::string code;
+    for (int i = 0; i < table.Count(); ++i) {
+        const std::string own = ProductCode(table[i].Recommendation);
+        if (own.empty())
+            continue;
+        if (!code.empty() && own != code)
+            return false; // a table of several ranges names no single material
+        code = own;
+    }
     if (code.empty())
         return false;
-    for (int i = 1; i < table.Count(); ++i) {
-        if (ProductCode(table[i].Recommendation) != code)
-            return false; // a table of several ranges names no single material
-    }
     return materialName.size() > code.size() && materialName.compare(0, code.size(), code) == 0 &&
            materialName[code.size()] == ' ';
 }

@@ -143,7 +143,13 @@ TEST_F(ThicknessTableHelp, TheFormsRuleDiffersByWhatThePageSays) {
             row = r;
     ASSERT_GT(row, 0) << mm.toStdString();
     const ThicknessRow& solved = m.Table().Rows[static_cast<size_t>(row)];
-    const float form = FormSurfaceTemp(*reading.inputs, solved.Thickness, solved.h);
+    // The surface temperature form's rule: λ at the mean of ambient and medium.
+    const ThicknessTableInputs& job = *reading.inputs;
+    const float outer = static_cast<float>(job.TubeDiameter + 2.0 * solved.Thickness);
+    const float conductance = LayerConductance(job.MediumTemp, job.AmbientTemp, job.TubeDiameter,
+                                               outer, job.Law, kCylinder);
+    const float form = SurfaceTemperature(job.MediumTemp, job.AmbientTemp, conductance, solved.h,
+                                          outer, kCylinder);
     EXPECT_EQ(Marked(page, "compare-h"), Cell(solved.h, 3));
     EXPECT_EQ(Marked(page, "compare-table"), Cell(solved.SurfaceTemp, 2));
     EXPECT_EQ(Marked(page, "compare-form"), Cell(form, 2));

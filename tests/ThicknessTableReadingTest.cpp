@@ -68,7 +68,10 @@ protected:
     QString Save(QPushButton* button, const QString& name) {
         const QString path = dir.filePath(name);
         seam.onDialog = [path](QDialog& d) {
-            static_cast<QFileDialog&>(d).selectFile(path);
+            auto* files = qobject_cast<QFileDialog*>(&d);
+            if (!files)
+                return int(QDialog::Rejected);
+            files->selectFile(path);
             return int(QDialog::Accepted);
         };
         button->click();
@@ -94,7 +97,7 @@ TEST_F(TableReading, HeatLossForAHotMediumHeatGainForACold) {
             EXPECT_GT(Cell(r, M::kFlowPerUnit).toDouble(), 0) << medium << " row " << r;
         EXPECT_EQ(Header(window->PipeSizeModel(), TPipeSizeModel::kFlowPerMetre),
                   QString(words) + " (W/m)");
-        QFile csv(Save(window->ExportButton, "t.csv"));
+        QFile csv(Save(window->ExportButton, QString(words) + ".csv"));
         ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
         EXPECT_TRUE(QString::fromUtf8(csv.readLine()).contains(QString(words) + " (W/m)"));
         std::vector<ChartText> texts;

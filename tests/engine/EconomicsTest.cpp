@@ -63,6 +63,9 @@ TEST(NominalTable, BelongsToTheMaterialNamedByItsProductCode) {
     const auto mixed = Nominal({{0, 0, 0, 6, "VELTRA AF-06-SH"}, {0, 0, 6, 9, "OTHER X-09"}});
     EXPECT_FALSE(TableBelongsTo(*mixed, "VELTRA AF elastomeric foam"));
     EXPECT_FALSE(TableBelongsTo(TToleranceTable(), "VELTRA AF elastomeric foam"));
+    const auto edited =
+        Nominal({{0, 6, 0, 6, "=HYPERLINK(x) / 6 x 6 mm"}, {0, 6, 6, 9, "VELTRA AF-09"}});
+    EXPECT_TRUE(TableBelongsTo(*edited, "VELTRA AF elastomeric foam"));
 }
 
 TEST(NominalTable, ARowNamesAProductOnlyOfItsOwnThickness) {
