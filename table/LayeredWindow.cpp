@@ -94,7 +94,7 @@ ThicknessTable TThicknessTableWindow::BuildTable(const ThicknessTableInputs& in,
     const QStringList names = LayerNames(layerSet_, material);
     QStringList rowNames;
     for (const ThicknessRow& row : t.Table.Rows)
-        rowNames << ShortNumber(static_cast<float>(row.Thickness * 1000.0), 1);
+        rowNames << Cell(static_cast<float>(row.Thickness * 1000.0), 1);
     layeredMinima_ = LayeredMinimaText(t, names, rowNames);
     layeredRows_->SetLayers(std::move(t.Solutions), names, UnitOf(layerSet_.Object.Kind));
     return t.Table;
