@@ -37,6 +37,7 @@ QString ExtentCaption(Shape shape) {
 QWidget* TThicknessTableWindow::BuildInputPanel() {
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
     Geometry = new TGeometryInputs(pipe_, panel);
     Layers = new TLayerEditor(panel);
     Layers->setObjectName(QStringLiteral("LayerEditor"));

@@ -209,7 +209,8 @@ void TThicknessTableWindow::Recompute() {
             sizes = BuildPipeSizeTable(in, reading.diametersMm, nominal);
         thicknessModel_->SetTable(table);
         pipeSizeModel_->SetRows(std::move(sizes));
-        Chart->SetData({table, in.SurfaceTempLimit, in.MaxHeatFlow, pipe_, heatLoss});
+        Chart->SetData({table, in.SurfaceTempLimit, in.MaxHeatFlow, pipe_, heatLoss,
+                        UnitOf(layerSet_.Object.Kind)});
     } catch (const TermoraError& e) {
         Refuse(QStringLiteral("Calculation failed! Error: ") + QString::fromStdString(e.what()));
         return;

@@ -17,6 +17,7 @@
 #include "table/LayerEditor.h"
 #include "table/LayeredRows.h"
 #include "table/TableInputs.h"
+#include "table/ThicknessChart.h"
 #include "table/ThicknessModels.h"
 #include "table/ThicknessTableWindow.h"
 
@@ -138,6 +139,7 @@ TEST_F(ThicknessTableLayers, EachObjectWithTwoAndThreeLayers) {
         const QString header =
             m.headerData(TThicknessModel::kFlowPerUnit, Qt::Horizontal, Qt::DisplayRole).toString();
         EXPECT_TRUE(header.endsWith(QString::fromUtf8(c.unit))) << header.toStdString();
+        EXPECT_TRUE(header.endsWith("W/" + window->Chart->Data().unit + u')')); // the chart's too
         EXPECT_TRUE(m.data(m.index(2, 0), Qt::ToolTipRole).toString().contains("Interfaces"));
         // Thicker outer layers keep the heat in: the loss falls row by row.
         for (int r = 2; r < m.rowCount(); ++r)
