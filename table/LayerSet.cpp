@@ -83,12 +83,12 @@ QString BeyondLimitsText(const LayeredSolution& s, const QStringList& names) {
     return beyond.join(QStringLiteral(", "));
 }
 
-QString LayeredMinimaText(const LayeredTable& t, const QStringList& names,
+QString LayeredMinimaText(const LayeredTable& t, const LayerSet& set, const QStringList& names,
                           const QStringList& rowNames) {
     QString text;
     if (t.Table.Rows.empty())
         return text;
-    if (names.size() > 1 && names.first().endsWith(QStringLiteral("(varied)"))) {
+    if (set.VaryInner && !set.Fixed.empty()) {
         text += QStringLiteral(" Minimum inner layer so that the outer material stays within "
                                "its limit: ");
         text += t.InnerForOuterLimits ? Mm(*t.InnerForOuterLimits) + QStringLiteral(" mm.")

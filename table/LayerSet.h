@@ -44,7 +44,7 @@ QString BeyondLimitsText(const LayeredSolution& s, const QStringList& names);
 
 // The minima line's addition: the inner layer that keeps the outer materials within their
 // limits, and the listed rows where a layer is beyond them. Row names as the first column.
-QString LayeredMinimaText(const LayeredTable& t, const QStringList& names,
+QString LayeredMinimaText(const LayeredTable& t, const LayerSet& set, const QStringList& names,
                           const QStringList& rowNames);
 
 // Lines for the printed inputs and the CSV: the object and the layer set.

@@ -96,7 +96,7 @@ ThicknessTable TThicknessTableWindow::BuildTable(const ThicknessTableInputs& in,
     QStringList rowNames;
     for (const ThicknessRow& row : t.Table.Rows)
         rowNames << Cell(static_cast<float>(row.Thickness * 1000.0), 1);
-    layeredMinima_ = LayeredMinimaText(t, names, rowNames);
+    layeredMinima_ = LayeredMinimaText(t, layerSet_, names, rowNames);
     layeredRows_->SetLayers(std::move(t.Solutions), names, UnitOf(layerSet_.Object.Kind));
     return t.Table;
 }
