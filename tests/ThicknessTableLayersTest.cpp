@@ -170,6 +170,8 @@ TEST_F(ThicknessTableLayers, ObjectSizesAreReadAndChecked) {
     Type(window->Geometry->Width, "-1");
     EXPECT_TRUE(window->Geometry->Width->property("refused").toBool());
     EXPECT_FALSE(window->Geometry->Diameter->property("refused").toBool());
+    Type(window->Geometry->Width, "400,5"); // a decimal comma as every field takes it
+    ExpectComputed();
 }
 
 // Foam over a thin layer of wool on a 200 °C line: the foam's inner face is hotter than it
