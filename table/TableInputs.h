@@ -46,6 +46,9 @@ public:
     QStringList Summary(bool bySize = false) const;
 
     bool IsPipe() const { return pipe_; }
+    // The material touches the medium: its limits are checked against the medium's
+    // temperature, not only the air's.
+    bool AgainstMedium = true;
     // The material chosen is the user's "k-factor".
     bool UserMaterial() const;
 

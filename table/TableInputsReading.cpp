@@ -172,7 +172,8 @@ TableInputsReading TTableInputs::Read() {
     reading.refusal = r.refusal;
     if (!reading.refusal.isEmpty())
         return reading;
-    switch (CheckMaterialLimits(Material->currentIndex(), in.AmbientTemp, in.MediumTemp)) {
+    switch (CheckMaterialLimits(Material->currentIndex(), in.AmbientTemp,
+                                AgainstMedium ? in.MediumTemp : in.AmbientTemp)) {
     case MaterialLimits::TooHigh:
         reading.refusal = kTooHotForMaterialText;
         return reading;

@@ -118,9 +118,10 @@ void PaintThicknessChart(QPainter& p, const QRectF& area, const ChartData& d,
             c.x = Scale{0, r.xHi > 0 ? r.xHi : 1, c.plot.left(), c.plot.right()};
             const Scale flow = Around(r.fLo, r.fHi, c.plot.bottom(), c.plot.top());
             const Scale temp = Around(r.tLo, r.tHi, c.plot.bottom(), c.plot.top());
-            DrawAxes(
-                c, flow, temp,
-                HeatFlowTitle(d.heatLoss, d.pipe ? QStringLiteral("W/m") : QStringLiteral("W/m²")));
+            DrawAxes(c, flow, temp,
+                     HeatFlowTitle(d.heatLoss, !d.unit.isEmpty() ? QStringLiteral("W/") + d.unit
+                                               : d.pipe          ? QStringLiteral("W/m")
+                                                                 : QStringLiteral("W/m²")));
             DrawMark(c, d.table.Chosen, kChosenPen);
             DrawMark(c, d.table.Economic, kEconomicPen);
             DrawLimits(c, flow, temp);

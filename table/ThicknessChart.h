@@ -19,6 +19,7 @@ struct ChartData {
     std::optional<float> maxHeatFlow;
     bool pipe = true;
     bool heatLoss = true; // medium hotter than the air: heat flows out
+    QString unit;         // per what the heat flow is, where not the pipe's m or the wall's m²
 };
 
 // One text the chart drew and the box it takes.

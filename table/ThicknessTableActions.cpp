@@ -3,12 +3,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QStringListModel>
 #include <QTabWidget>
 
 #include "app/Umessages.h"
 #include "config/SafeFile.h"
 #include "project/Project.h"
 #include "projectwin/ProjectSession.h"
+#include "table/LayeredRows.h"
 #include "table/TableInputs.h"
 #include "table/ThicknessModels.h"
 #include "table/ThicknessTableWindow.h"
@@ -20,9 +22,11 @@ TablePage TThicknessTableWindow::Page() const {
                  (bySize ? QStringLiteral(", by pipe size") : QStringLiteral(", by thickness"));
     page.inputs = Inputs->Summary(bySize);
     if (!bySize)
+        page.inputs << SystemSummary();
+    if (!bySize)
         page.minima << Minima->text();
     page.model = bySize ? static_cast<const QAbstractItemModel*>(pipeSizeModel_)
-                        : static_cast<const QAbstractItemModel*>(thicknessModel_);
+                        : static_cast<const QAbstractItemModel*>(layeredRows_);
     page.chart = Chart->Data();
     page.withChart = !bySize;
     return page;
@@ -57,8 +61,13 @@ void TThicknessTableWindow::ExportCsv() {
     if (path.isEmpty())
         return;
     const QAbstractItemModel& model = *Page().model;
-    const SafeFile::Result saved =
-        SafeFile::Write(path, CsvText(model, DecimalComma->isChecked()).toUtf8());
+    QString text = CsvText(model, DecimalComma->isChecked());
+    // The object and its layers under the rows, one cell a line.
+    if (Tabs->currentIndex() == 0 && !SystemSummary().isEmpty())
+        text +=
+            u'\n' +
+            CsvText(QStringListModel(SystemSummary()), DecimalComma->isChecked()).section(u'\n', 1);
+    const SafeFile::Result saved = SafeFile::Write(path, text.toUtf8());
     if (!saved.ok)
         ShowError(saved.Message(), this);
 }

@@ -22,6 +22,8 @@
 #include "engine/NominalTable.h"
 #include "engine/PipeSizeTable.h"
 #include "engine/State.h"
+#include "table/LayerEditor.h"
+#include "table/LayeredRows.h"
 #include "table/TableInputs.h"
 #include "table/ThicknessModels.h"
 #include "table/WrappedHeaders.h"
@@ -58,7 +60,7 @@ TThicknessTableWindow::TThicknessTableWindow(bool pipe, QWidget* parent)
     Inputs = new TTableInputs(pipe, this);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("InputPanel"));
-    scroll->setWidget(Inputs);
+    scroll->setWidget(BuildInputPanel());
     scroll->setWidgetResizable(true);
     scroll->setMinimumWidth(300);
     InputPanel = scroll;
@@ -108,7 +110,7 @@ QWidget* TThicknessTableWindow::BuildThicknessTab() {
     Minima = new QLabel(tab);
     Minima->setObjectName(QStringLiteral("Minima"));
     Minima->setWordWrap(true);
-    ThicknessView = MakeView(thicknessModel_, "ThicknessView", tab);
+    ThicknessView = MakeView(layeredRows_, "ThicknessView", tab);
     // Product names are long: the column keeps a readable width, its tool tip the whole name.
     QHeaderView* header = ThicknessView->horizontalHeader();
     header->setSectionResizeMode(TThicknessModel::kProduct, QHeaderView::Interactive);
@@ -187,9 +189,15 @@ void TThicknessTableWindow::Refuse(const QString& text) {
 }
 
 void TThicknessTableWindow::Recompute() {
+    // A layer laid over fixed ones does not touch the medium: its limits are the rows'.
+    Inputs->AgainstMedium = Layers->Rows().empty() || Layers->Varied->currentIndex() == 1;
     TableInputsReading reading = Inputs->Read();
     if (!reading.inputs) {
         Refuse(reading.refusal);
+        return;
+    }
+    if (!ReadSystem(reading.inputs->TubeDiameter)) {
+        Refuse(kMakeSenseText);
         return;
     }
     ThicknessTableInputs& in = *reading.inputs;
@@ -199,13 +207,14 @@ void TThicknessTableWindow::Recompute() {
     thicknessModel_->SetReading(heatLoss, NoNominalTable());
     pipeSizeModel_->SetReading(heatLoss, NoNominalTable());
     try {
-        const ThicknessTable table = BuildThicknessTable(in, nominal);
+        const ThicknessTable table = BuildTable(in, nominal);
         std::vector<PipeSizeRow> sizes;
         if (pipe_)
             sizes = BuildPipeSizeTable(in, reading.diametersMm, nominal);
         thicknessModel_->SetTable(table);
         pipeSizeModel_->SetRows(std::move(sizes));
-        Chart->SetData({table, in.SurfaceTempLimit, in.MaxHeatFlow, pipe_, heatLoss});
+        Chart->SetData({table, in.SurfaceTempLimit, in.MaxHeatFlow, pipe_, heatLoss,
+                        UnitOf(layerSet_.Object.Kind)});
     } catch (const TermoraError& e) {
         Refuse(QStringLiteral("Calculation failed! Error: ") + QString::fromStdString(e.what()));
         return;
@@ -241,7 +250,7 @@ void TThicknessTableWindow::ShowMinima() {
         t.Chosen >= 0 ? rowName(t.Chosen) : QStringLiteral("no listed thickness meets them all");
     QString text = QStringLiteral("Minimum thickness - ") + parts.join(QStringLiteral("; ")) +
                    QStringLiteral(". Thinnest listed: ") + chosen + u'.';
-    Minima->setText(text + EconomicText());
+    Minima->setText(text + layeredMinima_ + EconomicText());
 }
 
 // The cheapest row over the life; at the end of the list it is no optimum yet.

@@ -4,6 +4,7 @@
 // the thickness each pipe size needs. Recomputes as the user types.
 #include <QWidget>
 
+#include "table/LayerSet.h"
 #include "table/TableOutput.h"
 
 struct Line;
@@ -13,6 +14,9 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 class QTableView;
+class TGeometryInputs;
+class TLayerEditor;
+class TLayeredRows;
 class TPipeSizeModel;
 class TTableInputs;
 class TThicknessChart;
@@ -24,6 +28,8 @@ public:
     explicit TThicknessTableWindow(bool pipe, QWidget* parent = nullptr);
 
     TTableInputs* Inputs = nullptr;
+    TGeometryInputs* Geometry = nullptr; // the insulated object
+    TLayerEditor* Layers = nullptr;      // the fixed layers
     QLabel* Minima = nullptr;
     QTabWidget* Tabs = nullptr;
     QTableView* ThicknessView = nullptr;
@@ -46,6 +52,8 @@ public:
 
     TThicknessModel& ThicknessModel() { return *thicknessModel_; }
     TPipeSizeModel& PipeSizeModel() { return *pipeSizeModel_; }
+    // The rows as shown: with their interfaces for a layered system.
+    TLayeredRows& Rows() { return *layeredRows_; }
 
     // The page the print preview and the PDF show for the open tab.
     TablePage Page() const;
@@ -66,6 +74,13 @@ protected:
 private:
     QWidget* BuildThicknessTab();
     QWidget* BuildButtons();
+    QWidget* BuildInputPanel();
+    void ObjectChanged();
+    bool ReadSystem(float pipeDiameter);
+    ThicknessTable BuildTable(const ThicknessTableInputs& in, const TToleranceTable* nominal);
+    // The object and the layers for the page and the CSV; none for one layer on the
+    // window's own surface.
+    QStringList SystemSummary() const;
     void Refuse(const QString& text);
     void EnableOutput(bool on);
     void ShowMinima();
@@ -79,6 +94,9 @@ private:
     bool pipe_;
     TThicknessModel* thicknessModel_ = nullptr;
     TPipeSizeModel* pipeSizeModel_ = nullptr;
+    TLayeredRows* layeredRows_ = nullptr;
+    LayerSet layerSet_;
+    QString layeredMinima_;
 };
 
 // Opens a new thickness table window for pipes or sheets, prefilled from the values of the

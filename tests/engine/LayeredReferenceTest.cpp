@@ -65,7 +65,8 @@ double Ours(const Reference& r) {
 }
 
 TEST(LayeredReferenceTest, PublishedWorkedExamples) {
-    const double pi = std::acos(-1.0), film = std::log(1.25) * 60 * 0.05 / 2, fixed = 1e6;
+    const double pi = std::acos(-1.0), film = std::log(1.25) * 60 * 0.05 / 2;
+    const float fixed = 1e6f;
     const Layers pane = {{0.1f, 0.01f}, {0.78f, 0.004f}, {0.026f, 0.01f}, {0.78f, 0.004f}};
     const Layers steam = {{static_cast<float>(film), 0.005f}, {80, 0.0025f}, {0.05f, 0.03f}};
     const InsulatedShape wall{Shape::Wall}, squareDuct{Shape::Duct, 0, 0.5f, 0.5f};
