@@ -178,10 +178,12 @@ LineResult ComputeLayeredJob(const Line& line, ThicknessTableInputs& in, const P
     const QString beyond = row.Interfaces.empty() ? QString() : BeyondLimitsText(line, row);
     if (beyond.isEmpty())
         return r;
-    if (r.State == LineState::NoProduct)
-        r.Status = QLatin1String(kNoProductText) + QStringLiteral(": ") + beyond;
-    else if (r.State == LineState::Ok || line.Mode == ThicknessMode::Fixed)
-        r.State = LineState::FixedFails, r.Status = beyond;
+    // No thickness of the own layer helps a layer beyond its limits: none is chosen.
+    if (line.Mode == ThicknessMode::Automatic)
+        return Refusal(LineState::NoProduct,
+                       QLatin1String(kNoProductText) + QStringLiteral(": ") + beyond, std::nullopt);
+    r.State = LineState::FixedFails;
+    r.Status = beyond;
     return r;
 }
 
