@@ -41,7 +41,7 @@ constexpr std::array<FieldColumn, kLineFieldCount> kColumns{{
     {LineField::WasteAllowance, "Waste allowance", "%"},
     {LineField::DuctWidth, "Duct width", "mm"},
     {LineField::DuctHeight, "Duct height", "mm"},
-    {LineField::Layers, "Fixed layers", "material mm; ..."},
+    {LineField::Layers, "Fixed layers", "mm"},
     {LineField::VariedLayer, "Varied layer", ""},
 }};
 
