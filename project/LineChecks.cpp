@@ -42,7 +42,6 @@ void CheckMaterial(Checker& c, const Line& line, const ProjectData& data) {
 }
 
 void CheckSurface(Checker& c, const Line& line, const ProjectData& data) {
-    const bool pipe = line.Kind == LineKind::Pipe;
     if (line.Installation == LineInstallation::TypedH)
         return c.Require(LineField::SurfaceCoefficient,
                          SurfaceCoefficientInRange(line.SurfaceCoefficient));
@@ -52,13 +51,13 @@ void CheckSurface(Checker& c, const Line& line, const ProjectData& data) {
         c.Missing(LineField::Cladding, QStringLiteral("cladding"), line.Cladding);
     if (line.Installation == LineInstallation::Outdoors)
         c.Require(LineField::WindSpeed, WindSpeedInRange(line.WindSpeed));
-    if (!pipe)
+    if (line.Kind == LineKind::Wall)
         c.Bound(LineField::WallHeight, line.WallHeight, kSheetHeight);
 }
 
 void CheckYear(Checker& c, const Line& line, const ProjectSettings& s) {
-    const bool pipe = line.Kind == LineKind::Pipe;
-    c.Bound(LineField::Extent, line.Extent, pipe ? kPipeLength : kWallArea);
+    // A number of spheres may be a fraction (a vessel's two heads make one).
+    c.Bound(LineField::Extent, line.Extent, line.Kind == LineKind::Wall ? kWallArea : kPipeLength);
     c.Bound(LineField::EnergyPrice, s.EnergyPrice, kEnergyPrice);
     c.Bound(LineField::HoursPerYear, s.HoursPerYear, kHoursPerYear);
     c.Bound(LineField::Co2PerKWh, s.Co2PerKWh, kCo2PerKWh);
@@ -71,9 +70,36 @@ void CheckYear(Checker& c, const Line& line, const ProjectSettings& s) {
     c.Bound(LineField::WasteAllowance, s.WasteAllowance, Range{0, 1000});
 }
 
+// The layers beside the line's own: each a material of the data and a thickness.
+void CheckLayers(Checker& c, const Line& line, const ProjectData& data) {
+    c.Require(LineField::Layers, line.Layers.size() < static_cast<size_t>(kMaxLineLayers),
+              QStringLiteral("at most %1 layers in all").arg(kMaxLineLayers));
+    for (const FixedLayer& layer : line.Layers) {
+        if (layer.Material.isEmpty())
+            return c.Require(LineField::Layers, false, kNoMaterialText);
+        const int index = data.MaterialIndex(layer.Material);
+        if (index < 0)
+            return c.Missing(LineField::Layers, QStringLiteral("material"), layer.Material);
+        if ((*data.Materials)[static_cast<size_t>(index)].Lambda0 == kKFactorMark)
+            c.Bound(LineField::Layers, layer.KFactor, kKFactor);
+        c.Bound(LineField::Layers, layer.ThicknessMm, kThicknessMm);
+    }
+}
+
+void CheckObject(Checker& c, const Line& line) {
+    if (line.Kind == LineKind::Pipe || line.Kind == LineKind::Sphere)
+        c.Bound(LineField::Diameter, line.DiameterMm, kDiameterMm);
+    if (line.Kind != LineKind::Duct)
+        return;
+    c.Bound(LineField::DuctWidth, line.DuctWidthMm, kDiameterMm);
+    c.Bound(LineField::DuctHeight, line.DuctHeightMm, kDiameterMm);
+}
+
+// The line's own material against the medium where it lies on the object; outside fixed
+// layers its limits are checked at its interface by the computation.
 void CheckLimits(Checker& c, const Line& line, const ProjectData& data) {
     const MaterialEntry* m = MaterialOf(line, data);
-    if (!m || c.refusal)
+    if (!m || c.refusal || (!line.Layers.empty() && line.Varied == VariedLayer::Outer))
         return;
     const float highest = m->MaxTemp;
     c.Require(LineField::MediumTemp, !(highest < line.AmbientTemp || highest < line.MediumTemp),
@@ -84,17 +110,17 @@ void CheckLimits(Checker& c, const Line& line, const ProjectData& data) {
 std::optional<LineRefusal> CheckLine(const Line& line, const ProjectSettings& settings,
                                      const ProjectData& data) {
     Checker c;
-    if (line.Kind == LineKind::Pipe)
-        c.Bound(LineField::Diameter, line.DiameterMm, kDiameterMm);
+    CheckObject(c, line);
     c.Temperature(LineField::AmbientTemp, line.AmbientTemp);
     c.Temperature(LineField::MediumTemp, line.MediumTemp);
     CheckMaterial(c, line, data);
     c.Bound(LineField::RelHumidity, line.RelHumidity,
-            line.Kind == LineKind::Pipe ? kPipeHumidity : kWallHumidity);
+            line.Kind == LineKind::Wall ? kWallHumidity : kPipeHumidity);
     if (!c.refusal)
         c.Require(LineField::RelHumidity, DewPointBelowAir(line.AmbientTemp, line.RelHumidity));
     CheckSurface(c, line, data);
     CheckYear(c, line, settings);
+    CheckLayers(c, line, data);
     CheckLimits(c, line, data);
     return c.refusal;
 }

@@ -5,6 +5,7 @@
 
 #include "config/Uutils.h"
 #include "engine/Errors.h"
+#include "project/LineLayers.h"
 #include "project/NumberText.h"
 
 namespace {
@@ -38,6 +39,10 @@ constexpr std::array<FieldColumn, kLineFieldCount> kColumns{{
     {LineField::HoursPerYear, "Hours per year", "h"},
     {LineField::Co2PerKWh, "CO2 per kWh", "kg"},
     {LineField::WasteAllowance, "Waste allowance", "%"},
+    {LineField::DuctWidth, "Duct width", "mm"},
+    {LineField::DuctHeight, "Duct height", "mm"},
+    {LineField::Layers, "Fixed layers", "mm"},
+    {LineField::VariedLayer, "Varied layer", ""},
 }};
 
 const FieldColumn& ColumnOf(LineField field) {
@@ -66,6 +71,10 @@ template <typename L> auto NumberOf(L& line, LineField field) -> decltype(&line.
         return &line.Emissivity;
     case LineField::KFactor:
         return &line.KFactor;
+    case LineField::DuctWidth:
+        return &line.DuctWidthMm;
+    case LineField::DuctHeight:
+        return &line.DuctHeightMm;
     default:
         return nullptr;
     }
@@ -172,6 +181,10 @@ QString FieldText(const Line& line, LineField field) {
         return InstallationText(line.Installation);
     case LineField::Orientation:
         return OrientationText(line.Orientation);
+    case LineField::Layers:
+        return LayersText(line.Layers);
+    case LineField::VariedLayer:
+        return VariedLayerText(line.Varied);
     default:
         return ThicknessText(line);
     }
@@ -201,6 +214,10 @@ QString SetFieldText(Line& line, LineField field, const QString& text) {
         return SetEnum(line.Installation, InstallationFromText(text), text);
     case LineField::Orientation:
         return SetEnum(line.Orientation, OrientationFromText(text), text);
+    case LineField::Layers:
+        return SetLayersText(line.Layers, text);
+    case LineField::VariedLayer:
+        return SetEnum(line.Varied, VariedLayerFromText(text), text);
     default:
         SetThickness(line, text);
         return {};

@@ -30,8 +30,12 @@ enum class LineField {
     HoursPerYear,
     Co2PerKWh,
     WasteAllowance,
+    DuctWidth,
+    DuctHeight,
+    Layers,      // the fixed layers as project/LineLayers.h writes them
+    VariedLayer, // "outer" or "inner"
 };
-inline constexpr int kLineFieldCount = static_cast<int>(LineField::WasteAllowance) + 1;
+inline constexpr int kLineFieldCount = static_cast<int>(LineField::VariedLayer) + 1;
 
 // The documented column name with its unit, e.g. "Outside diameter (mm)".
 QString FieldHeader(LineField field);

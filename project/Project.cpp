@@ -24,8 +24,12 @@ QString ToText(const std::array<std::pair<E, const char*>, N>& names, E value) {
     return {};
 }
 
-constexpr std::array<std::pair<LineKind, const char*>, 2> kKinds{
-    {{LineKind::Pipe, "pipe"}, {LineKind::Wall, "wall"}}};
+constexpr std::array<std::pair<LineKind, const char*>, 4> kKinds{{{LineKind::Pipe, "pipe"},
+                                                                  {LineKind::Wall, "wall"},
+                                                                  {LineKind::Duct, "duct"},
+                                                                  {LineKind::Sphere, "sphere"}}};
+constexpr std::array<std::pair<VariedLayer, const char*>, 2> kVaried{
+    {{VariedLayer::Outer, "outer"}, {VariedLayer::Inner, "inner"}}};
 constexpr std::array<std::pair<LineInstallation, const char*>, 3> kInstallations{
     {{LineInstallation::Indoors, "indoors"},
      {LineInstallation::Outdoors, "outdoors"},
@@ -41,6 +45,17 @@ ProjectSettings EffectiveSettings(const Line& line, const ProjectSettings& proje
     s.Co2PerKWh = line.Co2PerKWh.value_or(project.Co2PerKWh);
     s.WasteAllowance = line.WasteAllowance.value_or(project.WasteAllowance);
     return s;
+}
+
+bool IsLayered(const Line& line) {
+    return !line.Layers.empty() || line.Kind == LineKind::Duct || line.Kind == LineKind::Sphere;
+}
+
+QString VariedLayerText(VariedLayer varied) {
+    return ToText(kVaried, varied);
+}
+std::optional<VariedLayer> VariedLayerFromText(const QString& text) {
+    return FromText(kVaried, text);
 }
 
 QString KindText(LineKind kind) {

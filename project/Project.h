@@ -1,7 +1,7 @@
 #pragma once
 // A project: the title block, the project-wide settings and the list of lines, each line one
-// pipe or wall whose insulation the thickness table's engine designs. Inputs only; results
-// are computed (project/ProjectCompute.h) and never stored.
+// pipe, wall, rectangular duct or sphere whose insulation the thickness table's engine designs.
+// Inputs only; results are computed (project/ProjectCompute.h) and never stored.
 //
 // Units are those of the file and of the window's columns: mm for diameters and thicknesses,
 // m and m² for extents and heights, °C, %, m/s, W/(m²·K), W/(m·K).
@@ -9,7 +9,23 @@
 #include <optional>
 #include <vector>
 
-enum class LineKind { Pipe, Wall };
+enum class LineKind { Pipe, Wall, Duct, Sphere };
+
+// Which layer of a layered line the thickness (automatic or fixed) is that of: the one laid on
+// the object, or the one outside the fixed layers.
+enum class VariedLayer { Outer, Inner };
+
+// A layer that keeps its thickness while the line's own layer is designed.
+struct FixedLayer {
+    QString Material;       // by its name in Termora.ini
+    float KFactor = 0.036f; // for the user material "k-factor"
+    float ThicknessMm = 0;
+
+    bool operator==(const FixedLayer&) const = default;
+};
+
+// The line's own layer and its fixed layers: at most this many in all.
+inline constexpr int kMaxLineLayers = 5;
 
 // Where the line runs, which decides its outer surface coefficient h.
 enum class LineInstallation {
@@ -27,8 +43,10 @@ enum class ThicknessMode { Automatic, Fixed };
 struct Line {
     QString Tag;
     LineKind Kind = LineKind::Pipe;
-    float DiameterMm = 48.3f; // outside diameter of the pipe (pipes only)
-    float Extent = 1;         // pipe length (m) or wall area (m²)
+    float DiameterMm = 48.3f; // outside diameter of the pipe or sphere
+    // Pipe or duct length (m), wall area (m²), or the number of spheres (a fraction for part of
+    // one: the two heads of a vessel make one sphere).
+    float Extent = 1;
     float MediumTemp = 60;
     float AmbientTemp = 20;
     float RelHumidity = 60;
@@ -53,6 +71,12 @@ struct Line {
     std::optional<float> HoursPerYear;   // h
     std::optional<float> Co2PerKWh;      // kg
     std::optional<float> WasteAllowance; // %
+    // Ducts: outside width and height of the bare duct.
+    float DuctWidthMm = 400;
+    float DuctHeightMm = 300;
+    // Layers besides the line's own, inside out; the own layer lies inside or outside them.
+    std::vector<FixedLayer> Layers;
+    VariedLayer Varied = VariedLayer::Outer;
 
     bool operator==(const Line&) const = default;
 };
@@ -86,11 +110,17 @@ struct Project {
 // The settings a line is computed with: the project's, replaced by the line's overrides.
 ProjectSettings EffectiveSettings(const Line& line, const ProjectSettings& project);
 
+// Whether the line is computed as a layered system: fixed layers, or a duct or a sphere. The
+// others are the thickness table's single layer on a pipe or a wall.
+bool IsLayered(const Line& line);
+
 // The texts of the enumerations as the file, the CSV and the window write them.
-QString KindText(LineKind kind);                         // "pipe", "wall"
+QString KindText(LineKind kind);                         // "pipe", "wall", "duct", "sphere"
 QString InstallationText(LineInstallation installation); // "indoors", "outdoors", "typed h"
 QString OrientationText(LineOrientation orientation);    // "horizontal", "vertical"
+QString VariedLayerText(VariedLayer varied);             // "outer", "inner"
 // Reading them back: case and surrounding blanks do not matter; nullopt for anything else.
 std::optional<LineKind> KindFromText(const QString& text);
 std::optional<LineInstallation> InstallationFromText(const QString& text);
 std::optional<LineOrientation> OrientationFromText(const QString& text);
+std::optional<VariedLayer> VariedLayerFromText(const QString& text);

@@ -12,6 +12,7 @@
 #include "engine/ThicknessTable.h"
 #include "project/LineChecks.h"
 #include "project/NominalThicknesses.h"
+#include "project/ProjectLayered.h"
 
 using checked::Store;
 
@@ -96,11 +97,12 @@ QString MissedCriterion(const ThicknessTableInputs& in, const ThicknessTable& ta
     return QStringLiteral("the fixed thickness exceeds the maximum heat flow");
 }
 
-LineResult ComputeJob(const Line& line, ThicknessTableInputs& in, const ProjectData& data) {
-    const TToleranceTable* nominal = in.Pipe ? data.PipeTable : data.SheetTable;
-    const bool automatic = line.Mode == ThicknessMode::Automatic;
-    if (automatic) {
-        in.ThicknessesMm = NominalThicknessesMm(nominal, in.Pipe, line.DiameterMm, line.Material);
+// The thicknesses the job lists; a refusal when the fixed product is not in the table.
+std::optional<LineResult> ListThicknesses(const Line& line, ThicknessTableInputs& in,
+                                          const TToleranceTable* nominal) {
+    if (line.Mode == ThicknessMode::Automatic) {
+        in.ThicknessesMm = NominalThicknessesMm(nominal, line.Kind == LineKind::Pipe,
+                                                line.DiameterMm, line.Material);
     } else if (!line.FixedProduct.isEmpty()) {
         const std::optional<float> mm = ProductThicknessMm(nominal, line.FixedProduct);
         if (!mm)
@@ -112,27 +114,76 @@ LineResult ComputeJob(const Line& line, ThicknessTableInputs& in, const ProjectD
     } else {
         in.ThicknessesMm = {line.FixedThicknessMm};
     }
-    const ThicknessTable table = BuildThicknessTable(in, nominal);
+    return std::nullopt;
+}
+
+// The table's answer for the line; chosen is set to the row the figures are of, -1 for none.
+LineResult Answer(const Line& line, const ThicknessTableInputs& in, const ThicknessTable& table,
+                  const TToleranceTable* nominal, int& chosen) {
     LineResult r;
-    if (automatic) {
-        int chosen = table.Chosen;
+    chosen = -1;
+    if (line.Mode == ThicknessMode::Automatic) {
+        int row = table.Chosen;
         // Nothing asks for insulation: the thinnest product is still what is fitted.
-        if (chosen == 0 && table.Rows.size() > 1 && table.Rows[1].MeetsCriteria)
-            chosen = 1;
-        if (chosen <= 0)
+        if (row == 0 && table.Rows.size() > 1 && table.Rows[1].MeetsCriteria)
+            row = 1;
+        if (row <= 0)
             return Refusal(LineState::NoProduct, QLatin1String(kNoProductText), std::nullopt);
-        SetFigures(r, table, chosen);
+        SetFigures(r, table, chosen = row);
         if (!nominal || !TableOfMaterial(*nominal, line.Material))
             r.Product.clear(); // the nominal products are made of another material
         return r;
     }
-    SetFigures(r, table, 1);
+    SetFigures(r, table, chosen = 1);
     if (!line.FixedProduct.isEmpty())
         r.Product = line.FixedProduct;
     if (!table.Rows[1].MeetsCriteria) {
         r.State = LineState::FixedFails;
         r.Status = MissedCriterion(in, table, table.Rows[1]);
     }
+    return r;
+}
+
+LineResult ComputeJob(const Line& line, ThicknessTableInputs& in, const ProjectData& data) {
+    const TToleranceTable* nominal = in.Pipe ? data.PipeTable : data.SheetTable;
+    if (std::optional<LineResult> refused = ListThicknesses(line, in, nominal))
+        return *refused;
+    int chosen = -1;
+    return Answer(line, in, BuildThicknessTable(in, nominal), nominal, chosen);
+}
+
+// The row whose layers a status names: the answer's, or the thickest where none meets.
+const LayeredSolution& LimitsRow(const LayeredTable& t, int chosen) {
+    if (chosen > 0)
+        return t.Solutions[static_cast<size_t>(chosen)];
+    size_t thickest = 0;
+    for (size_t i = 1; i < t.Table.Rows.size(); ++i)
+        if (t.Table.Rows[i].Thickness > t.Table.Rows[thickest].Thickness)
+            thickest = i;
+    return t.Solutions[thickest];
+}
+
+// A layered line: its own layer as the table's varied one; a layer beyond its material's
+// limits is named in the status.
+LineResult ComputeLayeredJob(const Line& line, ThicknessTableInputs& in, const ProjectData& data) {
+    const TToleranceTable* nominal = nullptr;
+    if (OwnLayerHasProducts(line))
+        nominal = line.Kind == LineKind::Pipe ? data.PipeTable : data.SheetTable;
+    if (std::optional<LineResult> refused = ListThicknesses(line, in, nominal))
+        return *refused;
+    const LayeredTable t = BuildLayeredTable(LayeredJobOf(line, in, data), nominal);
+    int chosen = -1;
+    LineResult r = Answer(line, in, t.Table, nominal, chosen);
+    const LayeredSolution& row = LimitsRow(t, chosen);
+    const QString beyond = row.Interfaces.empty() ? QString() : BeyondLimitsText(line, row);
+    if (beyond.isEmpty())
+        return r;
+    // No thickness of the own layer helps a layer beyond its limits: none is chosen.
+    if (line.Mode == ThicknessMode::Automatic)
+        return Refusal(LineState::NoProduct,
+                       QLatin1String(kNoProductText) + QStringLiteral(": ") + beyond, std::nullopt);
+    r.State = LineState::FixedFails;
+    r.Status = beyond;
     return r;
 }
 
@@ -156,7 +207,8 @@ LineResult ComputeLine(const Line& line, const ProjectSettings& settings, const 
     }
     ThicknessTableInputs in = JobOf(line, s, data);
     try {
-        LineResult r = ComputeJob(line, in, data);
+        LineResult r =
+            IsLayered(line) ? ComputeLayeredJob(line, in, data) : ComputeJob(line, in, data);
         r.Warning = ColdWarning(line, data);
         return r;
     } catch (const TermoraError& e) {

@@ -65,6 +65,8 @@ struct ProjectTotals {
     int OkLines = 0;
     float PipeLength = 0; // m, every pipe line
     float WallArea = 0;   // m², every wall line
+    float DuctLength = 0; // m, every duct line
+    float Spheres = 0;    // every sphere line's number of spheres
     // Over the lines with figures: the insulated plant and the same plant bare.
     float HeatLoss = 0; // W, lines whose medium is hotter than the air
     float HeatGain = 0; // W, lines whose medium is colder
@@ -82,9 +84,10 @@ struct ProjectTotals {
 
 ProjectTotals TotalsOf(const Project& project, const std::vector<LineResult>& results);
 
-// One product to buy: pipe sections in m or sheet in m², summed over the lines with figures
-// and a thickness; lines without a nominal product are grouped by material and thickness
-// (and diameter for pipes) under a descriptive name.
+// One product to buy: pipe sections in m (Kind Pipe) or sheet in m² (Kind Wall: walls,
+// ducts and spheres), summed over the lines with figures and a thickness; the line's own
+// layer and each fixed layer. Layers without a nominal product are grouped by material and
+// thickness (and the diameter they are laid on for pipes) under a descriptive name.
 struct BomItem {
     QString Product;
     LineKind Kind = LineKind::Pipe;

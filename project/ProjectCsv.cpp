@@ -94,6 +94,7 @@ bool Optional(LineField field) {
     case LineField::Thickness:
     case LineField::Tag:
     case LineField::Cladding:
+    case LineField::Layers:
         return true;
     default:
         return false;

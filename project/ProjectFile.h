@@ -1,6 +1,8 @@
 #pragma once
-// The project file: JSON, extension ".termora", "format": "termora-project", "version": 1
-// (docs/project-format.md). Inputs only; results are recomputed when a file is opened.
+// The project file: JSON, extension ".termora", "format": "termora-project", "version": 1, or 2
+// where a line is a duct or a sphere or has fixed layers, which a reader of version 1 would
+// compute as a single layer (docs/project-format.md). Inputs only; results are recomputed
+// when a file is opened.
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -8,7 +10,9 @@
 #include "project/Project.h"
 
 inline constexpr const char* kProjectFormat = "termora-project";
-inline constexpr int kProjectVersion = 1;
+inline constexpr int kProjectVersion = 2;
+// The version a project is written with: 1 unless it needs version 2.
+int ProjectVersionOf(const Project& project);
 inline constexpr const char* kProjectSuffix = "termora";
 
 // A project read, or why not: exactly one of the two is set.

@@ -65,12 +65,12 @@ public:
             Fault(key, QStringLiteral("one of the documented words"));
     }
     bool Failed() const { return !error_.isEmpty(); }
-
-private:
     void Fault(const char* key, const QString& what) {
         error_ = QStringLiteral("The project file is damaged: \"%1\" %2 must be %3.")
                      .arg(QLatin1String(key), where_, what);
     }
+
+private:
     QString& error_;
     QString where_;
 };
@@ -89,8 +89,7 @@ void ReadSurface(Reader& r, const QJsonObject& o, Line& line) {
 void ReadThickness(Reader& r, const QJsonObject& o, Line& line) {
     using namespace keys;
     r.Optional(o, kSurfaceTempLimit, line.SurfaceTempLimit);
-    r.Optional(o, line.Kind == LineKind::Pipe ? kMaxHeatFlowPipe : kMaxHeatFlowWall,
-               line.MaxHeatFlow);
+    r.Optional(o, MaxHeatFlowKey(line.Kind), line.MaxHeatFlow);
     if (o.contains(QLatin1String(kThickness))) {
         line.Mode = ThicknessMode::Fixed;
         r.Number(o, kThickness, line.FixedThicknessMm);
@@ -101,14 +100,41 @@ void ReadThickness(Reader& r, const QJsonObject& o, Line& line) {
     }
 }
 
-Line ReadLine(Reader& r, const QJsonObject& o) {
+// Version 2's fixed layers; a list of objects with a material and a thickness.
+void ReadLayers(Reader& r, const QJsonObject& o, Line& line) {
+    using namespace keys;
+    r.Choice(o, kVariedLayer, line.Varied, &VariedLayerFromText);
+    const QJsonValue list = o.value(QLatin1String(kLayers));
+    if (list.isUndefined() || r.Failed())
+        return;
+    if (!list.isArray())
+        return r.Fault(kLayers, QStringLiteral("a list"));
+    for (const QJsonValue item : list.toArray()) {
+        if (r.Failed())
+            return;
+        if (!item.isObject())
+            return r.Fault(kLayers, QStringLiteral("a list of objects"));
+        FixedLayer layer;
+        r.Text(item.toObject(), kMaterial, layer.Material);
+        r.Number(item.toObject(), kKFactor, layer.KFactor);
+        r.Number(item.toObject(), kThickness, layer.ThicknessMm);
+        line.Layers.push_back(layer);
+    }
+}
+
+// A version 1 file knows pipes and walls only, and its lines have no fixed layers (a reader
+// of version 1 ignores such keys, so this one does too).
+Line ReadLine(Reader& r, const QJsonObject& o, int version) {
     using namespace keys;
     Line line;
     r.Text(o, kTag, line.Tag);
     r.Choice(o, kKind, line.Kind, &KindFromText);
-    const bool pipe = line.Kind == LineKind::Pipe;
+    if (version < 2 && line.Kind != LineKind::Pipe && line.Kind != LineKind::Wall)
+        r.Fault(kKind, QStringLiteral("one of the documented words"));
     r.Number(o, kDiameter, line.DiameterMm);
-    r.Number(o, pipe ? kLength : kArea, line.Extent);
+    r.Number(o, kDuctWidth, line.DuctWidthMm);
+    r.Number(o, kDuctHeight, line.DuctHeightMm);
+    r.Number(o, ExtentKey(line.Kind), line.Extent);
     r.Number(o, kMediumTemp, line.MediumTemp);
     r.Number(o, kAmbientTemp, line.AmbientTemp);
     r.Number(o, kHumidity, line.RelHumidity);
@@ -120,6 +146,8 @@ Line ReadLine(Reader& r, const QJsonObject& o) {
     r.Optional(o, kHours, line.HoursPerYear);
     r.Optional(o, kCo2, line.Co2PerKWh);
     r.Optional(o, kWaste, line.WasteAllowance);
+    if (version >= 2)
+        ReadLayers(r, o, line);
     return line;
 }
 
@@ -171,6 +199,7 @@ QString CheckShape(const QJsonObject& root) {
 }
 
 std::optional<Project> ReadRoot(const QJsonObject& root, QString& error) {
+    const int version = root.value(QLatin1String(keys::kVersion)).toInt();
     Project p;
     Reader r(error);
     ReadHead(r, root, p);
@@ -184,7 +213,7 @@ std::optional<Project> ReadRoot(const QJsonObject& root, QString& error) {
             break;
         }
         r.Where(QStringLiteral("in line %1 of the list").arg(i + 1));
-        p.Lines.push_back(ReadLine(r, lines[i].toObject()));
+        p.Lines.push_back(ReadLine(r, lines[i].toObject(), version));
     }
     if (!error.isEmpty())
         return std::nullopt;

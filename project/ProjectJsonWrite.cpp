@@ -67,17 +67,18 @@ private:
 
 void AddSurface(Members& m, const Line& line) {
     using namespace keys;
-    const bool pipe = line.Kind == LineKind::Pipe;
+    // Pipes and ducts run horizontally or vertically; a sphere has no orientation.
+    const bool oriented = line.Kind == LineKind::Pipe || line.Kind == LineKind::Duct;
     m.Text(kInstallation, InstallationText(line.Installation));
     if (line.Installation == LineInstallation::TypedH) {
         m.Number(kSurfaceCoefficient, line.SurfaceCoefficient);
         return;
     }
-    if (line.Installation == LineInstallation::Indoors && pipe)
+    if (line.Installation == LineInstallation::Indoors && oriented)
         m.Text(kOrientation, OrientationText(line.Orientation));
     if (line.Installation == LineInstallation::Outdoors)
         m.Number(kWindSpeed, line.WindSpeed);
-    if (!pipe)
+    if (line.Kind == LineKind::Wall)
         m.Number(kWallHeight, line.WallHeight);
     if (line.Cladding.isEmpty())
         m.Number(kEmissivity, line.Emissivity);
@@ -88,22 +89,44 @@ void AddSurface(Members& m, const Line& line) {
 void AddThickness(Members& m, const Line& line) {
     using namespace keys;
     m.Optional(kSurfaceTempLimit, line.SurfaceTempLimit);
-    m.Optional(line.Kind == LineKind::Pipe ? kMaxHeatFlowPipe : kMaxHeatFlowWall, line.MaxHeatFlow);
+    m.Optional(MaxHeatFlowKey(line.Kind), line.MaxHeatFlow);
     if (line.Mode == ThicknessMode::Fixed && !line.FixedProduct.isEmpty())
         m.Text(kProduct, line.FixedProduct);
     else if (line.Mode == ThicknessMode::Fixed)
         m.Number(kThickness, line.FixedThicknessMm);
 }
 
+// Inside out, each {"material", "k_factor_w_mk" for the user material, "thickness_mm"}.
+QString LayersJson(const std::vector<FixedLayer>& layers) {
+    QStringList items;
+    for (const FixedLayer& layer : layers) {
+        Members m;
+        m.Text(keys::kMaterial, layer.Material);
+        if (layer.Material == QLatin1String(kUserMaterial))
+            m.Number(keys::kKFactor, layer.KFactor);
+        m.Number(keys::kThickness, layer.ThicknessMm);
+        items << m.Inline();
+    }
+    return u'[' + items.join(QStringLiteral(", ")) + u']';
+}
+
+void AddObject(Members& m, const Line& line) {
+    using namespace keys;
+    if (line.Kind == LineKind::Pipe || line.Kind == LineKind::Sphere)
+        m.Number(kDiameter, line.DiameterMm);
+    if (line.Kind == LineKind::Duct) {
+        m.Number(kDuctWidth, line.DuctWidthMm);
+        m.Number(kDuctHeight, line.DuctHeightMm);
+    }
+    m.Number(ExtentKey(line.Kind), line.Extent);
+}
+
 QString LineJson(const Line& line) {
     using namespace keys;
-    const bool pipe = line.Kind == LineKind::Pipe;
     Members m;
     m.Text(kTag, line.Tag);
     m.Text(kKind, KindText(line.Kind));
-    if (pipe)
-        m.Number(kDiameter, line.DiameterMm);
-    m.Number(pipe ? kLength : kArea, line.Extent);
+    AddObject(m, line);
     m.Number(kMediumTemp, line.MediumTemp);
     m.Number(kAmbientTemp, line.AmbientTemp);
     m.Number(kHumidity, line.RelHumidity);
@@ -112,6 +135,10 @@ QString LineJson(const Line& line) {
     if (line.Material == QLatin1String(kUserMaterial))
         m.Number(kKFactor, line.KFactor);
     AddThickness(m, line);
+    if (!line.Layers.empty()) {
+        m.Raw(kLayers, LayersJson(line.Layers));
+        m.Text(kVariedLayer, VariedLayerText(line.Varied));
+    }
     m.Optional(kEnergyPrice, line.EnergyPrice);
     m.Optional(kHours, line.HoursPerYear);
     m.Optional(kCo2, line.Co2PerKWh);
@@ -150,11 +177,18 @@ QString LinesJson(const std::vector<Line>& lines) {
 }
 } // namespace
 
+int ProjectVersionOf(const Project& project) {
+    for (const Line& line : project.Lines)
+        if (IsLayered(line))
+            return 2;
+    return 1;
+}
+
 QByteArray ProjectToJson(const Project& project) {
     using namespace keys;
     Members root;
     root.Text(kFormat, QLatin1String(kProjectFormat));
-    root.Raw(kVersion, QString::number(kProjectVersion));
+    root.Raw(kVersion, QString::number(ProjectVersionOf(project)));
     root.Raw(kTitle, TitleJson(project.Title));
     root.Raw(kSettings, SettingsJson(project.Settings));
     root.Raw(kLines, LinesJson(project.Lines));

@@ -1,5 +1,7 @@
 #pragma once
 // The keys of the project file (docs/project-format.md), units in their names.
+#include "project/Project.h"
+
 namespace keys {
 inline constexpr const char* kFormat = "format";
 inline constexpr const char* kVersion = "version";
@@ -39,6 +41,23 @@ inline constexpr const char* kMaxHeatFlowPipe = "max_heat_flow_w_m";
 inline constexpr const char* kMaxHeatFlowWall = "max_heat_flow_w_m2";
 inline constexpr const char* kThickness = "thickness_mm";
 inline constexpr const char* kProduct = "product";
+// Version 2: ducts, spheres and fixed layers.
+inline constexpr const char* kDuctWidth = "duct_width_mm";
+inline constexpr const char* kDuctHeight = "duct_height_mm";
+inline constexpr const char* kSphereCount = "sphere_count";
+inline constexpr const char* kMaxHeatFlowSphere = "max_heat_flow_w";
+inline constexpr const char* kLayers = "fixed_layers";
+inline constexpr const char* kVariedLayer = "varied_layer";
+
+// The keys that depend on the line's kind.
+inline const char* ExtentKey(LineKind kind) {
+    return kind == LineKind::Wall ? kArea : kind == LineKind::Sphere ? kSphereCount : kLength;
+}
+inline const char* MaxHeatFlowKey(LineKind kind) {
+    return kind == LineKind::Wall     ? kMaxHeatFlowWall
+           : kind == LineKind::Sphere ? kMaxHeatFlowSphere
+                                      : kMaxHeatFlowPipe;
+}
 } // namespace keys
 
 // The name of the user material of Termora.ini whose conductivity the line gives.

@@ -2,8 +2,10 @@
 #include <QHash>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "engine/CheckedMath.h"
+#include "project/LineLayers.h"
 #include "project/NumberText.h"
 #include "project/ProjectCompute.h"
 
@@ -12,7 +14,7 @@ using checked::Store;
 namespace {
 // Sums in double, stored as float once at the end.
 struct Sums {
-    double PipeLength = 0, WallArea = 0;
+    double PipeLength = 0, WallArea = 0, DuctLength = 0, Spheres = 0;
     double Loss = 0, Gain = 0, Energy = 0, Cost = 0, Co2 = 0;
     double BareLoss = 0, BareGain = 0, BareEnergy = 0, BareCost = 0, BareCo2 = 0;
 
@@ -28,15 +30,79 @@ struct Sums {
     }
 };
 
-// Where no nominal product belongs to the row: the material, thickness and pipe size.
-QString DescriptiveName(const Line& line, const LineResult& r) {
+double& ExtentSum(Sums& s, LineKind kind) {
+    switch (kind) {
+    case LineKind::Pipe:
+        return s.PipeLength;
+    case LineKind::Wall:
+        return s.WallArea;
+    case LineKind::Duct:
+        return s.DuctLength;
+    case LineKind::Sphere:
+        break;
+    }
+    return s.Spheres;
+}
+
+// Where no nominal product belongs to a layer: the material, thickness and, for a pipe
+// section, the diameter it is laid on (the pipe's, or over the layers inside it).
+QString DescriptiveName(const Line& line, const QString& material, float thicknessMm,
+                        double offsetMm) {
     QString name =
-        line.Material + QStringLiteral(", ") + NumberText(r.ThicknessMm) + QStringLiteral(" mm");
-    if (line.Kind == LineKind::Pipe)
-        name += QStringLiteral(" x ") + NumberText(line.DiameterMm) + QStringLiteral(" mm pipe");
-    else
-        name += QStringLiteral(" sheet");
-    return name;
+        material + QStringLiteral(", ") + NumberText(thicknessMm) + QStringLiteral(" mm");
+    if (line.Kind != LineKind::Pipe)
+        return name + QStringLiteral(" sheet");
+    const float laidOn = Store(double{line.DiameterMm} + 2.0 * offsetMm);
+    return name + QStringLiteral(" x ") + NumberText(laidOn) + QStringLiteral(" mm pipe");
+}
+
+// What a layer between offset and offset + thickness (mm) takes for the line: pipe sections
+// in m, sheet in m² (a duct's and a sphere's taken at the layer's mid surface).
+double LayerQuantity(const Line& line, double offsetMm, double thicknessMm) {
+    const double mid = (offsetMm + thicknessMm / 2.0) / 1000.0;
+    switch (line.Kind) {
+    case LineKind::Pipe:
+    case LineKind::Wall:
+        return line.Extent;
+    case LineKind::Duct:
+        return line.Extent * (2.0 * (line.DuctWidthMm + line.DuctHeightMm) / 1000.0 + 8.0 * mid);
+    case LineKind::Sphere:
+        break;
+    }
+    const double d = line.DiameterMm / 1000.0 + 2.0 * mid;
+    return line.Extent * std::numbers::pi * d * d;
+}
+
+struct BomSum {
+    BomItem Item;
+    double Quantity = 0, WithWaste = 0;
+};
+
+// The line's own layer (its product, or described) and its fixed layers, each to its item.
+void AddLine(QHash<QString, BomSum>& sums, const Line& line, const LineResult& r, double waste) {
+    const std::vector<FixedLayer> layers = AllLayers(line, r.ThicknessMm);
+    const size_t own = line.Varied == VariedLayer::Inner ? 0 : layers.size() - 1;
+    double offset = 0;
+    for (size_t i = 0; i < layers.size(); ++i) {
+        const FixedLayer& layer = layers[i];
+        const double at = offset;
+        offset += layer.ThicknessMm;
+        if (layer.ThicknessMm <= 0)
+            continue;
+        QString name = i == own ? r.Product : QString();
+        if (name.isEmpty())
+            name = DescriptiveName(line, i == own ? line.Material : LayerMaterialText(layer),
+                                   layer.ThicknessMm, at);
+        const LineKind unit = line.Kind == LineKind::Pipe ? LineKind::Pipe : LineKind::Wall;
+        BomSum& sum = sums[KindText(unit) + u'\n' + name];
+        sum.Item.Product = name;
+        sum.Item.Kind = unit;
+        sum.Item.ThicknessMm = layer.ThicknessMm;
+        sum.Item.Lines += 1;
+        const double quantity = LayerQuantity(line, at, layer.ThicknessMm);
+        sum.Quantity += quantity;
+        sum.WithWaste += quantity * (1.0 + waste / 100.0);
+    }
 }
 } // namespace
 
@@ -46,7 +112,7 @@ ProjectTotals TotalsOf(const Project& project, const std::vector<LineResult>& re
     t.Lines = static_cast<int>(project.Lines.size());
     for (size_t i = 0; i < project.Lines.size(); ++i) {
         const Line& line = project.Lines[i];
-        (line.Kind == LineKind::Pipe ? s.PipeLength : s.WallArea) += line.Extent;
+        ExtentSum(s, line.Kind) += line.Extent;
         if (i >= results.size())
             continue;
         t.OkLines += results[i].State == LineState::Ok ? 1 : 0;
@@ -55,6 +121,8 @@ ProjectTotals TotalsOf(const Project& project, const std::vector<LineResult>& re
     }
     t.PipeLength = Store(s.PipeLength);
     t.WallArea = Store(s.WallArea);
+    t.DuctLength = Store(s.DuctLength);
+    t.Spheres = Store(s.Spheres);
     t.HeatLoss = Store(s.Loss);
     t.HeatGain = Store(s.Gain);
     t.EnergyPerYear = Store(s.Energy);
@@ -70,30 +138,16 @@ ProjectTotals TotalsOf(const Project& project, const std::vector<LineResult>& re
 
 std::vector<BomItem> BillOfMaterials(const Project& project,
                                      const std::vector<LineResult>& results) {
-    struct Sum {
-        BomItem Item;
-        double Quantity = 0, WithWaste = 0;
-    };
-    QHash<QString, Sum> sums;
+    QHash<QString, BomSum> sums;
     const size_t count = std::min(project.Lines.size(), results.size());
     for (size_t i = 0; i < count; ++i) {
         const Line& line = project.Lines[i];
-        const LineResult& r = results[i];
-        if (!r.HasFigures() || r.ThicknessMm <= 0)
-            continue;
-        const QString name = r.Product.isEmpty() ? DescriptiveName(line, r) : r.Product;
-        const QString key = KindText(line.Kind) + u'\n' + name;
-        Sum& sum = sums[key];
-        sum.Item.Product = name;
-        sum.Item.Kind = line.Kind;
-        sum.Item.ThicknessMm = r.ThicknessMm;
-        sum.Item.Lines += 1;
-        const double waste = EffectiveSettings(line, project.Settings).WasteAllowance;
-        sum.Quantity += line.Extent;
-        sum.WithWaste += line.Extent * (1.0 + waste / 100.0);
+        if (results[i].HasFigures() && results[i].ThicknessMm > 0)
+            AddLine(sums, line, results[i],
+                    EffectiveSettings(line, project.Settings).WasteAllowance);
     }
     std::vector<BomItem> items;
-    for (Sum& sum : sums) {
+    for (BomSum& sum : sums) {
         sum.Item.Quantity = Store(sum.Quantity);
         sum.Item.QuantityWithWaste = Store(sum.WithWaste);
         items.push_back(sum.Item);

@@ -40,7 +40,7 @@ TEST(LineFields, RefusedTextsLeaveTheLineAsItWas) {
         {LineField::Diameter, "abc", "'abc' is not a valid floating point value"},
         {LineField::Diameter, "", "is not a valid floating point value"},
         {LineField::Extent, "1e40", "Floating point overflow"},
-        {LineField::Kind, "duct", "'duct'"},
+        {LineField::Kind, "tank", "'tank'"},
         {LineField::Installation, "roof", "'roof'"},
         {LineField::Orientation, "diagonal", "'diagonal'"},
         {LineField::MaxHeatFlow, "1,2,3", "not a valid"},

@@ -47,7 +47,7 @@ TEST(ProjectCsv, EveryBadRowIsListedAndTheOthersImported) {
     const QString text = QStringLiteral("Tag,Kind,Outside diameter (mm),Medium temperature,Wind "
                                         "speed,Installation,Notes\n"
                                         "ok-1,pipe,48.3,60,,indoors,anything\n"
-                                        "bad-kind,duct,48.3,60,,indoors,\n"
+                                        "bad-kind,tank,48.3,60,,indoors,\n"
                                         "\n"
                                         "ok-2,pipe,\"21,3\",-5,2,outdoors,\n"
                                         "bad-number,pipe,4x8,60,,indoors,\n"

@@ -90,7 +90,7 @@ TEST(ProjectFile, ForeignNewerAndMistypedFilesAreRefused) {
         {"[1, 2]", "not a Termora project"},
         {"{\"format\": \"other\", \"version\": 1}", "not a Termora project"},
         {"{\"version\": 1}", "not a Termora project"},
-        {"{\"format\": \"termora-project\", \"version\": 2}", "newer"},
+        {"{\"format\": \"termora-project\", \"version\": 3}", "newer"},
         {"{\"format\": \"termora-project\", \"version\": 1.5}", "version"},
         {"{\"format\": \"termora-project\"}", "version"},
         {"{\"format\": \"termora-project\", \"version\": 1, \"lines\": {}}", "\"lines\""},
