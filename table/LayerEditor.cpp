@@ -109,7 +109,7 @@ bool TLayerEditor::Read(LayerSet& set) {
     set.Fixed.clear();
     bool ok = true;
     for (const Row& row : rows_) {
-        FixedLayer layer;
+        FixedLayerChoice layer;
         layer.Material = row.Material->currentIndex();
         const auto thickness = ReadMarked(row.Thickness, 0.001, 1000);
         ok = ok && thickness && layer.Material >= 0;

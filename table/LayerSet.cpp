@@ -45,7 +45,7 @@ LayeredTableInputs LayeredJob(const ThicknessTableInputs& job, int material, con
     in.Job = job;
     in.Object = set.Object;
     in.VaryInner = set.VaryInner;
-    for (const FixedLayer& f : set.Fixed)
+    for (const FixedLayerChoice& f : set.Fixed)
         in.Layers.push_back(
             LayerOf(f.Material, f.KFactor, static_cast<float>(f.ThicknessMm * 1e-3)));
     InsulationLayer varied = LayerOf(material, job.Law.Lambda0, 0.001f);
@@ -56,7 +56,7 @@ LayeredTableInputs LayeredJob(const ThicknessTableInputs& job, int material, con
 
 QStringList LayerNames(const LayerSet& set, int variedMaterial) {
     QStringList names;
-    for (const FixedLayer& f : set.Fixed)
+    for (const FixedLayerChoice& f : set.Fixed)
         names << MaterialName(f.Material);
     const QString varied = MaterialName(variedMaterial) + QStringLiteral(" (varied)");
     if (set.VaryInner)

@@ -10,8 +10,9 @@
 #include "engine/LayeredTable.h"
 
 // A layer that keeps its thickness: a material of the configuration (its law and
-// temperature limits), or the user's typed k-factor (no limits).
-struct FixedLayer {
+// temperature limits), or the user's typed k-factor (no limits); the material by its index
+// in the list, as the editor holds it.
+struct FixedLayerChoice {
     int Material = 0;
     float KFactor = 0.04f; // W/(m·K), for the user's material
     float ThicknessMm = 0;
@@ -19,8 +20,8 @@ struct FixedLayer {
 
 struct LayerSet {
     InsulatedShape Object;
-    std::vector<FixedLayer> Fixed; // inside out
-    bool VaryInner = false;        // the table's layer under the fixed ones, else over them
+    std::vector<FixedLayerChoice> Fixed; // inside out
+    bool VaryInner = false;              // the table's layer under the fixed ones, else over them
 };
 
 // The layer of a configured material (or the typed k-factor) at a thickness (m).
