@@ -19,12 +19,31 @@ QString Figure(const LineResult& r, float value, int decimals) {
 }
 
 QString Size(const Line& line) {
-    return line.Kind == LineKind::Pipe ? FormatFloat(line.DiameterMm, 1) : QStringLiteral("-");
+    switch (line.Kind) {
+    case LineKind::Pipe:
+    case LineKind::Sphere:
+        return FormatFloat(line.DiameterMm, 1);
+    case LineKind::Duct:
+        return FormatFloat(line.DuctWidthMm, 1) + QStringLiteral(" x ") +
+               FormatFloat(line.DuctHeightMm, 1) + QStringLiteral(" mm");
+    case LineKind::Wall:
+        break;
+    }
+    return QStringLiteral("-");
 }
 
+// Pipes and ducts run in metres, walls spread in m², spheres are counted.
 QString Extent(const Line& line) {
-    return FormatFloat(line.Extent, 2) +
-           (line.Kind == LineKind::Pipe ? QStringLiteral(" m") : QStringLiteral(" m²"));
+    switch (line.Kind) {
+    case LineKind::Pipe:
+    case LineKind::Duct:
+        return FormatFloat(line.Extent, 2) + QStringLiteral(" m");
+    case LineKind::Sphere:
+        return FormatFloat(line.Extent, 2) + QStringLiteral(" pcs");
+    case LineKind::Wall:
+        break;
+    }
+    return FormatFloat(line.Extent, 2) + QStringLiteral(" m²");
 }
 
 QString FlowPerUnit(const LineResult& r) {
@@ -56,6 +75,9 @@ void AddTotals(ScheduleLayout& layout, const ProjectTotals& t) {
         {QStringLiteral("Pipe length (m)"), FormatFloat(t.PipeLength, 2), QString(), QString()});
     layout.Row(
         {QStringLiteral("Wall area (m²)"), FormatFloat(t.WallArea, 2), QString(), QString()});
+    layout.Row(
+        {QStringLiteral("Duct length (m)"), FormatFloat(t.DuctLength, 2), QString(), QString()});
+    layout.Row({QStringLiteral("Spheres"), FormatFloat(t.Spheres, 2), QString(), QString()});
     row(QStringLiteral("Heat loss (W)"), t.HeatLoss, t.BareHeatLoss, 1);
     row(QStringLiteral("Heat gain (W)"), t.HeatGain, t.BareHeatGain, 1);
     row(QStringLiteral("Energy per year (kWh)"), t.EnergyPerYear, t.BareEnergyPerYear, 0);
@@ -78,7 +100,7 @@ void AddBom(ScheduleLayout& layout, const std::vector<BomItem>& items) {
 
 QStringList ScheduleHeaders() {
     return {QStringLiteral("Tag"),          QStringLiteral("Kind"),
-            QStringLiteral("D (mm)"),       QStringLiteral("Length / area"),
+            QStringLiteral("Size (mm)"),    QStringLiteral("Length / area"),
             QStringLiteral("Medium (°C)"),  QStringLiteral("Ambient (°C)"),
             QStringLiteral("Material"),     QStringLiteral("Thickness (mm)"),
             QStringLiteral("Product"),      QStringLiteral("Surface (°C)"),

@@ -64,7 +64,12 @@ TProjectWindow::TProjectWindow(QWidget* parent) : QMainWindow(parent, Qt::Window
         Progress->setRange(0, total);
         Progress->setValue(done);
     });
-    connect(model_, &TProjectModel::ResultsChanged, this, &TProjectWindow::UpdateSummary);
+    // Totals and the bill of materials go over every line: edits handled in one pass of the
+    // event loop share one refresh after them, so that typing stays quick on a large plant.
+    summaryDelay_.setSingleShot(true);
+    summaryDelay_.setInterval(0);
+    connect(&summaryDelay_, &QTimer::timeout, this, &TProjectWindow::UpdateSummary);
+    connect(model_, &TProjectModel::ResultsChanged, this, &TProjectWindow::ResultsArrived);
     connect(model_, &TProjectModel::ResultsChanged, this, &TProjectWindow::ShowLineStatus);
     connect(model_, &TProjectModel::CellRefused, this, &TProjectWindow::Refused);
     connect(model_, &TProjectModel::HeadChanged, this,
@@ -212,11 +217,17 @@ void TProjectWindow::ComputeStarted() {
     progressDelay_.start(kProgressDelayMs);
 }
 
-void TProjectWindow::UpdateSummary() {
+void TProjectWindow::ResultsArrived() {
     if (model_->Computing())
         return;
     progressDelay_.stop();
     Progress->hide();
+    summaryDelay_.start();
+}
+
+void TProjectWindow::UpdateSummary() {
+    if (model_->Computing())
+        return; // the computation's end brings the results again
     FillTotals(*totals_, model_->Document(), model_->Results());
     FillBom(*bom_, model_->Document(), model_->Results());
 }

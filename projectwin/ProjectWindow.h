@@ -88,6 +88,7 @@ private:
     void Refused(const QString& reason);
     void ShowLineStatus();
     void UpdateTitle();
+    void ResultsArrived();
     void UpdateSummary();
     void ComputeStarted();
     void InsertAfterCurrent(std::vector<Line> lines, const QString& text);
@@ -100,4 +101,5 @@ private:
     QString fileName_;
     QString refusal_; // why the last text typed into a cell was refused
     QTimer progressDelay_;
+    QTimer summaryDelay_; // restarted by every edit: one refresh of the totals for many edits
 };

@@ -188,3 +188,23 @@ TEST_F(ProjectWindowTest, ProjectMenuFollowsSheets) {
     EXPECT_EQ(items.join(','), "New,Open...,Open Recent,Save,Save As...,Import line list...,"
                                "Export...,Print...,Close project");
 }
+
+// The totals beside the lines follow the edits: a duct's length and a count of spheres.
+TEST_F(ProjectWindowTest, TotalsCountDuctLengthAndSpheres) {
+    window->AddAction->trigger();
+    window->AddAction->trigger();
+    Type(0, LineField::Kind, "duct");
+    Type(0, LineField::Extent, "12,5");
+    Type(1, LineField::Kind, "sphere");
+    Type(1, LineField::Extent, "3");
+    const auto total = [&](const QString& name) {
+        const QAbstractItemModel* totals = window->TotalsView->model();
+        for (int row = 0; row < totals->rowCount(); ++row)
+            if (totals->index(row, 0).data().toString() == name)
+                return totals->index(row, 1).data().toString();
+        return QString();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return total("Spheres") == "3.00"; }, 60000));
+    EXPECT_EQ(total("Duct length (m)"), "12.50");
+    EXPECT_EQ(total("Spheres"), "3.00");
+}

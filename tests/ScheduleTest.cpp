@@ -80,3 +80,36 @@ TEST_F(Schedule, EveryLineEveryPageNumberAndNothingOutsideThePage) {
     for (const char* word : {"Totals", "Bill", "materials", "Cork"})
         EXPECT_TRUE(seen.contains(QLatin1String(word))) << word;
 }
+
+// Ducts and spheres print their own size and unit, and the totals count them apart.
+TEST_F(Schedule, DuctsAndSpheresWithTheirSizesUnitsAndTotals) {
+    Project p;
+    Line duct;
+    duct.Tag = QStringLiteral("AHU-1");
+    duct.Kind = LineKind::Duct;
+    duct.DuctWidthMm = 600;
+    duct.DuctHeightMm = 250;
+    duct.Extent = 12.5f;
+    duct.Material = QStringLiteral("VELTRA AF elastomeric foam");
+    Line sphere = duct;
+    sphere.Tag = QStringLiteral("V-1");
+    sphere.Kind = LineKind::Sphere;
+    sphere.DiameterMm = 1200;
+    sphere.Extent = 3;
+    p.Lines = {duct, sphere, duct};
+    const std::vector<LineResult> results = ComputeProject(p, ProjectData::FromShared());
+    const QStringList ductCells = ScheduleCells(duct, results[0]);
+    EXPECT_EQ(ductCells.mid(2, 2), QStringList({"600.0 x 250.0 mm", "12.50 m"}));
+    EXPECT_EQ(ScheduleCells(sphere, results[1]).mid(2, 2), QStringList({"1200.0", "3.00 pcs"}));
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("schedule.pdf"));
+    ASSERT_EQ(WriteSchedulePdf(p, results, pdf), QString());
+    int pages = 0;
+    QString all;
+    for (const Word& w : WordsOf(pdf, &pages))
+        all += w.text;
+    ASSERT_FALSE(all.isEmpty()) << "pdftotext is needed";
+    EXPECT_TRUE(all.contains(QStringLiteral("Ductlength(m)25.00"))) << all.toStdString();
+    EXPECT_TRUE(all.contains(QStringLiteral("Spheres3.00"))) << all.toStdString();
+}
