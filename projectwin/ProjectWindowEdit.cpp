@@ -13,6 +13,7 @@
 #include "projectwin/LineCommands.h"
 #include "projectwin/ProjectModel.h"
 #include "projectwin/ProjectWindow.h"
+#include "table/TableSystemLine.h"
 #include "table/ThicknessTableWindow.h"
 
 std::vector<int> TProjectWindow::SelectedRows() const {
@@ -148,6 +149,6 @@ void TProjectWindow::OpenInTable() {
     if (!current.isValid())
         return;
     const Line& line = model_->Document().Lines[static_cast<size_t>(current.row())];
-    TThicknessTableWindow* table = OpenThicknessTable(line.Kind == LineKind::Pipe, this);
+    TThicknessTableWindow* table = OpenThicknessTable(OpensInPipeWindow(line), this);
     table->SetJob(line, EffectiveSettings(line, model_->Document().Settings));
 }

@@ -12,6 +12,7 @@
 #include "projectwin/ProjectSession.h"
 #include "table/LayeredRows.h"
 #include "table/TableInputs.h"
+#include "table/TableSystemLine.h"
 #include "table/ThicknessModels.h"
 #include "table/ThicknessTableWindow.h"
 
@@ -87,6 +88,7 @@ void TThicknessTableWindow::SavePdf() {
 }
 
 void TThicknessTableWindow::SetJob(const Line& line, const ProjectSettings& settings) {
+    SetLineSystem(*Geometry, *Layers, line);
     Inputs->SetLine(line, settings);
     Recompute();
 }
@@ -94,6 +96,9 @@ void TThicknessTableWindow::SetJob(const Line& line, const ProjectSettings& sett
 // Only while the inputs are accepted (the button is disabled otherwise), so every field
 // reads as a number.
 void TThicknessTableWindow::AddToProject() {
-    if (Inputs->Read().inputs)
-        AddLineToProject(Inputs->ToLine());
+    if (!Inputs->Read().inputs)
+        return;
+    Line line = Inputs->ToLine();
+    ReadLineSystem(*Geometry, *Layers, line);
+    AddLineToProject(line);
 }
