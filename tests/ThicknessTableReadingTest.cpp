@@ -104,9 +104,9 @@ TEST_F(TableReading, HeatLossForAHotMediumHeatGainForACold) {
         QImage image(700, 320, QImage::Format_RGB32);
         QPainter painter(&image);
         PaintThicknessChart(painter, image.rect(), window->Chart->Data(), &texts);
-        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const ChartText& t) {
-            return t.text == QString(words) + " (W/m)";
-        }));
+        const QString axis = QString(words) + " (W/m)";
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                                [&](const ChartText& t) { return t.text == axis; }));
     }
 }
 
