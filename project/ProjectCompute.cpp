@@ -9,6 +9,7 @@
 #include "engine/CalcFrame.h"
 #include "engine/CheckedMath.h"
 #include "engine/Errors.h"
+#include "engine/NominalTable.h"
 #include "engine/ThicknessTable.h"
 #include "project/LineChecks.h"
 #include "project/NominalThicknesses.h"
@@ -130,7 +131,7 @@ LineResult Answer(const Line& line, const ThicknessTableInputs& in, const Thickn
         if (row <= 0)
             return Refusal(LineState::NoProduct, QLatin1String(kNoProductText), std::nullopt);
         SetFigures(r, table, chosen = row);
-        if (!nominal || !TableOfMaterial(*nominal, line.Material))
+        if (!nominal || !TableBelongsTo(*nominal, line.Material.toStdString()))
             r.Product.clear(); // the nominal products are made of another material
         return r;
     }
