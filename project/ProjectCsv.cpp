@@ -263,14 +263,27 @@ QByteArray ExportLinesCsv(const Project& project, const std::vector<LineResult>&
     return CsvBytes(rows);
 }
 
+QStringList BomHeaders() {
+    return {QStringLiteral("Product"),
+            QStringLiteral("Kind"),
+            QStringLiteral("Thickness (mm)"),
+            QStringLiteral("Lines"),
+            QStringLiteral("Quantity (m or m²)"),
+            QStringLiteral("Quantity with waste (m or m²)")};
+}
+
+QStringList BomCells(const BomItem& item) {
+    return {item.Product,
+            KindText(item.Kind),
+            FormatFloat(item.ThicknessMm, 1),
+            QString::number(item.Lines),
+            FormatFloat(item.Quantity, 2),
+            FormatFloat(item.QuantityWithWaste, 2)};
+}
+
 QByteArray BomCsv(const std::vector<BomItem>& items) {
-    std::vector<QStringList> rows{{QStringLiteral("Product"), QStringLiteral("Kind"),
-                                   QStringLiteral("Thickness (mm)"), QStringLiteral("Lines"),
-                                   QStringLiteral("Quantity (m or m²)"),
-                                   QStringLiteral("Quantity with waste (m or m²)")}};
+    std::vector<QStringList> rows{BomHeaders()};
     for (const BomItem& item : items)
-        rows.push_back({item.Product, KindText(item.Kind), FormatFloat(item.ThicknessMm, 1),
-                        QString::number(item.Lines), FormatFloat(item.Quantity, 2),
-                        FormatFloat(item.QuantityWithWaste, 2)});
+        rows.push_back(BomCells(item));
     return CsvBytes(rows);
 }

@@ -54,5 +54,10 @@ QStringList ResultCells(const LineResult& result);
 // "," separated, "." decimals, UTF-8, CR LF line ends. Import of it gives the same lines.
 QByteArray ExportLinesCsv(const Project& project, const std::vector<LineResult>& results);
 
+// The bill of materials' columns and one item's cells, as the window, the file and the
+// schedule show them.
+QStringList BomHeaders();
+QStringList BomCells(const BomItem& item);
+
 // The bill of materials as CSV: product, kind, thickness, lines, quantity, with waste.
 QByteArray BomCsv(const std::vector<BomItem>& items);
