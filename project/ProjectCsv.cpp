@@ -127,22 +127,12 @@ QString ReadRow(const QStringList& cells, const std::vector<std::optional<LineFi
     return {};
 }
 
-QString Quote(const QString& cell, QChar separator) {
-    const bool plain = !cell.contains(separator) && !cell.contains(u'"') && !cell.contains(u'\n') &&
-                       !cell.contains(u'\r') && cell.trimmed() == cell;
-    if (plain)
-        return cell;
-    QString doubled = cell;
-    doubled.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + doubled + u'"';
-}
-
 QByteArray CsvBytes(const std::vector<QStringList>& rows) {
     QString text;
     for (const QStringList& row : rows) {
         QStringList quoted;
         for (const QString& cell : row)
-            quoted << Quote(SafeFile::CsvSafeCell(cell), u',');
+            quoted << SafeFile::CsvQuoted(SafeFile::CsvSafeCell(cell), u',');
         text += quoted.join(u',') + QStringLiteral("\r\n");
     }
     // With the byte-order mark, spreadsheets read the units' "°" and "²" as UTF-8.
