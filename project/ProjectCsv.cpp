@@ -1,6 +1,5 @@
 #include "project/ProjectCsv.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <array>
 
@@ -192,13 +191,13 @@ CsvImport ImportLinesCsv(const QByteArray& bytes) {
 }
 
 CsvImport ImportLinesFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const DataFile read = ReadDataFile(fileName);
+    if (!read.Bytes) {
         CsvImport result;
-        result.Error = QStringLiteral("Cannot open file %1: %2").arg(fileName, file.errorString());
+        result.Error = CannotOpenText(fileName, read);
         return result;
     }
-    return ImportLinesCsv(file.readAll());
+    return ImportLinesCsv(*read.Bytes);
 }
 
 QStringList ResultHeaders() {
