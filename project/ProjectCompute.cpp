@@ -11,6 +11,7 @@
 #include "engine/Errors.h"
 #include "engine/NominalTable.h"
 #include "engine/ThicknessTable.h"
+#include "engine/Ucalc.h"
 #include "project/LineChecks.h"
 #include "project/NominalThicknesses.h"
 #include "project/ProjectLayered.h"
@@ -45,9 +46,7 @@ ThicknessTableInputs JobOf(const Line& line, const ProjectSettings& s, const Pro
     in.MediumTemp = line.MediumTemp;
     if (in.Pipe)
         in.TubeDiameter = MillimetresToMetres(line.DiameterMm);
-    in.Law = material.Lambda0 == kKFactorMark
-                 ? ConductivityLaw{line.KFactor, 0}
-                 : ConductivityLaw{material.Lambda0, material.LambdaSlope};
+    in.Law = ConductivityLawOf(material, line.KFactor);
     in.RelHumidity = line.RelHumidity;
     in.Coefficient = CoefficientOf(line, data);
     in.BareEmissivity = data.BareEmissivity;
