@@ -29,17 +29,15 @@ SurfaceCoefficientModel CoefficientOf(const Line& line, const ProjectData& data)
     m.Outside = line.Installation == LineInstallation::Outdoors;
     m.Horizontal = line.Orientation == LineOrientation::Horizontal;
     m.WindSpeed = m.Outside ? line.WindSpeed : 0.0f;
-    const int cladding = data.CladdingIndex(line.Cladding);
-    m.Emissivity = cladding >= 0 ? (*data.Claddings)[static_cast<size_t>(cladding)].Emissivity
-                                 : line.Emissivity;
+    const CladdingEntry* cladding = data.CladdingNamed(line.Cladding);
+    m.Emissivity = cladding ? cladding->Emissivity : line.Emissivity;
     if (line.Kind == LineKind::Wall)
         m.SheetHeight = line.WallHeight;
     return m;
 }
 
 ThicknessTableInputs JobOf(const Line& line, const ProjectSettings& s, const ProjectData& data) {
-    const MaterialEntry& material =
-        (*data.Materials)[static_cast<size_t>(data.MaterialIndex(line.Material))];
+    const MaterialEntry& material = *data.MaterialNamed(line.Material);
     ThicknessTableInputs in;
     in.Pipe = line.Kind == LineKind::Pipe;
     in.AmbientTemp = line.AmbientTemp;
@@ -188,8 +186,7 @@ LineResult ComputeLayeredJob(const Line& line, ThicknessTableInputs& in, const P
 }
 
 QString ColdWarning(const Line& line, const ProjectData& data) {
-    const int index = data.MaterialIndex(line.Material);
-    const float lowest = (*data.Materials)[static_cast<size_t>(index)].MinTemp;
+    const float lowest = data.MaterialNamed(line.Material)->MinTemp;
     if (lowest > line.AmbientTemp || lowest > line.MediumTemp)
         return kTooColdForMaterialText;
     return {};

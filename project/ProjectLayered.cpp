@@ -30,8 +30,7 @@ InsulatedShape ObjectOf(const Line& line) {
 }
 
 InsulationLayer LayerOf(const FixedLayer& layer, const ProjectData& data) {
-    const MaterialEntry& m =
-        (*data.Materials)[static_cast<size_t>(data.MaterialIndex(layer.Material))];
+    const MaterialEntry& m = *data.MaterialNamed(layer.Material);
     InsulationLayer out;
     out.Law = ConductivityLawOf(m, layer.KFactor);
     out.Thickness = MillimetresToMetres(layer.ThicknessMm);
