@@ -218,20 +218,49 @@ QStringList ResultHeaders() {
             QStringLiteral("Bare CO2 per year (kg)")};
 }
 
-QStringList ResultCells(const LineResult& r) {
-    QStringList cells{r.Status};
-    if (!r.HasFigures()) {
-        while (cells.size() < ResultHeaders().size())
-            cells << QString();
-        return cells;
+QString ResultCell(const LineResult& r, int column) {
+    if (column == 0)
+        return r.Status;
+    if (!r.HasFigures())
+        return {};
+    switch (column) {
+    case 1:
+        return FormatFloat(r.ThicknessMm, 1);
+    case 2:
+        return r.Product;
+    case 3:
+        return FormatFloat(r.SurfaceTemp, 2);
+    case 4:
+        return r.Gain ? QStringLiteral("gain") : QStringLiteral("loss");
+    case 5:
+        return FormatFloat(r.HeatFlowPerUnit, 3);
+    case 6:
+        return FormatFloat(r.HeatFlow, 3);
+    case 7:
+        return FormatFloat(r.EnergyPerYear, 1);
+    case 8:
+        return FormatFloat(r.CostPerYear, 2);
+    case 9:
+        return FormatFloat(r.Co2PerYear, 1);
+    case 10:
+        return FormatFloat(r.Saving, 2);
+    case 11:
+        return FormatFloat(r.BareHeatFlow, 3);
+    case 12:
+        return FormatFloat(r.BareEnergyPerYear, 1);
+    case 13:
+        return FormatFloat(r.BareCostPerYear, 2);
+    case 14:
+        return FormatFloat(r.BareCo2PerYear, 1);
+    default:
+        return {};
     }
-    cells << FormatFloat(r.ThicknessMm, 1) << r.Product << FormatFloat(r.SurfaceTemp, 2)
-          << (r.Gain ? QStringLiteral("gain") : QStringLiteral("loss"))
-          << FormatFloat(r.HeatFlowPerUnit, 3) << FormatFloat(r.HeatFlow, 3)
-          << FormatFloat(r.EnergyPerYear, 1) << FormatFloat(r.CostPerYear, 2)
-          << FormatFloat(r.Co2PerYear, 1) << FormatFloat(r.Saving, 2)
-          << FormatFloat(r.BareHeatFlow, 3) << FormatFloat(r.BareEnergyPerYear, 1)
-          << FormatFloat(r.BareCostPerYear, 2) << FormatFloat(r.BareCo2PerYear, 1);
+}
+
+QStringList ResultCells(const LineResult& r) {
+    QStringList cells;
+    for (int column = 0; column < kResultColumnCount; ++column)
+        cells << ResultCell(r, column);
     return cells;
 }
 
