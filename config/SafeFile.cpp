@@ -120,4 +120,14 @@ QString CsvSafeCell(const QString& text) {
     return u'\'' + text;
 }
 
+QString CsvQuoted(const QString& cell, QChar separator) {
+    const bool plain = !cell.contains(separator) && !cell.contains(u'"') && !cell.contains(u'\n') &&
+                       !cell.contains(u'\r') && cell.trimmed() == cell;
+    if (plain)
+        return cell;
+    QString doubled = cell;
+    doubled.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + doubled + u'"';
+}
+
 } // namespace SafeFile

@@ -49,7 +49,12 @@ bool IsDanglingLink(const QString& path);
 // A CSV cell's text made safe for a spreadsheet: a text beginning with "=", "+", "-", "@",
 // a tab or a carriage return would run as a formula, so it gets a leading apostrophe.
 // Numbers ("-12.5", "-12,5", "+3", "1e-3") stay as they are. Quoting for the separator
-// is left to the caller.
+// is CsvQuoted's.
 QString CsvSafeCell(const QString& text);
+
+// A cell as delimited text holds it: in quotes ("" for a quote inside) when it holds the
+// separator, a quote or a line break, or begins or ends with white space that a
+// spreadsheet would trim; otherwise as it is.
+QString CsvQuoted(const QString& cell, QChar separator);
 
 } // namespace SafeFile

@@ -56,6 +56,12 @@ QStringList SplitLines(const QString& text) {
     return lines;
 }
 
+namespace {
+QString TooLarge() {
+    return QStringLiteral("larger than %1 MB").arg(kDataFileLimit / (1024 * 1024));
+}
+} // namespace
+
 QString DataFileProblem(const QString& fileName) {
     const QFileInfo info(fileName); // follows symbolic links to what they name
     if (!info.exists() || info.isDir())
@@ -63,26 +69,44 @@ QString DataFileProblem(const QString& fileName) {
     if (!info.isFile())
         return QStringLiteral("not a regular file");
     if (info.size() > kDataFileLimit)
-        return QStringLiteral("larger than %1 MB").arg(kDataFileLimit / (1024 * 1024));
+        return TooLarge();
     return {};
 }
 
-QStringList ReadTextLines(const QString& fileName) {
-    const QString problem = DataFileProblem(fileName);
-    if (!problem.isEmpty())
-        throw TermoraError(("Cannot open file " + fileName + ": " + problem).toStdString());
+DataFile ReadDataFile(const QString& fileName) {
+    DataFile read;
+    read.Problem = DataFileProblem(fileName);
+    if (!read.Problem.isEmpty())
+        return read;
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw TermoraError(("Cannot open file " + fileName).toStdString());
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.SystemError = file.errorString();
+        return read;
+    }
     // Never more than the limit, should the file grow after the look at it.
     QByteArray bytes = file.read(kDataFileLimit + 1);
     if (file.error() != QFileDevice::NoError)
-        throw TermoraError(("Cannot open file " + fileName).toStdString());
-    if (bytes.size() > kDataFileLimit)
-        throw TermoraError(("Cannot open file " + fileName + ": " +
-                            QStringLiteral("larger than %1 MB").arg(kDataFileLimit / (1024 * 1024)))
-                               .toStdString());
-    return SplitLines(DecodeText(bytes));
+        read.SystemError = file.errorString();
+    else if (bytes.size() > kDataFileLimit)
+        read.Problem = TooLarge();
+    else
+        read.Bytes = std::move(bytes);
+    return read;
+}
+
+QString CannotOpenText(const QString& fileName, const DataFile& read) {
+    return QStringLiteral("Cannot open file %1: %2")
+        .arg(fileName, read.Problem.isEmpty() ? read.SystemError : read.Problem);
+}
+
+QStringList ReadTextLines(const QString& fileName) {
+    const DataFile read = ReadDataFile(fileName);
+    if (!read.Bytes) {
+        const QString why =
+            read.Problem.isEmpty() ? QString() : QStringLiteral(": ") + read.Problem;
+        throw TermoraError(("Cannot open file " + fileName + why).toStdString());
+    }
+    return SplitLines(DecodeText(*read.Bytes));
 }
 
 QString FileBeside(const QString& directory, const QString& name) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -23,6 +24,17 @@ inline constexpr qint64 kDataFileLimit = 32 * 1024 * 1024;
 // which opening reports). Only regular files up to kDataFileLimit are read: a named pipe
 // would block start-up for ever, a device such as /dev/zero would fill the memory.
 QString DataFileProblem(const QString& fileName);
+
+// A data file read whole within those bounds. Without Bytes, Problem holds the
+// DataFileProblem, or, when that is empty, SystemError why opening or reading failed.
+struct DataFile {
+    std::optional<QByteArray> Bytes;
+    QString Problem;
+    QString SystemError;
+};
+DataFile ReadDataFile(const QString& fileName);
+// "Cannot open file <fileName>: <why>" for a file ReadDataFile did not read.
+QString CannotOpenText(const QString& fileName, const DataFile& read);
 
 // Reads the whole file; throws TermoraError "Cannot open file " + fileName, followed by
 // ": " and the DataFileProblem when there is one.

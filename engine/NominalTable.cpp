@@ -19,13 +19,16 @@ double ToMicrometres(double mm) {
 }
 } // namespace
 
+bool CoversDiameter(const TToleranceLine& row, float outerDiameter) {
+    const double diameterMm = ToMicrometres(static_cast<double>(outerDiameter) * 1000.0);
+    return Covers(diameterMm, ToMicrometres(row.DiameterFrom), ToMicrometres(row.DiameterTo));
+}
+
 const TToleranceLine* NominalRow(const TToleranceTable& table, bool pipe, float outerDiameter,
                                  float thicknessMm) {
-    const double diameterMm = ToMicrometres(static_cast<double>(outerDiameter) * 1000.0);
     for (int i = 0; i < table.Count(); ++i) {
         const TToleranceLine& row = table[i];
-        const bool diameterFits = !pipe || Covers(diameterMm, ToMicrometres(row.DiameterFrom),
-                                                  ToMicrometres(row.DiameterTo));
+        const bool diameterFits = !pipe || CoversDiameter(row, outerDiameter);
         if (diameterFits && Covers(thicknessMm, row.ThicknessFrom, row.ThicknessTo))
             return &row;
     }

@@ -13,6 +13,9 @@ struct TToleranceLine;
 const TToleranceLine* NominalRow(const TToleranceTable& table, bool pipe, float outerDiameter,
                                  float thicknessMm);
 
+// Whether the row's diameter bounds cover the outer diameter (m), as NominalRow compares them.
+bool CoversDiameter(const TToleranceLine& row, float outerDiameter);
+
 // The product's nominal thickness is the row's upper bound: true where it is thicknessMm
 // (to the micrometre).
 bool IsNominalThickness(const TToleranceLine& row, float thicknessMm);

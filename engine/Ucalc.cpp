@@ -67,11 +67,13 @@ float ConvectionPart(float deltaT, float d, float v, int arrangement) {
 } // namespace
 
 ConductivityLaw ConductivityLawOf(int materialIndex) {
-    const MaterialEntry& m = Material(materialIndex);
-    if (m.Lambda0 == kKFactorMark) {
-        return {Shared().WorkingValues.KFactor, 0};
-    }
-    return {m.Lambda0, m.LambdaSlope};
+    return ConductivityLawOf(Material(materialIndex), Shared().WorkingValues.KFactor);
+}
+
+ConductivityLaw ConductivityLawOf(const MaterialEntry& material, float kFactor) {
+    if (material.Lambda0 == kKFactorMark)
+        return {kFactor, 0};
+    return {material.Lambda0, material.LambdaSlope};
 }
 
 float ConductivityAt(const ConductivityLaw& law, float theta) {

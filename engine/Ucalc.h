@@ -30,6 +30,9 @@ struct ConductivityLaw {
 // The law of material materialIndex (Shared().ReferenceLists.Materials); the "k-factor"
 // entry gives {Shared().WorkingValues.KFactor, 0}.
 ConductivityLaw ConductivityLawOf(int materialIndex);
+// The law of a material entry; the "k-factor" entry gives {kFactor, 0}.
+struct MaterialEntry;
+ConductivityLaw ConductivityLawOf(const MaterialEntry& material, float kFactor);
 float ConductivityAt(const ConductivityLaw& law, float theta);
 
 // Conductivity of material materialIndex (Shared().ReferenceLists.Materials) at theta:

@@ -26,15 +26,10 @@ public:
     std::optional<LineRefusal> refusal;
 };
 
-const MaterialEntry* MaterialOf(const Line& line, const ProjectData& data) {
-    const int index = data.MaterialIndex(line.Material);
-    return index < 0 ? nullptr : &(*data.Materials)[static_cast<size_t>(index)];
-}
-
 void CheckMaterial(Checker& c, const Line& line, const ProjectData& data) {
     if (line.Material.isEmpty())
         return c.Require(LineField::Material, false, kNoMaterialText);
-    const MaterialEntry* m = MaterialOf(line, data);
+    const MaterialEntry* m = data.MaterialNamed(line.Material);
     if (!m)
         return c.Missing(LineField::Material, QStringLiteral("material"), line.Material);
     if (m->Lambda0 == kKFactorMark)
@@ -47,7 +42,7 @@ void CheckSurface(Checker& c, const Line& line, const ProjectData& data) {
                          SurfaceCoefficientInRange(line.SurfaceCoefficient));
     if (line.Cladding.isEmpty())
         c.Bound(LineField::Emissivity, line.Emissivity, kEmissivity);
-    else if (data.CladdingIndex(line.Cladding) < 0)
+    else if (!data.CladdingNamed(line.Cladding))
         c.Missing(LineField::Cladding, QStringLiteral("cladding"), line.Cladding);
     if (line.Installation == LineInstallation::Outdoors)
         c.Require(LineField::WindSpeed, WindSpeedInRange(line.WindSpeed));
@@ -77,10 +72,10 @@ void CheckLayers(Checker& c, const Line& line, const ProjectData& data) {
     for (const FixedLayer& layer : line.Layers) {
         if (layer.Material.isEmpty())
             return c.Require(LineField::Layers, false, kNoMaterialText);
-        const int index = data.MaterialIndex(layer.Material);
-        if (index < 0)
+        const MaterialEntry* m = data.MaterialNamed(layer.Material);
+        if (!m)
             return c.Missing(LineField::Layers, QStringLiteral("material"), layer.Material);
-        if ((*data.Materials)[static_cast<size_t>(index)].Lambda0 == kKFactorMark)
+        if (m->Lambda0 == kKFactorMark)
             c.Bound(LineField::Layers, layer.KFactor, kKFactor);
         c.Bound(LineField::Layers, layer.ThicknessMm, kThicknessMm);
     }
@@ -98,7 +93,7 @@ void CheckObject(Checker& c, const Line& line) {
 // The line's own material against the medium where it lies on the object; outside fixed
 // layers its limits are checked at its interface by the computation.
 void CheckLimits(Checker& c, const Line& line, const ProjectData& data) {
-    const MaterialEntry* m = MaterialOf(line, data);
+    const MaterialEntry* m = data.MaterialNamed(line.Material);
     if (!m || c.refusal || (!line.Layers.empty() && line.Varied == VariedLayer::Outer))
         return;
     const float highest = m->MaxTemp;

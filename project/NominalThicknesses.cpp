@@ -1,44 +1,21 @@
 #include "project/NominalThicknesses.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "engine/CalcFrame.h"
+#include "engine/NominalTable.h"
 #include "engine/State.h"
 #include "engine/ThicknessTable.h"
-
-namespace {
-// As the nominal lookup compares them: to the micrometre, lower bound exclusive.
-double Micrometres(double mm) {
-    return std::round(mm * 1000.0) / 1000.0;
-}
-
-bool FitsDiameter(const TToleranceLine& row, double diameterMm) {
-    return Micrometres(row.DiameterFrom) < diameterMm && diameterMm <= Micrometres(row.DiameterTo);
-}
-} // namespace
-
-bool TableOfMaterial(const TToleranceTable& table, const QString& material) {
-    if (table.Count() == 0)
-        return false;
-    const QString product = QString::fromStdString(table[0].Recommendation);
-    const qsizetype dash = product.indexOf(u'-');
-    if (dash <= 0)
-        return false;
-    const QString code = product.left(dash).trimmed();
-    return material.startsWith(code + u' ') || material == code;
-}
 
 std::vector<float> NominalThicknessesMm(const TToleranceTable* table, bool pipe, float diameterMm,
                                         const QString& material) {
     std::vector<float> list;
-    if (table && TableOfMaterial(*table, material)) {
+    if (table && TableBelongsTo(*table, material.toStdString())) {
         // The diameter as the table's lookup sees it: through metres as a 32-bit float.
         const float metres = MillimetresToMetres(diameterMm);
-        const double mm = Micrometres(double{metres} * 1000.0);
         for (int i = 0; i < table->Count(); ++i) {
             const TToleranceLine& row = (*table)[i];
-            if (!pipe || FitsDiameter(row, mm))
+            if (!pipe || CoversDiameter(row, metres))
                 list.push_back(row.ThicknessTo);
         }
     }

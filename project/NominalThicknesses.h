@@ -15,7 +15,3 @@ std::vector<float> NominalThicknessesMm(const TToleranceTable* table, bool pipe,
 
 // The nominal thickness of a product named exactly so; nullopt when the table has none.
 std::optional<float> ProductThicknessMm(const TToleranceTable* table, const QString& product);
-
-// Whether a nominal table's products are made of the material: the material's name starts
-// with the products' code ("VELTRA AF" of "VELTRA AF-13-006 / 13 x 6 mm").
-bool TableOfMaterial(const TToleranceTable& table, const QString& material);

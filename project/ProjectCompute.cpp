@@ -9,7 +9,9 @@
 #include "engine/CalcFrame.h"
 #include "engine/CheckedMath.h"
 #include "engine/Errors.h"
+#include "engine/NominalTable.h"
 #include "engine/ThicknessTable.h"
+#include "engine/Ucalc.h"
 #include "project/LineChecks.h"
 #include "project/NominalThicknesses.h"
 #include "project/ProjectLayered.h"
@@ -27,26 +29,22 @@ SurfaceCoefficientModel CoefficientOf(const Line& line, const ProjectData& data)
     m.Outside = line.Installation == LineInstallation::Outdoors;
     m.Horizontal = line.Orientation == LineOrientation::Horizontal;
     m.WindSpeed = m.Outside ? line.WindSpeed : 0.0f;
-    const int cladding = data.CladdingIndex(line.Cladding);
-    m.Emissivity = cladding >= 0 ? (*data.Claddings)[static_cast<size_t>(cladding)].Emissivity
-                                 : line.Emissivity;
+    const CladdingEntry* cladding = data.CladdingNamed(line.Cladding);
+    m.Emissivity = cladding ? cladding->Emissivity : line.Emissivity;
     if (line.Kind == LineKind::Wall)
         m.SheetHeight = line.WallHeight;
     return m;
 }
 
 ThicknessTableInputs JobOf(const Line& line, const ProjectSettings& s, const ProjectData& data) {
-    const MaterialEntry& material =
-        (*data.Materials)[static_cast<size_t>(data.MaterialIndex(line.Material))];
+    const MaterialEntry& material = *data.MaterialNamed(line.Material);
     ThicknessTableInputs in;
     in.Pipe = line.Kind == LineKind::Pipe;
     in.AmbientTemp = line.AmbientTemp;
     in.MediumTemp = line.MediumTemp;
     if (in.Pipe)
         in.TubeDiameter = MillimetresToMetres(line.DiameterMm);
-    in.Law = material.Lambda0 == kKFactorMark
-                 ? ConductivityLaw{line.KFactor, 0}
-                 : ConductivityLaw{material.Lambda0, material.LambdaSlope};
+    in.Law = ConductivityLawOf(material, line.KFactor);
     in.RelHumidity = line.RelHumidity;
     in.Coefficient = CoefficientOf(line, data);
     in.BareEmissivity = data.BareEmissivity;
@@ -130,7 +128,7 @@ LineResult Answer(const Line& line, const ThicknessTableInputs& in, const Thickn
         if (row <= 0)
             return Refusal(LineState::NoProduct, QLatin1String(kNoProductText), std::nullopt);
         SetFigures(r, table, chosen = row);
-        if (!nominal || !TableOfMaterial(*nominal, line.Material))
+        if (!nominal || !TableBelongsTo(*nominal, line.Material.toStdString()))
             r.Product.clear(); // the nominal products are made of another material
         return r;
     }
@@ -188,8 +186,7 @@ LineResult ComputeLayeredJob(const Line& line, ThicknessTableInputs& in, const P
 }
 
 QString ColdWarning(const Line& line, const ProjectData& data) {
-    const int index = data.MaterialIndex(line.Material);
-    const float lowest = (*data.Materials)[static_cast<size_t>(index)].MinTemp;
+    const float lowest = data.MaterialNamed(line.Material)->MinTemp;
     if (lowest > line.AmbientTemp || lowest > line.MediumTemp)
         return kTooColdForMaterialText;
     return {};

@@ -1,6 +1,5 @@
 #include "project/ProjectCsv.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <array>
 
@@ -127,22 +126,12 @@ QString ReadRow(const QStringList& cells, const std::vector<std::optional<LineFi
     return {};
 }
 
-QString Quote(const QString& cell, QChar separator) {
-    const bool plain = !cell.contains(separator) && !cell.contains(u'"') && !cell.contains(u'\n') &&
-                       !cell.contains(u'\r') && cell.trimmed() == cell;
-    if (plain)
-        return cell;
-    QString doubled = cell;
-    doubled.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + doubled + u'"';
-}
-
 QByteArray CsvBytes(const std::vector<QStringList>& rows) {
     QString text;
     for (const QStringList& row : rows) {
         QStringList quoted;
         for (const QString& cell : row)
-            quoted << Quote(SafeFile::CsvSafeCell(cell), u',');
+            quoted << SafeFile::CsvQuoted(SafeFile::CsvSafeCell(cell), u',');
         text += quoted.join(u',') + QStringLiteral("\r\n");
     }
     // With the byte-order mark, spreadsheets read the units' "°" and "²" as UTF-8.
@@ -202,13 +191,13 @@ CsvImport ImportLinesCsv(const QByteArray& bytes) {
 }
 
 CsvImport ImportLinesFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const DataFile read = ReadDataFile(fileName);
+    if (!read.Bytes) {
         CsvImport result;
-        result.Error = QStringLiteral("Cannot open file %1: %2").arg(fileName, file.errorString());
+        result.Error = CannotOpenText(fileName, read);
         return result;
     }
-    return ImportLinesCsv(file.readAll());
+    return ImportLinesCsv(*read.Bytes);
 }
 
 QStringList ResultHeaders() {
@@ -229,20 +218,49 @@ QStringList ResultHeaders() {
             QStringLiteral("Bare CO2 per year (kg)")};
 }
 
-QStringList ResultCells(const LineResult& r) {
-    QStringList cells{r.Status};
-    if (!r.HasFigures()) {
-        while (cells.size() < ResultHeaders().size())
-            cells << QString();
-        return cells;
+QString ResultCell(const LineResult& r, int column) {
+    if (column == 0)
+        return r.Status;
+    if (!r.HasFigures())
+        return {};
+    switch (column) {
+    case 1:
+        return FormatFloat(r.ThicknessMm, 1);
+    case 2:
+        return r.Product;
+    case 3:
+        return FormatFloat(r.SurfaceTemp, 2);
+    case 4:
+        return r.Gain ? QStringLiteral("gain") : QStringLiteral("loss");
+    case 5:
+        return FormatFloat(r.HeatFlowPerUnit, 3);
+    case 6:
+        return FormatFloat(r.HeatFlow, 3);
+    case 7:
+        return FormatFloat(r.EnergyPerYear, 1);
+    case 8:
+        return FormatFloat(r.CostPerYear, 2);
+    case 9:
+        return FormatFloat(r.Co2PerYear, 1);
+    case 10:
+        return FormatFloat(r.Saving, 2);
+    case 11:
+        return FormatFloat(r.BareHeatFlow, 3);
+    case 12:
+        return FormatFloat(r.BareEnergyPerYear, 1);
+    case 13:
+        return FormatFloat(r.BareCostPerYear, 2);
+    case 14:
+        return FormatFloat(r.BareCo2PerYear, 1);
+    default:
+        return {};
     }
-    cells << FormatFloat(r.ThicknessMm, 1) << r.Product << FormatFloat(r.SurfaceTemp, 2)
-          << (r.Gain ? QStringLiteral("gain") : QStringLiteral("loss"))
-          << FormatFloat(r.HeatFlowPerUnit, 3) << FormatFloat(r.HeatFlow, 3)
-          << FormatFloat(r.EnergyPerYear, 1) << FormatFloat(r.CostPerYear, 2)
-          << FormatFloat(r.Co2PerYear, 1) << FormatFloat(r.Saving, 2)
-          << FormatFloat(r.BareHeatFlow, 3) << FormatFloat(r.BareEnergyPerYear, 1)
-          << FormatFloat(r.BareCostPerYear, 2) << FormatFloat(r.BareCo2PerYear, 1);
+}
+
+QStringList ResultCells(const LineResult& r) {
+    QStringList cells;
+    for (int column = 0; column < kResultColumnCount; ++column)
+        cells << ResultCell(r, column);
     return cells;
 }
 
@@ -263,14 +281,27 @@ QByteArray ExportLinesCsv(const Project& project, const std::vector<LineResult>&
     return CsvBytes(rows);
 }
 
+QStringList BomHeaders() {
+    return {QStringLiteral("Product"),
+            QStringLiteral("Kind"),
+            QStringLiteral("Thickness (mm)"),
+            QStringLiteral("Lines"),
+            QStringLiteral("Quantity (m or m²)"),
+            QStringLiteral("Quantity with waste (m or m²)")};
+}
+
+QStringList BomCells(const BomItem& item) {
+    return {item.Product,
+            KindText(item.Kind),
+            FormatFloat(item.ThicknessMm, 1),
+            QString::number(item.Lines),
+            FormatFloat(item.Quantity, 2),
+            FormatFloat(item.QuantityWithWaste, 2)};
+}
+
 QByteArray BomCsv(const std::vector<BomItem>& items) {
-    std::vector<QStringList> rows{{QStringLiteral("Product"), QStringLiteral("Kind"),
-                                   QStringLiteral("Thickness (mm)"), QStringLiteral("Lines"),
-                                   QStringLiteral("Quantity (m or m²)"),
-                                   QStringLiteral("Quantity with waste (m or m²)")}};
+    std::vector<QStringList> rows{BomHeaders()};
     for (const BomItem& item : items)
-        rows.push_back({item.Product, KindText(item.Kind), FormatFloat(item.ThicknessMm, 1),
-                        QString::number(item.Lines), FormatFloat(item.Quantity, 2),
-                        FormatFloat(item.QuantityWithWaste, 2)});
+        rows.push_back(BomCells(item));
     return CsvBytes(rows);
 }

@@ -46,13 +46,21 @@ CsvImport ImportLinesCsv(const QByteArray& bytes);
 CsvImport ImportLinesFile(const QString& fileName);
 
 // The result columns written after the input columns.
+inline constexpr int kResultColumnCount = 15;
 QStringList ResultHeaders();
-// The result cells of one line ("" for figures a line has not got).
+// The result cells of one line ("" for figures a line has not got), and one of them (column
+// counted from the first result column; "" outside them): a view asks for one at a time.
 QStringList ResultCells(const LineResult& result);
+QString ResultCell(const LineResult& result, int column);
 
 // Every line with its results: the input columns (FieldHeader) then the result columns,
 // "," separated, "." decimals, UTF-8, CR LF line ends. Import of it gives the same lines.
 QByteArray ExportLinesCsv(const Project& project, const std::vector<LineResult>& results);
+
+// The bill of materials' columns and one item's cells, as the window, the file and the
+// schedule show them.
+QStringList BomHeaders();
+QStringList BomCells(const BomItem& item);
 
 // The bill of materials as CSV: product, kind, thickness, lines, quantity, with waste.
 QByteArray BomCsv(const std::vector<BomItem>& items);

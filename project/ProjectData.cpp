@@ -18,15 +18,16 @@ float TwoDecimals(float value) {
     }
 }
 
-template <typename Entry> int IndexOf(const std::vector<Entry>* list, const QString& name) {
+template <typename Entry>
+const Entry* EntryNamed(const std::vector<Entry>* list, const QString& name) {
     if (!list)
-        return -1;
+        return nullptr;
     const std::string wanted = name.toStdString();
-    for (size_t i = 0; i < list->size(); ++i) {
-        if ((*list)[i].Name == wanted)
-            return static_cast<int>(i);
+    for (const Entry& entry : *list) {
+        if (entry.Name == wanted)
+            return &entry;
     }
-    return -1;
+    return nullptr;
 }
 } // namespace
 
@@ -41,12 +42,12 @@ ProjectData ProjectData::FromShared() {
     return data;
 }
 
-int ProjectData::MaterialIndex(const QString& name) const {
-    return IndexOf(Materials, name);
+const MaterialEntry* ProjectData::MaterialNamed(const QString& name) const {
+    return EntryNamed(Materials, name);
 }
 
-int ProjectData::CladdingIndex(const QString& name) const {
-    return IndexOf(Claddings, name);
+const CladdingEntry* ProjectData::CladdingNamed(const QString& name) const {
+    return EntryNamed(Claddings, name);
 }
 
 bool LoadProjectData(const QString& directory) {

@@ -17,9 +17,9 @@ struct ProjectData {
     // The running program's data (Shared(): Termora.ini and the tables as loaded).
     static ProjectData FromShared();
 
-    // Index of the entry of that name (exact text), -1 when there is none.
-    int MaterialIndex(const QString& name) const;
-    int CladdingIndex(const QString& name) const;
+    // The entry of that name (exact text), nullptr when there is none.
+    const MaterialEntry* MaterialNamed(const QString& name) const;
+    const CladdingEntry* CladdingNamed(const QString& name) const;
 };
 
 // Loads Termora.ini, tt_p.txt and tt_s.txt from directory into Shared() for a program

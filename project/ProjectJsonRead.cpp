@@ -1,12 +1,12 @@
 // Reading the project file: every fault refuses the whole file with a message naming where
 // it is, so that a project is either read as written or not at all.
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cmath>
 #include <limits>
 
+#include "config/Tntinifiles.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectKeys.h"
 
@@ -245,11 +245,11 @@ ProjectReading ProjectFromJson(const QByteArray& bytes) {
 }
 
 ProjectReading LoadProject(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const DataFile read = ReadDataFile(fileName);
+    if (!read.Bytes) {
         ProjectReading reading;
-        reading.Error = QStringLiteral("Cannot open file %1: %2").arg(fileName, file.errorString());
+        reading.Error = CannotOpenText(fileName, read);
         return reading;
     }
-    return ProjectFromJson(file.readAll());
+    return ProjectFromJson(*read.Bytes);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/CalcFrame.h"
+#include "engine/Ucalc.h"
 #include "project/LineLayers.h"
 
 namespace {
@@ -29,11 +30,9 @@ InsulatedShape ObjectOf(const Line& line) {
 }
 
 InsulationLayer LayerOf(const FixedLayer& layer, const ProjectData& data) {
-    const MaterialEntry& m =
-        (*data.Materials)[static_cast<size_t>(data.MaterialIndex(layer.Material))];
+    const MaterialEntry& m = *data.MaterialNamed(layer.Material);
     InsulationLayer out;
-    out.Law = m.Lambda0 == kKFactorMark ? ConductivityLaw{layer.KFactor, 0}
-                                        : ConductivityLaw{m.Lambda0, m.LambdaSlope};
+    out.Law = ConductivityLawOf(m, layer.KFactor);
     out.Thickness = MillimetresToMetres(layer.ThicknessMm);
     out.MinTemp = m.MinTemp;
     out.MaxTemp = m.MaxTemp;

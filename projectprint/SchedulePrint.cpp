@@ -4,6 +4,7 @@
 #include <QPdfWriter>
 
 #include "config/Uutils.h"
+#include "project/ProjectCsv.h"
 #include "project/ProjectFile.h"
 #include "projectprint/ScheduleLayout.h"
 
@@ -92,9 +93,7 @@ void AddBom(ScheduleLayout& layout, const std::vector<BomItem>& items) {
                   QStringLiteral("Thickness (mm)"), QStringLiteral("Lines"),
                   QStringLiteral("Quantity (m or m²)"), QStringLiteral("With waste (m or m²)")});
     for (const BomItem& item : items)
-        layout.Row({item.Product, KindText(item.Kind), FormatFloat(item.ThicknessMm, 1),
-                    QString::number(item.Lines), FormatFloat(item.Quantity, 2),
-                    FormatFloat(item.QuantityWithWaste, 2)});
+        layout.Row(BomCells(item));
 }
 } // namespace
 

@@ -2,12 +2,11 @@
 
 #include <QStringList>
 
+#include "config/SafeFile.h"
+
 namespace {
-QString Cell(QString text) {
-    if (!text.contains(u'\t') && !text.contains(u'\n') && !text.contains(u'\r') &&
-        !text.contains(u'"'))
-        return text;
-    return u'"' + text.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+QString Cell(const QString& text) {
+    return SafeFile::CsvQuoted(text, u'\t');
 }
 
 QString InputHeader() {
@@ -25,11 +24,7 @@ QString WithoutFinalBreak(QString text) {
 } // namespace
 
 QString LinesToClipboard(const std::vector<Line>& lines, const std::vector<LineResult>& results) {
-    QStringList header;
-    for (int f = 0; f < kLineFieldCount; ++f)
-        header << FieldHeader(static_cast<LineField>(f));
-    header << ResultHeaders();
-    QStringList rows{header.join(u'\t')};
+    QStringList rows{InputHeader() + u'\t' + ResultHeaders().join(u'\t')};
     for (size_t i = 0; i < lines.size(); ++i) {
         QStringList cells;
         for (int f = 0; f < kLineFieldCount; ++f)

@@ -35,7 +35,7 @@ int TProjectModel::rowCount(const QModelIndex& parent) const {
 }
 
 int TProjectModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kLineFieldCount + static_cast<int>(ResultHeaders().size());
+    return parent.isValid() ? 0 : kLineFieldCount + kResultColumnCount;
 }
 
 QVariant TProjectModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -83,7 +83,7 @@ QVariant TProjectModel::data(const QModelIndex& index, int role) const {
     else if (pending_[line])
         text = column == StatusColumn() ? QStringLiteral("computing") : QString();
     else
-        text = ResultCells(results_[line]).value(column - kLineFieldCount);
+        text = ResultCell(results_[line], column - kLineFieldCount);
     // Sorting compares numbers as numbers.
     if (role == Qt::UserRole) {
         if (const auto number = TryNumber(text))

@@ -26,7 +26,6 @@ public:
 
     TProjectModel& Model() { return *model_; }
     QUndoStack& Undo() { return undo_; }
-    const QString& FileName() const { return fileName_; }
     bool Modified() const { return !undo_.isClean(); }
 
     QTableView* LinesView = nullptr;

@@ -26,10 +26,7 @@ QString CsvCell(QString text, bool decimalComma) {
     const QChar separator = decimalComma ? u';' : u',';
     if (decimalComma && IsNumber(text))
         text.replace(u'.', u',');
-    text = SafeFile::CsvSafeCell(text);
-    if (text.contains(separator) || text.contains(u'"') || text.contains(u'\n'))
-        text = u'"' + text.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
-    return text;
+    return SafeFile::CsvQuoted(SafeFile::CsvSafeCell(text), separator);
 }
 } // namespace
 

@@ -202,10 +202,11 @@ void TThicknessTableWindow::Recompute() {
     }
     ThicknessTableInputs& in = *reading.inputs;
     in.InstalledCost = thicknessModel_->InstalledCosts(in.ThicknessesMm);
-    const TToleranceTable* nominal = Nominal();
+    const QString noNominal = NoNominalTable();
+    const TToleranceTable* nominal = noNominal.isEmpty() ? NominalTable(pipe_) : nullptr;
     const bool heatLoss = in.MediumTemp > in.AmbientTemp;
-    thicknessModel_->SetReading(heatLoss, NoNominalTable());
-    pipeSizeModel_->SetReading(heatLoss, NoNominalTable());
+    thicknessModel_->SetReading(heatLoss, noNominal);
+    pipeSizeModel_->SetReading(heatLoss, noNominal);
     try {
         const ThicknessTable table = BuildTable(in, nominal);
         std::vector<PipeSizeRow> sizes;
@@ -268,11 +269,6 @@ QString TThicknessTableWindow::EconomicText() const {
     if (t.Economic > 0 && t.Rows[static_cast<size_t>(t.Economic)].Thickness == thickest)
         text += QStringLiteral(", the thickest listed; list thicker layers to find the optimum");
     return text + u'.';
-}
-
-const TToleranceTable* TThicknessTableWindow::Nominal() const {
-    const TToleranceTable* table = NominalTable(pipe_);
-    return table && NoNominalTable().isEmpty() ? table : nullptr;
 }
 
 // A nominal table is one range's: its products are named only for that material.

@@ -87,7 +87,6 @@ private:
     QString EconomicText() const;
     // Why the chosen material's rows name no product; empty when its nominal table is there.
     QString NoNominalTable() const;
-    const TToleranceTable* Nominal() const;
     // A file name from the save dialog (through the seam); empty when cancelled.
     QString AskFileName(const QString& caption, const QString& filter, const QString& suffix);
 
