@@ -1,16 +1,33 @@
 #pragma once
 // Engine tests start from the start-up state with two materials: an ordinary one whose
-// conductivity rises with temperature, and the user material "k-factor" last.
+// conductivity rises with temperature, and the user material "k-factor" last; property tests
+// draw their random inputs from a fixed seed.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <random>
 #include <string>
+#include <utility>
 
+#include "engine/Coefficient.h"
 #include "engine/Errors.h"
 #include "engine/State.h"
+#include "engine/ThicknessTable.h"
 
 inline constexpr int kWool = 0;
 inline constexpr int kUser = 1;
+
+// Random accepted inputs from a fixed seed, so that a failing trial repeats.
+class RandomDraws {
+protected:
+    explicit RandomDraws(unsigned seed) : random(seed) {}
+    std::mt19937 random;
+    float Uniform(float lo, float hi) {
+        return std::uniform_real_distribution<float>(lo, hi)(random);
+    }
+    bool Coin() { return random() % 2 == 0; }
+};
 
 class MaterialsTest : public ::testing::Test {
 protected:
@@ -39,4 +56,31 @@ template <typename In, typename Edit>
 bool PlausibleWith(In in, bool (*test)(const In&), Edit edit) {
     edit(in);
     return test(in);
+}
+
+// A table's criteria, each with its stated minimum.
+inline std::array<std::pair<Criterion, const CriterionMinimum*>, 3>
+StatedMinima(const ThicknessCriteria& c) {
+    return {{{Criterion::Condensation, &c.Condensation},
+             {Criterion::SurfaceTemp, &c.SurfaceTemp},
+             {Criterion::HeatFlow, &c.HeatFlow}}};
+}
+
+// The h of the forms' surface coefficient dialog for a table's layer s (m): for a bare
+// surface with h typed for the rows still indoor air, horizontal, 1 m high; else the job's
+// installation; the bare emissivity for the bare row.
+inline float DialogCoefficient(const ThicknessTableInputs& in, float s) {
+    const SurfaceCoefficientModel& m = in.Coefficient;
+    const bool bare = s == 0, stillAir = bare && !m.Computed, out = !stillAir && m.Outside;
+    if (!bare && !m.Computed)
+        return m.Typed;
+    CoefficientInputs d{in.AmbientTemp, in.MediumTemp, in.Pipe ? in.TubeDiameter : 0.0f, s};
+    d.Emissivity = bare ? in.BareEmissivity : m.Emissivity;
+    d.WindSpeed = out ? m.WindSpeed : 0.0f;
+    d.SheetHeight = stillAir ? 1.0f : m.SheetHeight;
+    d.Horizontal = stillAir || m.Horizontal;
+    using enum Installation;
+    const Installation where =
+        in.Pipe ? (out ? OutsidePipe : InsidePipe) : (out ? OutsideSheet : InsideSheet);
+    return IterateSurfaceCoefficient(where, d, in.Law).h;
 }
