@@ -6,12 +6,14 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <random>
 #include <string>
 #include <utility>
 
 #include "engine/Coefficient.h"
 #include "engine/Errors.h"
+#include "engine/LayeredSystem.h"
 #include "engine/State.h"
 #include "engine/ThicknessTable.h"
 
@@ -56,6 +58,14 @@ template <typename In, typename Edit>
 bool PlausibleWith(In in, bool (*test)(const In&), Edit edit) {
     edit(in);
     return test(in);
+}
+
+// A layer of a law and a thickness (m), with an upper temperature limit where given.
+inline InsulationLayer LayerOf(ConductivityLaw law, float thickness,
+                               std::optional<float> max = {}) {
+    InsulationLayer l;
+    l.Law = law, l.Thickness = thickness, l.MaxTemp = max;
+    return l;
 }
 
 // A table's criteria, each with its stated minimum.
