@@ -1,10 +1,9 @@
-// Layered insulation systems through their public functions: the balance each solution must
-// satisfy, one material split into layers, large objects against the wall, the order of the
-// materials and the cladding, the safe sides where no balance exists, the inner layer that
-// keeps the outer ones within their limits, and the inputs refused.
+// Layered systems through their public functions: balance, split layers, large objects,
+// order and cladding, the safe sides without a balance, limits, and the inputs refused.
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 #include "MaterialsFixture.h"
 #include "engine/Geometry.h"
@@ -169,30 +168,28 @@ TEST_F(LayeredSystemTest, NoBalanceTakesEachSafeSide) {
 // The thinnest inner layer that keeps the foam outside it within its limits: at it the
 // interface sits at the foam's limit, a little thinner it is beyond.
 TEST_F(LayeredSystemTest, ThinnestInnerLayerKeepsTheOuterMaterialWithinItsLimit) {
-    struct Case {
-        float ambient, medium; // °C
-        std::optional<float> limit;
-    };
-    // At 40 °C the air alone is too hot for the outer layer.
-    const Case cases[] = {{20, 250, 105},  {25, 400, 105}, {20, -60, -40},
-                          {30, -150, -40}, {20, 90, 0},    {40, 250, std::nullopt}};
-    for (const Case& c : cases) {
+    // °C of the air and the medium, and of the foam's interface at the thinnest inner layer;
+    // at 40 °C the air alone is too hot for the outer layer.
+    const std::tuple<float, float, std::optional<float>> cases[] = {{20, 250, 105}, {25, 400, 105},
+                                                                    {20, -60, -40}, {30, -150, -40},
+                                                                    {20, 90, 0},    {40, 250, {}}};
+    for (const auto& [ambient, medium, limit] : cases) {
         LayeredInputs in;
-        in.AmbientTemp = c.ambient, in.MediumTemp = c.medium;
+        in.AmbientTemp = ambient, in.MediumTemp = medium;
         in.Object = {Shape::Pipe, 0.0603f};
         in.Layers = {{{0.04f, 0.0002f}, 0.01f, -200.0f, 650.0f},
                      {{0.035f, 0.0001f}, 0.03f, -40.0f, 105.0f},
-                     {{0.04f, 0}, 0.005f, -50.0f, c.ambient == 40 ? 35.0f : 100.0f}};
+                     {{0.04f, 0}, 0.005f, -50.0f, ambient == 40 ? 35.0f : 100.0f}};
         in.Coefficient = {true, 0, true, true, 2, 0.9f, 1};
-        SCOPED_TRACE(c.medium);
+        SCOPED_TRACE(medium);
         const std::optional<float> inner = ThinnestInnerLayerWithinLimits(in);
-        ASSERT_EQ(inner.has_value(), c.limit.has_value());
-        if (!inner || *c.limit == 0) {
+        ASSERT_EQ(inner.has_value(), limit.has_value());
+        if (!inner || *limit == 0) {
             EXPECT_TRUE(!inner || *inner == 0);
             continue;
         }
         in.Layers[0].Thickness = *inner;
-        EXPECT_NEAR(SolveLayered(in).Interfaces[1], *c.limit, 0.05);
+        EXPECT_NEAR(SolveLayered(in).Interfaces[1], *limit, 0.05);
         EXPECT_FALSE(SolveLayered(in).BeyondLimits[1]);
         in.Layers[0].Thickness = *inner - 2e-5f;
         EXPECT_TRUE(SolveLayered(in).BeyondLimits[1]);
