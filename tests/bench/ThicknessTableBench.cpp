@@ -46,15 +46,9 @@ BENCHMARK(BM_ThicknessTableComputedH)->Unit(benchmark::kMillisecond);
 // it: the hardest "by thickness" table to solve.
 void BM_ThicknessTableWallAtTheJump(benchmark::State& state) {
     ThicknessTableInputs in;
-    in.Pipe = false;
-    in.AmbientTemp = 25;
-    in.MediumTemp = -23;
-    in.Law = {0.033f, 0.0001f};
-    in.RelHumidity = 51;
-    in.Coefficient = {true, 0, false, true, 0, 0.93f, 1};
-    in.SurfaceTempLimit = 50;
-    in.MaxHeatFlow = 20;
-    in.ThicknessesMm = DefaultThicknessesMm();
+    in.Pipe = false, in.AmbientTemp = 25, in.MediumTemp = -23, in.RelHumidity = 51;
+    in.Law = {0.033f, 0.0001f}, in.Coefficient = {true, 0, false, true, 0, 0.93f, 1};
+    in.SurfaceTempLimit = 50, in.MaxHeatFlow = 20, in.ThicknessesMm = DefaultThicknessesMm();
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildThicknessTable(in, nullptr));
 }

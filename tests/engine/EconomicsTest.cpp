@@ -33,8 +33,7 @@ TEST(PresentValueFactor, IsTheSumOfTheYearsDiscountedAndGrown) {
     }
     EXPECT_DOUBLE_EQ(PresentValueFactor(10, 0, 0), 10); // the undiscounted life
     EXPECT_DOUBLE_EQ(PresentValueFactor(2.5, 0, 0), 2.5);
-    // Continuous across interest = increase.
-    for (double apart : {1e-12, 1e-10, 1e-8, 1e-6})
+    for (double apart : {1e-12, 1e-10, 1e-8, 1e-6}) // continuous across interest = increase
         EXPECT_NEAR(PresentValueFactor(20, 0.05, 0.05 + apart),
                     SummedFactor(20, 0.05, 0.05 + apart), 1e-7)
             << apart;
@@ -54,18 +53,18 @@ std::unique_ptr<TToleranceTable> Nominal(std::initializer_list<TToleranceLine> l
 }
 
 TEST(NominalTable, BelongsToTheMaterialNamedByItsProductCode) {
+    const std::string af = "VELTRA AF elastomeric foam";
     const auto foam = Nominal({{42.4f, 48.3f, 0, 6, "VELTRA AF-06-048 / 6 x 48.3 mm"},
                                {42.4f, 48.3f, 6, 9, "VELTRA AF-09-048 / 9 x 48.3 mm"}});
-    EXPECT_TRUE(TableBelongsTo(*foam, "VELTRA AF elastomeric foam"));
+    EXPECT_TRUE(TableBelongsTo(*foam, af));
     for (const char* other : {"VELTRA XF elastomeric foam, low λ", "VELTRA AFX foam",
                               "VELTRA MW mineral wool pipe section", "k-factor", ""})
         EXPECT_FALSE(TableBelongsTo(*foam, other)) << other;
-    const auto mixed = Nominal({{0, 0, 0, 6, "VELTRA AF-06-SH"}, {0, 0, 6, 9, "OTHER X-09"}});
-    EXPECT_FALSE(TableBelongsTo(*mixed, "VELTRA AF elastomeric foam"));
-    EXPECT_FALSE(TableBelongsTo(TToleranceTable(), "VELTRA AF elastomeric foam"));
-    const auto edited =
-        Nominal({{0, 6, 0, 6, "=HYPERLINK(x) / 6 x 6 mm"}, {0, 6, 6, 9, "VELTRA AF-09"}});
-    EXPECT_TRUE(TableBelongsTo(*edited, "VELTRA AF elastomeric foam"));
+    EXPECT_FALSE(TableBelongsTo(
+        *Nominal({{0, 0, 0, 6, "VELTRA AF-06-SH"}, {0, 0, 6, 9, "OTHER X-09"}}), af));
+    EXPECT_FALSE(TableBelongsTo(TToleranceTable(), af));
+    EXPECT_TRUE(TableBelongsTo(
+        *Nominal({{0, 6, 0, 6, "=HYPERLINK(x) / 6 x 6 mm"}, {0, 6, 6, 9, "VELTRA AF-09"}}), af));
 }
 
 TEST(NominalTable, ARowNamesAProductOnlyOfItsOwnThickness) {
@@ -75,13 +74,11 @@ TEST(NominalTable, ARowNamesAProductOnlyOfItsOwnThickness) {
     in.Law = {0.033f, 0.0001f};
     in.ThicknessesMm = {1, 6, 7.5f, 9, 10};
     const ThicknessTable table = BuildThicknessTable(in, foam.get());
-    const std::vector<std::pair<std::string, std::string>> expected = {
-        {"", ""}, {"", "P6"}, {"P6", ""}, {"", "P9"}, {"P9", ""}, {"", ""}};
-    ASSERT_EQ(table.Rows.size(), expected.size());
-    for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(table.Rows[i].Product, expected[i].first) << i;
-        EXPECT_EQ(table.Rows[i].NextProduct, expected[i].second) << i;
-    }
+    const std::pair<std::string, std::string> expected[] = {{"", ""},   {"", "P6"}, {"P6", ""},
+                                                            {"", "P9"}, {"P9", ""}, {"", ""}};
+    ASSERT_EQ(table.Rows.size(), std::size(expected));
+    for (size_t i = 0; i < table.Rows.size(); ++i)
+        EXPECT_EQ(std::pair(table.Rows[i].Product, table.Rows[i].NextProduct), expected[i]) << i;
 }
 
 TEST(ThicknessTableEconomics, TheCheapestIsTheLowestPresentValue) {
@@ -102,9 +99,7 @@ TEST(ThicknessTableEconomics, TheCheapestIsTheLowestPresentValue) {
             EXPECT_EQ(*row.PresentValue, static_cast<float>(installed + years * row.CostPerYear));
             EXPECT_LE(*t.Rows[t.Economic].PresentValue, *row.PresentValue);
         }
-        if (interest == 0 && increase == 0) {
-            EXPECT_EQ(*t.Rows[2].PresentValue, *t.Rows[2].LifeCost);
-        }
+        EXPECT_TRUE(interest != 0 || *t.Rows[2].PresentValue == *t.Rows[2].LifeCost);
     }
 }
 

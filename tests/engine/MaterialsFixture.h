@@ -1,13 +1,22 @@
 #pragma once
 // Engine tests start from the start-up state with two materials: an ordinary one whose
-// conductivity rises with temperature, and the user material "k-factor" last.
+// conductivity rises with temperature, and the user material "k-factor" last; property tests
+// draw their random inputs from a fixed seed.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <optional>
+#include <random>
 #include <string>
+#include <utility>
 
+#include "engine/Coefficient.h"
 #include "engine/Errors.h"
+#include "engine/LayeredSystem.h"
 #include "engine/State.h"
+#include "engine/ThicknessTable.h"
+#include "engine/Ucalc.h"
 
 inline constexpr int kWool = 0;
 inline constexpr int kUser = 1;
@@ -22,6 +31,44 @@ protected:
         Shared().WorkingValues.KFactor = 0.036f;
     }
     void TearDown() override { ResetShared(); }
+};
+
+// Random accepted inputs from a fixed seed, so that a failing trial repeats.
+class RandomDraws {
+protected:
+    explicit RandomDraws(unsigned seed) : random(seed) {}
+    std::mt19937 random;
+    float Uniform(float lo, float hi) {
+        return std::uniform_real_distribution<float>(lo, hi)(random);
+    }
+    bool Coin() { return random() % 2 == 0; }
+
+    // Jobs that reach the correlations' regime changes: small pipes in a light wind, walls
+    // in still air, hot and cold media, typed or computed h, a steep or a constant λ (the
+    // materials of MaterialsTest).
+    ThicknessTableInputs Job() {
+        ThicknessTableInputs in;
+        in.Pipe = random() % 3 != 0;
+        in.AmbientTemp = Uniform(-20, 40);
+        in.MediumTemp =
+            Coin() ? Uniform(in.AmbientTemp + 20, 250) : Uniform(-50, in.AmbientTemp - 5);
+        in.TubeDiameter = Coin() ? Uniform(0.006f, 0.06f) : Uniform(0.06f, 0.6f);
+        in.Law = ConductivityLawOf(Coin() ? kWool : kUser);
+        in.RelHumidity = Uniform(30, 95);
+        const auto wind = [&] { return Coin() ? Uniform(0.05f, 0.5f) : Uniform(0.5f, 10); };
+        in.Coefficient = {random() % 4 != 0,    Uniform(2, 30),  Coin(), Coin(), wind(),
+                          Uniform(0.1f, 0.95f), Uniform(0.5f, 3)};
+        in.BareEmissivity = Uniform(0.1f, 0.95f);
+        if (in.MediumTemp > in.AmbientTemp && Coin())
+            in.SurfaceTempLimit = Uniform(in.AmbientTemp + 1, in.MediumTemp - 1);
+        if (Coin())
+            in.MaxHeatFlow =
+                std::fabs(SolveRow(RowInputsOf(in, 0)).HeatFlowPerUnit) * Uniform(0.005f, 0.9f);
+        in.ThicknessesMm = DefaultThicknessesMm();
+        for (int i = 0; i < 30; ++i)
+            in.ThicknessesMm.push_back(std::exp(Uniform(std::log(0.05f), std::log(900.0f))));
+        return in;
+    }
 };
 
 // Runs f and returns the FloatError text it throws ("" when it does not throw).
@@ -39,4 +86,39 @@ template <typename In, typename Edit>
 bool PlausibleWith(In in, bool (*test)(const In&), Edit edit) {
     edit(in);
     return test(in);
+}
+
+// A layer of a law and a thickness (m), with an upper temperature limit where given.
+inline InsulationLayer LayerOf(ConductivityLaw law, float thickness,
+                               std::optional<float> max = {}) {
+    InsulationLayer l;
+    l.Law = law, l.Thickness = thickness, l.MaxTemp = max;
+    return l;
+}
+
+// A table's criteria, each with its stated minimum.
+inline std::array<std::pair<Criterion, const CriterionMinimum*>, 3>
+StatedMinima(const ThicknessCriteria& c) {
+    return {{{Criterion::Condensation, &c.Condensation},
+             {Criterion::SurfaceTemp, &c.SurfaceTemp},
+             {Criterion::HeatFlow, &c.HeatFlow}}};
+}
+
+// The h of the forms' surface coefficient dialog for a table's layer s (m): for a bare
+// surface with h typed for the rows still indoor air, horizontal, 1 m high; else the job's
+// installation; the bare emissivity for the bare row.
+inline float DialogCoefficient(const ThicknessTableInputs& in, float s) {
+    const SurfaceCoefficientModel& m = in.Coefficient;
+    const bool bare = s == 0, stillAir = bare && !m.Computed, out = !stillAir && m.Outside;
+    if (!bare && !m.Computed)
+        return m.Typed;
+    CoefficientInputs d{in.AmbientTemp, in.MediumTemp, in.Pipe ? in.TubeDiameter : 0.0f, s};
+    d.Emissivity = bare ? in.BareEmissivity : m.Emissivity;
+    d.WindSpeed = out ? m.WindSpeed : 0.0f;
+    d.SheetHeight = stillAir ? 1.0f : m.SheetHeight;
+    d.Horizontal = stillAir || m.Horizontal;
+    using enum Installation;
+    const Installation where =
+        in.Pipe ? (out ? OutsidePipe : InsidePipe) : (out ? OutsideSheet : InsideSheet);
+    return IterateSurfaceCoefficient(where, d, in.Law).h;
 }

@@ -3,8 +3,6 @@
 // limits, for random accepted inputs.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "MaterialsFixture.h"
 #include "engine/CalcFrame.h"
 #include "engine/Coefficient.h"
@@ -16,13 +14,9 @@
 
 namespace {
 
-class ThicknessTableTest : public MaterialsTest {
+class ThicknessTableTest : public MaterialsTest, protected RandomDraws {
 protected:
-    std::mt19937 random{20261209};
-    float Uniform(float lo, float hi) {
-        return std::uniform_real_distribution<float>(lo, hi)(random);
-    }
-    bool Coin() { return random() % 2 == 0; }
+    ThicknessTableTest() : RandomDraws(20261209) {}
     int material = kWool;
 
     // A pipe or a wall, a hot or a cold medium, h typed or computed, either material.
@@ -41,26 +35,6 @@ protected:
         in.Extent = Uniform(0.5f, 50);
         in.ThicknessesMm = DefaultThicknessesMm();
         return in;
-    }
-
-    // The h of the forms' surface coefficient dialog: for a bare surface with h typed for the
-    // rows still indoor air, horizontal, 1 m high; else the job's installation; the bare
-    // emissivity for the bare row.
-    float DialogCoefficient(const ThicknessTableInputs& in, float s) const {
-        const SurfaceCoefficientModel& m = in.Coefficient;
-        const bool bare = s == 0, stillAir = bare && !m.Computed, out = !stillAir && m.Outside;
-        if (!bare && !m.Computed)
-            return m.Typed;
-        CoefficientInputs d{in.AmbientTemp, in.MediumTemp, in.Pipe ? in.TubeDiameter : 0.0f, s,
-                            material};
-        d.Emissivity = bare ? in.BareEmissivity : m.Emissivity;
-        d.WindSpeed = out ? m.WindSpeed : 0.0f;
-        d.SheetHeight = stillAir ? 1.0f : m.SheetHeight;
-        d.Horizontal = stillAir || m.Horizontal;
-        using enum Installation;
-        const Installation where =
-            in.Pipe ? (out ? OutsidePipe : InsidePipe) : (out ? OutsideSheet : InsideSheet);
-        return IterateSurfaceCoefficient(where, d).h;
     }
 };
 
