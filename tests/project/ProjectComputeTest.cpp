@@ -9,12 +9,14 @@
 #include "project/ProjectCsv.h"
 
 namespace {
-using Edits = std::vector<std::pair<LineField, const char*>>;
-
-LineResult With(const Edits& edits) {
+// The typical line edited as in its cells, "Field=text|Field=text".
+LineResult With(const QString& edits) {
     Line line = ChilledWaterPipe();
-    for (const auto& [field, text] : edits)
-        EXPECT_EQ(SetFieldText(line, field, QString::fromUtf8(text)), QString()) << text;
+    for (const QString& edit : edits.split(u'|', Qt::SkipEmptyParts)) {
+        const std::optional<LineField> field = FieldFromHeader(edit.section(u'=', 0, 0));
+        EXPECT_TRUE(field && SetFieldText(line, *field, edit.section(u'=', 1)).isEmpty())
+            << edit.toStdString();
+    }
     return Compute(line);
 }
 } // namespace
@@ -22,62 +24,60 @@ LineResult With(const Edits& edits) {
 // Each state with the thickness table's words: an input out of its bounds refused by name, the
 // material's limits, a name the data does not hold, criteria no product or thickness meets.
 TEST(ProjectCompute, EachLineStateWithItsStatus) {
-    using enum LineField;
     using enum LineState;
     struct Case {
-        Edits edits; // the last one is the input named where one is refused
+        QString edits; // the last edited input is the one named where one is refused
         LineState state;
         QString says = kSenselessValueText; // in the status, or the warning
     };
-    const std::vector<Case> cases{
-        {{{Diameter, "0.5"}}, Refused},
-        {{{AmbientTemp, "301"}}, Refused},
-        {{{MediumTemp, "-201"}}, Refused},
-        {{{RelHumidity, "20"}}, Refused},
-        {{{RelHumidity, "97"}}, Refused},
-        {{{Installation, "typed h"}, {SurfaceCoefficient, "60"}}, Refused},
-        {{{Installation, "outdoors"}, {WindSpeed, "0"}}, Refused},
-        {{{Installation, "outdoors"}, {WindSpeed, "11"}}, Refused},
-        {{{Cladding, ""}, {Emissivity, "1.5"}}, Refused},
-        {{{Kind, "wall"}, {WallHeight, "0"}}, Refused},
-        {{{Extent, "0"}}, Refused},
-        {{{HoursPerYear, "9000"}}, Refused},
-        {{{EnergyPrice, "-1"}}, Refused},
-        {{{Co2PerKWh, "101"}}, Refused},
-        {{{SurfaceTempLimit, "400"}}, Refused},
-        {{{MaxHeatFlow, "0"}}, Refused},
-        {{{Thickness, "600"}}, Refused},
-        {{{WasteAllowance, "-5"}}, Refused},
-        {{}, Ok, "ok"},
-        {{{MediumTemp, "180"}}, Refused, kTooHotForMaterialText},
-        {{{MediumTemp, "-60"}}, Ok, kTooColdForMaterialText},
-        {{{Material, ""}}, Refused, kNoMaterialText},
-        {{{Material, "Cork"}}, Missing, "\"Cork\""},
-        {{{Cladding, "Gold leaf"}}, Missing, "\"Gold leaf\""},
-        {{{Thickness, "VELTRA AF-99-999"}}, Missing, "VELTRA AF-99-999"},
-        {{{Cladding, "Gold leaf"}, {Installation, "typed h"}}, Ok, "ok"}, // h needs no cladding
-        {{{MaxHeatFlow, "0.01"}}, NoProduct, kNoProductText},
-        {{{RelHumidity, "90"}, {Thickness, "6"}}, FixedFails, "condense"},
+    std::vector<Case> cases{
+        {"Installation=typed h|Surface coefficient=60", Refused},
+        {"Installation=outdoors|Wind speed=0", Refused},
+        {"Installation=outdoors|Wind speed=11", Refused},
+        {"Cladding=|Emission coefficient=1.5", Refused},
+        {"Kind=wall|Wall height=0", Refused},
+        {"Kind=duct|Duct height=0", Refused},
+        {"", Ok, "ok"},
+        {"Medium temperature=180", Refused, kTooHotForMaterialText},
+        {"Medium temperature=-60", Ok, kTooColdForMaterialText},
+        {"Material=", Refused, kNoMaterialText},
+        {"Material=Cork", Missing, "\"Cork\""},
+        {"Cladding=Gold leaf", Missing, "\"Gold leaf\""},
+        {"Thickness=VELTRA AF-99-999", Missing, "VELTRA AF-99-999"},
+        {"Cladding=Gold leaf|Installation=typed h", Ok, "ok"}, // a typed h needs no cladding
+        {"Maximum heat flow=0.01", NoProduct, kNoProductText},
+        {"Relative humidity=90|Thickness=6", FixedFails, "condense"},
+        {"Fixed layers=cork 40", Missing, "cork"}, // fixed layers are checked by name
+        {"Fixed layers=k=0.04 0", Refused},
+        {"Fixed layers=k=0.04 9; k=0.04 9; k=0.04 9; k=0.04 9; k=0.04 9", Refused, "at most 5"},
     };
+    // Inputs out of their bounds one by one.
+    for (const char* edit :
+         {"Outside diameter=0.5", "Ambient temperature=301", "Medium temperature=-201",
+          "Relative humidity=20", "Relative humidity=97", "Length or area=0", "Hours per year=9000",
+          "Energy price=-1", "CO2 per kWh=101", "Surface temperature limit=400",
+          "Maximum heat flow=0", "Thickness=600", "Waste allowance=-5"})
+        cases.push_back({edit, Refused});
     for (const Case& c : cases) {
         const LineResult r = With(c.edits);
-        const std::string name = c.edits.empty() ? "typical" : c.edits.back().second;
+        const std::string name = c.edits.toStdString();
+        const auto field = FieldFromHeader(c.edits.section(u'|', -1).section(u'=', 0, 0));
         EXPECT_EQ(r.State, c.state) << name << ": " << r.Status.toStdString();
         EXPECT_TRUE(r.Status.contains(c.says) || r.Warning == c.says) << r.Status.toStdString();
         EXPECT_EQ(r.HasFigures(), c.state == Ok || c.state == FixedFails) << name;
         if (c.state == Refused || c.state == Missing) {
-            EXPECT_EQ(r.Refused, c.edits.back().first) << name << ": " << r.Status.toStdString();
+            EXPECT_EQ(r.Refused, field) << name << ": " << r.Status.toStdString();
         }
         if (c.says == kSenselessValueText) {
-            EXPECT_TRUE(r.Status.startsWith(FieldName(c.edits.back().first))) << name;
+            EXPECT_TRUE(r.Status.startsWith(FieldName(*field))) << name;
         }
     }
-    const LineResult typical = Compute(ChilledWaterPipe());
+    const LineResult typical = With({});
     EXPECT_TRUE(typical.Product.startsWith(QStringLiteral("VELTRA AF")));
     EXPECT_TRUE(typical.Gain);
     EXPECT_LT(typical.HeatFlow, typical.BareHeatFlow);
     EXPECT_GT(typical.Saving, 0);
-    const LineResult product = With({{Thickness, "VELTRA AF-19-060 / 19 x 60.3 mm"}});
+    const LineResult product = With("Thickness=VELTRA AF-19-060 / 19 x 60.3 mm");
     EXPECT_EQ(product.ThicknessMm, 19.0f); // a fixed product takes its nominal thickness
     EXPECT_EQ(product.Product, QStringLiteral("VELTRA AF-19-060 / 19 x 60.3 mm"));
 }

@@ -20,8 +20,9 @@ TEST(ProjectFile, ExampleEmptyAndRandomProjectsSaveLoadSaveByteIdentical) {
     ASSERT_TRUE(reading.Read) << reading.Error.toStdString();
     EXPECT_EQ(reading.Read->Lines.size(), 8u);
     EXPECT_EQ(ProjectToJson(*reading.Read), example);
-    for (unsigned seed = 0; seed <= 30; ++seed) { // seed 0: the empty project
-        const Project p = RandomProject(seed, seed ? 40 : 0);
+    // Seed 0 is the empty project; from seed 31 on, layered lines of every kind.
+    for (unsigned seed = 0; seed <= 40; ++seed) {
+        const Project p = RandomProject(seed, seed ? 40 : 0, seed > 30);
         const QByteArray saved = ProjectToJson(p);
         const ProjectReading back = ProjectFromJson(saved);
         ASSERT_TRUE(back.Read) << back.Error.toStdString();

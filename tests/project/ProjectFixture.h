@@ -44,21 +44,24 @@ public:
     int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(gen_); }
     bool Chance() { return Pick(2) == 0; }
 
-    // A pipe or a wall, with a tag holding the characters a spreadsheet has to quote.
-    Line Next(const ProjectData& data) {
-        static const QStringList tags{"CHW",   "a,b",  "x;y",  "say \"hi\"", "two\nlines",
-                                      " pad ", "Ü-ß°", "\t",   "",           "R-12",
-                                      "=1+2",  "@x",   "-dash"};
+    // A pipe or a wall, or with layered a line of any kind with up to the most fixed layers;
+    // its tag holds the characters a spreadsheet has to quote.
+    Line Next(const ProjectData& data, bool layered = false) {
+        static const QStringList tags =
+            QStringLiteral("CHW|a,b|x;y|say \"hi\"|two\nlines| pad |Ü-ß°|\t||R-12|=1+2|@x|-dash")
+                .split(u'|');
         Line line;
         line.Tag = tags[Pick(tags.size())] + QString::number(Pick(1000));
-        line.Kind = Chance() ? LineKind::Pipe : LineKind::Wall;
-        const bool pipe = line.Kind == LineKind::Pipe;
-        if (pipe)
+        line.Kind = static_cast<LineKind>(Pick(layered ? 4 : 2));
+        if (line.Kind == LineKind::Pipe || line.Kind == LineKind::Sphere)
             line.DiameterMm = Uniform(6, 200);
+        if (line.Kind == LineKind::Duct)
+            line.DuctWidthMm = Uniform(100, 2000), line.DuctHeightMm = Uniform(9, 900);
         line.Extent = Uniform(0.5f, 500), line.AmbientTemp = Uniform(-10, 35);
-        line.MediumTemp = Uniform(-40, 100), line.RelHumidity = Uniform(pipe ? 30 : 10, 85);
+        line.MediumTemp = Uniform(-40, 100),
+        line.RelHumidity = Uniform(line.Kind == LineKind::Wall ? 10 : 30, 85);
         SetSurface(line, data);
-        line.Material = QString::fromStdString((*data.Materials)[Pick(2)].Name);
+        line.Material = Name(*data.Materials, 2);
         if (Chance())
             line.MaxHeatFlow = Uniform(10, 60);
         if (Chance())
@@ -69,26 +72,9 @@ public:
             line.WasteAllowance = Uniform(0, 30);
         if (Pick(4) == 0)
             line.EnergyPrice = Uniform(0.02f, 0.4f);
-        return line;
-    }
-
-    // A line of any of the four kinds with up to the most fixed layers.
-    Line NextLayered(const ProjectData& data) {
-        Line line = Next(data);
-        line.Kind = static_cast<LineKind>(Pick(4));
-        const Line defaults;
-        if (line.Kind != LineKind::Pipe && line.Kind != LineKind::Sphere)
-            line.DiameterMm = defaults.DiameterMm;
-        if (line.Kind != LineKind::Wall)
-            line.WallHeight = defaults.WallHeight;
-        if (line.Kind != LineKind::Pipe && line.Kind != LineKind::Duct)
-            line.Orientation = defaults.Orientation;
-        if (line.Kind == LineKind::Duct)
-            line.DuctWidthMm = Uniform(100, 2000), line.DuctHeightMm = Uniform(9, 900);
-        for (int i = Pick(kMaxLineLayers); i > 0; --i) {
+        for (int i = layered ? Pick(kMaxLineLayers) : 0; i > 0; --i) {
             const bool k = Chance(); // the user material with its k-factor, or a named one
-            line.Layers.push_back({k ? QStringLiteral("k-factor")
-                                     : QString::fromStdString((*data.Materials)[Pick(3)].Name),
+            line.Layers.push_back({k ? QStringLiteral("k-factor") : Name(*data.Materials, 3),
                                    k ? Uniform(0.02f, 0.2f) : 0.036f, Uniform(5, 80)});
         }
         // Which layer is varied is kept with fixed layers only.
@@ -97,20 +83,25 @@ public:
     }
 
 private:
+    template <class List> QString Name(const List& list, int among) {
+        return QString::fromStdString(list[Pick(among)].Name);
+    }
+
     void SetSurface(Line& line, const ProjectData& data) {
         line.Installation = static_cast<LineInstallation>(Pick(3));
         if (line.Installation == LineInstallation::TypedH) {
             line.SurfaceCoefficient = Uniform(2, 40);
             return;
         }
+        const bool oriented = line.Kind == LineKind::Pipe || line.Kind == LineKind::Duct;
         if (line.Installation == LineInstallation::Outdoors)
             line.WindSpeed = Uniform(0.5f, 9);
-        else if (line.Kind == LineKind::Pipe)
-            line.Orientation = Chance() ? LineOrientation::Horizontal : LineOrientation::Vertical;
+        else if (oriented && Chance())
+            line.Orientation = LineOrientation::Vertical;
         if (line.Kind == LineKind::Wall)
             line.WallHeight = Uniform(0.3f, 5);
         if (Chance())
-            line.Cladding = QString::fromStdString((*data.Claddings)[Pick(3)].Name);
+            line.Cladding = Name(*data.Claddings, 3);
         else
             line.Emissivity = Uniform(0.05f, 0.95f);
     }
@@ -126,6 +117,6 @@ inline Project RandomProject(unsigned seed, int lines, bool layered = false) {
                QStringLiteral("Ü. Engineer"), QStringLiteral("2026-12-10")};
     p.Settings.EnergyPrice = 0.13f;
     for (int i = 0; i < lines; ++i)
-        p.Lines.push_back(layered ? random.NextLayered(data) : random.Next(data));
+        p.Lines.push_back(random.Next(data, layered));
     return p;
 }

@@ -95,19 +95,6 @@ TEST(ProjectLayers, OuterLayerDesignedOverTheInnerWithinItsMaterialsLimit) {
     EXPECT_EQ(Compute(hot).State, LineState::Ok) << Compute(hot).Status.toStdString();
 }
 
-TEST(ProjectLayers, FixedLayersAreCheckedByName) {
-    Line missing = TwoLayerPipe(40), many = missing, duct = Cold(LineKind::Duct);
-    missing.Layers[0].Material = QStringLiteral("cork");
-    EXPECT_EQ(Compute(missing).State, LineState::Missing);
-    many.Layers.assign(kMaxLineLayers, FixedLayer{kWool, 0.036f, 10});
-    duct.DuctHeightMm = 0;
-    for (const auto& [line, field] : {std::pair{missing, LineField::Layers},
-                                      {many, LineField::Layers},
-                                      {TwoLayerPipe(0), LineField::Layers},
-                                      {duct, LineField::DuctHeight}})
-        EXPECT_EQ(Compute(line).Refused, field) << Compute(line).Status.toStdString();
-}
-
 TEST(ProjectLayers, BillOfMaterialsBuysEveryLayerWithItsWaste) {
     Project p;
     p.Settings.WasteAllowance = 10;
@@ -115,32 +102,26 @@ TEST(ProjectLayers, BillOfMaterialsBuysEveryLayerWithItsWaste) {
     p.Lines[2].Layers = {FixedLayer{QStringLiteral("k-factor"), 0.05f, 30}};
     p.Lines[2].Varied = VariedLayer::Inner;
     const std::vector<BomItem> items = BillOfMaterials(p, Computed(p));
-    ASSERT_EQ(items.size(), 4u);
-    EXPECT_EQ(items[0].Product, kFoam + QStringLiteral(", 20 mm x 140.3 mm pipe"));
-    EXPECT_EQ(items[1].Product, kWool + QStringLiteral(", 40 mm x 60.3 mm pipe"));
-    EXPECT_EQ(items[1].Kind, LineKind::Pipe);
-    EXPECT_EQ(items[1].Lines, 2);
-    EXPECT_FLOAT_EQ(items[1].Quantity, 20);
-    EXPECT_FLOAT_EQ(items[1].QuantityWithWaste, 22);
-    // The duct's layers in m² at their mid surfaces: perimeter 2 m plus 8 × mid offset.
-    EXPECT_EQ(items[2].Product, kFoam + QStringLiteral(", 20 mm sheet"));
-    EXPECT_EQ(items[2].Kind, LineKind::Wall);
-    EXPECT_FLOAT_EQ(items[2].Quantity, 25 * (2 + 8 * 0.010));
-    EXPECT_EQ(items[3].Product, QStringLiteral("k=0.05, 30 mm sheet"));
-    EXPECT_FLOAT_EQ(items[3].Quantity, 25 * (2 + 8 * 0.035));
-    EXPECT_FLOAT_EQ(items[3].QuantityWithWaste, 25 * (2 + 8 * 0.035) * 1.1);
+    const std::vector<std::tuple<QString, LineKind, int, double>> expected{
+        {kFoam + ", 20 mm x 140.3 mm pipe", LineKind::Pipe, 2, 20},
+        {kWool + ", 40 mm x 60.3 mm pipe", LineKind::Pipe, 2, 20},
+        // The duct's layers in m² at their mid surfaces: perimeter 2 m plus 8 × mid offset.
+        {kFoam + ", 20 mm sheet", LineKind::Wall, 1, 25 * (2 + 8 * 0.010)},
+        {"k=0.05, 30 mm sheet", LineKind::Wall, 1, 25 * (2 + 8 * 0.035)}};
+    ASSERT_EQ(items.size(), expected.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+        const auto& [product, kind, lines, quantity] = expected[i];
+        EXPECT_EQ(items[i].Product, product);
+        EXPECT_EQ(items[i].Kind, kind) << product.toStdString();
+        EXPECT_EQ(items[i].Lines, lines) << product.toStdString();
+        EXPECT_FLOAT_EQ(items[i].Quantity, quantity) << product.toStdString();
+        EXPECT_FLOAT_EQ(items[i].QuantityWithWaste, quantity * 1.1) << product.toStdString();
+    }
 }
 
 TEST(ProjectLayers, FileKeepsLayeredLinesInVersionTwoOnly) {
-    for (unsigned seed = 1; seed <= 8; ++seed) {
-        const Project p = RandomProject(seed, 30, true);
-        const QByteArray saved = ProjectToJson(p);
-        EXPECT_TRUE(saved.contains("\"version\": 2"));
-        const ProjectReading reading = ProjectFromJson(saved);
-        ASSERT_TRUE(reading.Read) << reading.Error.toStdString();
-        EXPECT_TRUE(*reading.Read == p) << "seed " << seed;
-        EXPECT_EQ(ProjectToJson(*reading.Read), saved) << "seed " << seed;
-    }
+    // Their round trips are with the other random projects'.
+    EXPECT_TRUE(ProjectToJson(RandomProject(1, 20, true)).contains("\"version\": 2"));
     EXPECT_TRUE(ProjectToJson(RandomProject(1, 20)).contains("\"version\": 1"));
     QByteArray file = "{\"format\": \"termora-project\", \"version\": 1, \"lines\": [{\"kind\": "
                       "\"pipe\", \"fixed_layers\": [{\"material\": \"x\"}]}]}";
