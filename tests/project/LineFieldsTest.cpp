@@ -46,14 +46,22 @@ TEST(LineFields, TextsReadOrRefusedLeavingTheLineAsItWas) {
         {LineField::Thickness, "25", "", "25"},
         {LineField::Thickness, "VELTRA AF-13-006 / 13 x 6 mm", "", "VELTRA AF-13-006 / 13 x 6 mm"},
         {LineField::Thickness, "AUTO", "", "auto"},
+        {LineField::Layers, "wool", "'wool' is not a material and a thickness in mm"},
+        {LineField::Layers, "wool fifty", "'fifty' is not a thickness in mm"},
+        {LineField::Layers, "k=x 20", "'k=x' is not a k-factor"},
+        {LineField::Layers, " VELTRA MW mineral wool pipe section  50 ;k=0,04 20.5;", "",
+         kWool + " 50; k=0.04 20.5"},
+        {LineField::Layers, "", "", ""},
     };
+    Line before = ChilledWaterPipe();
+    before.Layers = {{kWool, 0.036f, 40}}; // kept where a layers text is refused
     for (const Case& c : cases) {
-        Line line = ChilledWaterPipe();
+        Line line = before;
         const QString fault = SetFieldText(line, c.field, QString::fromUtf8(c.text));
         if (*c.says) {
             EXPECT_TRUE(fault.contains(QString::fromUtf8(c.says)))
                 << c.text << ": " << fault.toStdString();
-            EXPECT_TRUE(line == ChilledWaterPipe()) << c.text;
+            EXPECT_TRUE(line == before) << c.text;
         } else {
             EXPECT_EQ(fault, QString()) << c.text;
             EXPECT_EQ(FieldText(line, c.field), c.reads) << c.text;

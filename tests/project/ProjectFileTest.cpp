@@ -77,6 +77,8 @@ TEST(ProjectFile, DamagedForeignNewerAndMistypedFilesAreRefused) {
         {project + "\"lines\": [{}, {\"kind\": \"duct\"}]}", "\"kind\" in line 2"},
         {project + "\"lines\": [{\"length_m\": 1e39}]}", "\"length_m\""},
         {project + "\"settings\": {\"hours_per_year\": true}}", "in the settings"},
+        {"{\"format\": \"termora-project\", \"version\": 2, \"lines\": [{\"fixed_layers\": [3]}]}",
+         "\"fixed_layers\""},
     };
     for (const auto& [bytes, says] : cases) {
         const QString error = ErrorOf(bytes);

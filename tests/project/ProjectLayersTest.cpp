@@ -6,7 +6,6 @@
 
 #include "ProjectFixture.h"
 #include "project/LineFields.h"
-#include "project/LineLayers.h"
 #include "project/ProjectFile.h"
 
 namespace {
@@ -130,20 +129,4 @@ TEST(ProjectLayers, FileKeepsLayeredLinesInVersionTwoOnly) {
     file.replace("\"version\": 1", "\"version\": 2");
     ASSERT_TRUE(ProjectFromJson(file).Read);
     EXPECT_EQ(ProjectFromJson(file).Read->Lines[0].Layers.size(), 1u);
-    file.replace("[{\"material\": \"x\"}]", "[3]");
-    EXPECT_TRUE(ProjectFromJson(file).Error.contains(QStringLiteral("\"fixed_layers\"")));
-}
-
-TEST(ProjectLayers, LayersTextReadsWhatEngineersType) {
-    std::vector<FixedLayer> layers;
-    ASSERT_EQ(SetLayersText(layers, " VELTRA MW mineral wool pipe section  50 ;k=0,04 20.5;"),
-              QString());
-    EXPECT_EQ(layers, (std::vector<FixedLayer>{{kWool, 0.036f, 50}, {"k-factor", 0.04f, 20.5f}}));
-    EXPECT_EQ(LayersText(layers), kWool + QStringLiteral(" 50; k=0.04 20.5"));
-    for (const char* bad : {"wool", "wool fifty", "k=x 20"}) {
-        EXPECT_FALSE(SetLayersText(layers, QLatin1String(bad)).isEmpty()) << bad;
-        EXPECT_EQ(layers.size(), 2u);
-    }
-    EXPECT_EQ(SetLayersText(layers, QString()), QString());
-    EXPECT_TRUE(layers.empty());
 }
