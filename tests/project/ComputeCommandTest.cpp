@@ -15,8 +15,7 @@ std::pair<int, QStringList> Termora(const QStringList& arguments) {
         env.remove(name);
     QProcess program;
     program.setProcessEnvironment(env);
-    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/termora"),
-                  QStringList{QStringLiteral("--compute")} + arguments);
+    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/termora"), arguments);
     if (!program.waitForFinished(120000)) {
         program.kill();
         program.waitForFinished();
@@ -30,8 +29,9 @@ std::pair<int, QStringList> Termora(const QStringList& arguments) {
 TEST(ComputeCommand, ExitsWithZeroOneOrTwoAndWritesEveryOutput) {
     QTemporaryDir dir;
     const auto file = [&](const char* name) { return dir.filePath(QLatin1String(name)); };
-    const auto [code, errors] = Termora(
-        {ShippedExample(), "--csv", file("r.csv"), "--bom", file("b.csv"), "--pdf", file("s.pdf")});
+    // The options in any order, each output in its own file.
+    const auto [code, errors] = Termora({"--pdf", file("s.pdf"), "--compute", ShippedExample(),
+                                         "--bom", file("b.csv"), "--csv", file("r.csv")});
     EXPECT_EQ(code, kComputeAllOk);
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
     EXPECT_TRUE(Bytes(file("r.csv")).left(64).contains("Tag,Kind"));
@@ -42,7 +42,7 @@ TEST(ComputeCommand, ExitsWithZeroOneOrTwoAndWritesEveryOutput) {
     p.Lines[1].Material = QStringLiteral("Cork");
     p.Lines[3].Tag.clear(), p.Lines[3].RelHumidity = 99;
     ASSERT_EQ(SaveProject(p, file("plant.termora")), QString());
-    const auto [notOk, lines] = Termora({file("plant.termora")});
+    const auto [notOk, lines] = Termora({"--compute", file("plant.termora")});
     EXPECT_EQ(notOk, kComputeSomeNotOk);
     ASSERT_EQ(lines.size(), 2) << lines.join(u'\n').toStdString();
     EXPECT_TRUE(lines[0].startsWith(p.Lines[1].Tag + QStringLiteral(": ")));
@@ -53,27 +53,20 @@ TEST(ComputeCommand, ExitsWithZeroOneOrTwoAndWritesEveryOutput) {
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
     damaged.write("{\"format\": \"termora-project\",");
     damaged.close();
-    const auto [broken, why] = Termora({damaged.fileName()});
+    const auto [broken, why] = Termora({"--compute", damaged.fileName()});
     EXPECT_EQ(broken, kComputeUnreadable);
     ASSERT_EQ(why.size(), 1);
     EXPECT_TRUE(why[0].contains(QStringLiteral("line 1, column")));
-    for (const QStringList& args :
-         {QStringList{file("none")}, {}, {ShippedExample(), "--csv", file("no/such/folder.csv")}})
+    for (const QStringList& args : {QStringList{"--compute", file("none")},
+                                    {"--compute", ShippedExample(), "--csv", file("no/dir.csv")}})
         EXPECT_EQ(Termora(args).first, kComputeUnreadable) << args.join(u' ').toStdString();
-}
-
-TEST(ComputeCommand, OptionsAreReadInAnyOrder) {
-    QString error;
-    const auto o =
-        ParseComputeOptions({"--pdf", "s.pdf", "--compute", "p.termora", "--bom", "b"}, error);
-    ASSERT_TRUE(o);
-    EXPECT_EQ(o->ProjectFile, QStringLiteral("p.termora"));
-    EXPECT_EQ(o->PdfFile, QStringLiteral("s.pdf"));
-    EXPECT_EQ(o->BomFile, QStringLiteral("b"));
-    EXPECT_TRUE(o->CsvFile.isEmpty());
-    for (const QStringList& bad : {QStringList{"--compute"}, QStringList{"--compute", "--csv", "x"},
-                                   QStringList{"--compute", "p", "--svg", "x"}}) {
-        EXPECT_FALSE(ParseComputeOptions(bad, error)) << bad.join(u' ').toStdString();
-        EXPECT_FALSE(error.isEmpty());
+    // Options it cannot read: the project missing or taken for an option, an unknown option.
+    for (const QStringList& args : {QStringList{"--compute"},
+                                    {"--compute", "--csv", "x"},
+                                    {"--compute", "p", "--svg", "x"}}) {
+        const auto [refused, said] = Termora(args);
+        EXPECT_EQ(refused, kComputeUnreadable) << args.join(u' ').toStdString();
+        ASSERT_EQ(said.size(), 2) << said.join(u'\n').toStdString();
+        EXPECT_EQ(said.last(), QStringLiteral("See termora --help."));
     }
 }
