@@ -1,6 +1,6 @@
 #pragma once
-// Lines and projects for the project suite and the benchmark: a typical line, and random lines
-// of every kind whose inputs the file keeps (the inputs a line does not use stay at defaults).
+// Lines and projects for the project suite, the schedule test and the benchmark: a typical
+// line, and random lines of every kind whose inputs the file keeps (the others at defaults).
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
