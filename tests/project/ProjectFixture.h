@@ -1,11 +1,12 @@
 #pragma once
-// Lines and projects for the project suite: a typical line, and random lines of every kind
-// whose inputs the file keeps (the inputs a line does not use stay at their defaults).
-#include <QString>
+// Lines and projects for the project suite, the schedule test and the benchmark: a typical
+// line, and random lines of every kind whose inputs the file keeps (the others at defaults).
+#include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
 #include <random>
 
-#include "project/Project.h"
+#include "project/ProjectCompute.h"
 #include "project/ProjectData.h"
 
 inline const QString kFoam = QStringLiteral("VELTRA AF elastomeric foam");
@@ -13,15 +14,24 @@ inline const QString kWool = QStringLiteral("VELTRA MW mineral wool pipe section
 
 inline Line ChilledWaterPipe() {
     Line line;
-    line.Tag = QStringLiteral("CHW-1");
-    line.DiameterMm = 60.3f;
-    line.Extent = 40;
-    line.MediumTemp = 6;
-    line.AmbientTemp = 25;
-    line.RelHumidity = 70;
-    line.Cladding = QStringLiteral("PVC jacket");
-    line.Material = kFoam;
+    line.Tag = QStringLiteral("CHW-1"), line.DiameterMm = 60.3f, line.Extent = 40;
+    line.MediumTemp = 6, line.AmbientTemp = 25, line.RelHumidity = 70;
+    line.Cladding = QStringLiteral("PVC jacket"), line.Material = kFoam;
     return line;
+}
+
+inline LineResult Compute(const Line& line, const ProjectSettings& settings = {}) {
+    return ComputeLine(line, settings, ProjectData::FromShared());
+}
+inline std::vector<LineResult> Computed(const Project& p) {
+    return ComputeProject(p, ProjectData::FromShared());
+}
+inline QString ShippedExample() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/example.termora");
+}
+inline QByteArray Bytes(const QString& fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 class RandomLines {
@@ -34,57 +44,64 @@ public:
     int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(gen_); }
     bool Chance() { return Pick(2) == 0; }
 
-    // A tag with the characters a spreadsheet has to quote.
-    QString Tag() {
-        static const QStringList parts{"CHW",   "a,b",  "x;y",  "say \"hi\"", "two\nlines",
-                                       " pad ", "Ü-ß°", "\t",   "",           "R-12",
-                                       "=1+2",  "@x",   "-dash"};
-        return parts[Pick(parts.size())] + QString::number(Pick(1000));
-    }
-
-    Line Next(const ProjectData& data) {
+    // A pipe or a wall, or with layered a line of any kind with up to the most fixed layers;
+    // its tag holds the characters a spreadsheet has to quote.
+    Line Next(const ProjectData& data, bool layered = false) {
+        static const QStringList tags =
+            QStringLiteral("CHW|a,b|x;y|say \"hi\"|two\nlines| pad |Ü-ß°|\t||R-12|=1+2|@x|-dash")
+                .split(u'|');
         Line line;
-        line.Tag = Tag();
-        line.Kind = Chance() ? LineKind::Pipe : LineKind::Wall;
-        const bool pipe = line.Kind == LineKind::Pipe;
-        if (pipe)
+        line.Tag = tags[Pick(tags.size())] + QString::number(Pick(1000));
+        line.Kind = static_cast<LineKind>(Pick(layered ? 4 : 2));
+        if (line.Kind == LineKind::Pipe || line.Kind == LineKind::Sphere)
             line.DiameterMm = Uniform(6, 200);
-        line.Extent = Uniform(0.5f, 500);
-        line.AmbientTemp = Uniform(-10, 35);
-        line.MediumTemp = Uniform(-40, 100);
-        line.RelHumidity = Uniform(pipe ? 30 : 10, 85);
+        if (line.Kind == LineKind::Duct)
+            line.DuctWidthMm = Uniform(100, 2000), line.DuctHeightMm = Uniform(9, 900);
+        line.Extent = Uniform(0.5f, 500), line.AmbientTemp = Uniform(-10, 35);
+        line.MediumTemp = Uniform(-40, 100),
+        line.RelHumidity = Uniform(line.Kind == LineKind::Wall ? 10 : 30, 85);
         SetSurface(line, data);
-        line.Material = QString::fromStdString((*data.Materials)[Pick(2)].Name);
+        line.Material = Name(*data.Materials, 2);
         if (Chance())
             line.MaxHeatFlow = Uniform(10, 60);
         if (Chance())
             line.SurfaceTempLimit = Uniform(40, 60);
-        if (Pick(4) == 0) {
-            line.Mode = ThicknessMode::Fixed;
-            line.FixedThicknessMm = Uniform(5, 100);
-        }
+        if (Pick(4) == 0)
+            line.Mode = ThicknessMode::Fixed, line.FixedThicknessMm = Uniform(5, 100);
         if (Pick(4) == 0)
             line.WasteAllowance = Uniform(0, 30);
         if (Pick(4) == 0)
             line.EnergyPrice = Uniform(0.02f, 0.4f);
+        for (int i = layered ? Pick(kMaxLineLayers) : 0; i > 0; --i) {
+            const bool k = Chance(); // the user material with its k-factor, or a named one
+            line.Layers.push_back({k ? QStringLiteral("k-factor") : Name(*data.Materials, 3),
+                                   k ? Uniform(0.02f, 0.2f) : 0.036f, Uniform(5, 80)});
+        }
+        // Which layer is varied is kept with fixed layers only.
+        line.Varied = !line.Layers.empty() && Chance() ? VariedLayer::Inner : VariedLayer::Outer;
         return line;
     }
 
 private:
+    template <class List> QString Name(const List& list, int among) {
+        return QString::fromStdString(list[Pick(among)].Name);
+    }
+
     void SetSurface(Line& line, const ProjectData& data) {
         line.Installation = static_cast<LineInstallation>(Pick(3));
         if (line.Installation == LineInstallation::TypedH) {
             line.SurfaceCoefficient = Uniform(2, 40);
             return;
         }
+        const bool oriented = line.Kind == LineKind::Pipe || line.Kind == LineKind::Duct;
         if (line.Installation == LineInstallation::Outdoors)
             line.WindSpeed = Uniform(0.5f, 9);
-        else if (line.Kind == LineKind::Pipe)
-            line.Orientation = Chance() ? LineOrientation::Horizontal : LineOrientation::Vertical;
+        else if (oriented && Chance())
+            line.Orientation = LineOrientation::Vertical;
         if (line.Kind == LineKind::Wall)
             line.WallHeight = Uniform(0.3f, 5);
         if (Chance())
-            line.Cladding = QString::fromStdString((*data.Claddings)[Pick(3)].Name);
+            line.Cladding = Name(*data.Claddings, 3);
         else
             line.Emissivity = Uniform(0.05f, 0.95f);
     }
@@ -92,7 +109,7 @@ private:
     std::mt19937 gen_;
 };
 
-inline Project RandomProject(unsigned seed, int lines) {
+inline Project RandomProject(unsigned seed, int lines, bool layered = false) {
     const ProjectData data = ProjectData::FromShared();
     RandomLines random(seed);
     Project p;
@@ -100,6 +117,6 @@ inline Project RandomProject(unsigned seed, int lines) {
                QStringLiteral("Ü. Engineer"), QStringLiteral("2026-12-10")};
     p.Settings.EnergyPrice = 0.13f;
     for (int i = 0; i < lines; ++i)
-        p.Lines.push_back(random.Next(data));
+        p.Lines.push_back(random.Next(data, layered));
     return p;
 }
