@@ -1,54 +1,21 @@
 // The thickness table window's files and refusals, driven as a user would: CSV cells a
 // spreadsheet cannot run, files whole or not at all, the overwrite question, whole pasted
 // lists, and no output while an input is refused.
-#include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <sys/stat.h>
 
-#include "config/Uconfig.h"
-#include "config/Utolerance.h"
 #include "support/FileSizeLimit.h"
-#include "support/RecordingSeam.h"
-#include "table/TableInputs.h"
-#include "table/ThicknessModels.h"
-#include "table/ThicknessTableWindow.h"
+#include "support/TableWindowFixture.h"
 
 namespace {
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-class ThicknessTableFilesTest : public SeamTest {
+class ThicknessTableFilesTest : public TableWindowTest {
 protected:
-    std::unique_ptr<TThicknessTableWindow> window;
-    QTemporaryDir dir;
     int dialogs = 0;
 
-    void SetUp() override {
-        SeamTest::SetUp();
-        LoadConfiguration(QCoreApplication::applicationDirPath(),
-                          [](const QString&) { return true; });
-        LoadPipeTable(QCoreApplication::applicationDirPath());
-        Shared().WorkingValues.TubeDiameter = 0.0483f, Shared().WorkingValues.MediumTemp = -20;
-        window = std::make_unique<TThicknessTableWindow>(true);
-    }
-    static void Type(QLineEdit* field, const QString& text) {
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
-    }
+    void Prefill(TWorkingValues& wv) override { wv.TubeDiameter = 0.0483f, wv.MediumTemp = -20; }
     // Clicks the button; its dialog picks path once (the preview prints to it as the print
     // dialog's "Print to File" does), answers the overwrite question, then is cancelled.
     void Save(QPushButton* button, const QString& path, MessageReply replace = MessageReply::No) {
@@ -82,18 +49,18 @@ TEST_F(ThicknessTableFilesTest, CsvCellsNeverRunAsFormulas) {
         .replace("VELTRA AF-09-048", "@A1");
     ASSERT_TRUE(SafeFile::Write(dir.filePath("tt_p.txt"), table).ok);
     LoadPipeTable(dir.path());
-    window = std::make_unique<TThicknessTableWindow>(true);
+    Open(true);
     Type(window->Inputs->Thicknesses, "6 9 13");
     window->DecimalComma->click(); // ";" between cells, none inside them
     Save(window->ExportButton, dir.filePath("t.csv"));
     const QList<QByteArray> lines = Contents(dir.filePath("t.csv")).trimmed().split('\n');
-    const TThicknessModel& m = window->ThicknessModel();
+    const M& m = window->ThicknessModel();
     ASSERT_EQ(lines.size(), m.rowCount() + 1);
     int escaped = 0;
     for (int r = 0; r < m.rowCount(); ++r) {
         const QStringList cells = QString(lines[r + 1]).replace("\"\"", "\"").split(u';');
         for (int c = 0; c < m.columnCount(); ++c) {
-            QString shown = m.data(m.index(r, c), Qt::DisplayRole).toString();
+            QString shown = Cell(r, c);
             bool number = false;
             shown.toDouble(&number);
             if (!number && (shown.startsWith(u'=') || shown.startsWith(u'@'))) {
@@ -151,8 +118,7 @@ TEST_F(ThicknessTableFilesTest, WholeListsRefusalsAndDuplicates) {
     window->Inputs->Thicknesses->selectAll();
     QTest::keyClick(window->Inputs->Thicknesses, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(window->ThicknessModel().rowCount(), 3); // bare, 10 and 25.5 once each
-    const TThicknessModel& m = window->ThicknessModel();
-    EXPECT_EQ(m.data(m.index(2, 0), Qt::DisplayRole), "25.5");
+    EXPECT_EQ(Cell(2, 0), "25.5");
     window->Inputs->CoefficientMode->setCurrentIndex(2); // computed outdoors
     QString many;
     for (int i = 1; i <= 201; ++i)
