@@ -16,11 +16,11 @@ struct Job {
     const char* h; // typed h, or the wind speed outdoors
     int cladding;  // -1 typed emission coefficient; 1 oxidised aluminium
     const char *limit, *maxFlow, *thicknesses;
-    const char* criterion; // the minimum looked at; none where it is not a figure
-    double above, below;   // the minimum the job called for lies between them (0: no bound)
-    const char* says;      // a pattern the minima line holds; "!" first: never holds
-    const char* tip;       // a surface tip that explains rows: on `tipRows` rows, 0 any
-    int tipRows;
+    const char* criterion;       // the minimum looked at; none where it is not a figure
+    double above = 0, below = 0; // the minimum the job called for lies between (0: no bound)
+    const char* says = nullptr;  // a pattern the minima line holds; "!" first: never holds
+    const char* tip = nullptr;   // a surface tip that explains rows: on `tipRows` rows, 0 any
+    int tipRows = 0;
 };
 
 const Job kJobs[] = {
