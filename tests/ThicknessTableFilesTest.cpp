@@ -3,8 +3,6 @@
 // lists, and no output while an input is refused.
 #include <QClipboard>
 #include <QDir>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <sys/stat.h>
 
 #include "support/FileSizeLimit.h"
@@ -13,27 +11,7 @@
 namespace {
 class ThicknessTableFilesTest : public TableWindowTest {
 protected:
-    int dialogs = 0;
-
     void Prefill(TWorkingValues& wv) override { wv.TubeDiameter = 0.0483f, wv.MediumTemp = -20; }
-    // Clicks the button; its dialog picks path once (the preview prints to it as the print
-    // dialog's "Print to File" does), answers the overwrite question, then is cancelled.
-    void Save(QPushButton* button, const QString& path, MessageReply replace = MessageReply::No) {
-        dialogs = 0;
-        seam.answers = {replace};
-        seam.onDialog = [this, path](QDialog& d) {
-            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&d)) {
-                preview->printer()->setOutputFormat(QPrinter::PdfFormat);
-                preview->printer()->setOutputFileName(path);
-                emit preview->paintRequested(preview->printer());
-            } else {
-                static_cast<QFileDialog&>(d).selectFile(path);
-            }
-            return int(++dialogs == 1 ? QDialog::Accepted : QDialog::Rejected);
-        };
-        button->click();
-        QApplication::processEvents(); // the dialog runs after the click has been handled
-    }
     QString Last() const { return seam.messages.empty() ? QString() : seam.messages.back().text; }
     bool Output() const {
         return window->ExportButton->isEnabled() && window->PrintButton->isEnabled() &&
@@ -52,8 +30,8 @@ TEST_F(ThicknessTableFilesTest, CsvCellsNeverRunAsFormulas) {
     Open(true);
     Type(window->Inputs->Thicknesses, "6 9 13");
     window->DecimalComma->click(); // ";" between cells, none inside them
-    Save(window->ExportButton, dir.filePath("t.csv"));
-    const QList<QByteArray> lines = Contents(dir.filePath("t.csv")).trimmed().split('\n');
+    const QList<QByteArray> lines =
+        Contents(SaveAs(window->ExportButton, "t.csv")).trimmed().split('\n');
     const M& m = window->ThicknessModel();
     ASSERT_EQ(lines.size(), m.rowCount() + 1);
     int escaped = 0;
@@ -90,11 +68,11 @@ TEST_F(ThicknessTableFilesTest, FilesAreWholeOrToldWhy) {
         {"pipe.out", "it is not a regular file"}};
     for (QPushButton* button : {window->ExportButton, window->PdfButton, window->PrintButton}) {
         for (const auto& [name, reason] : cases) {
-            Save(button, dir.filePath(name), MessageReply::Yes);
+            SaveAs(button, name, MessageReply::Yes);
             EXPECT_EQ(Last(), "Could not write " + dir.filePath(name) + ": " + reason + ".");
         }
         FileSizeLimit full(200);
-        Save(button, old, MessageReply::Yes);
+        SaveAs(button, "old.out", MessageReply::Yes);
         EXPECT_EQ(Contents(old), "old");
         EXPECT_TRUE(Last().startsWith("Could not write " + old + ": "));
     }
@@ -104,10 +82,10 @@ TEST_F(ThicknessTableFilesTest, FilesAreWholeOrToldWhy) {
     // the save dialog, "Yes" writes through the link.
     ASSERT_TRUE(QFile::link(dir.filePath("gone.pdf"), dir.filePath("link.pdf")));
     seam.messages.clear();
-    Save(window->PdfButton, dir.filePath("link.pdf"), MessageReply::No);
+    SaveAs(window->PdfButton, "link.pdf", MessageReply::No);
     EXPECT_EQ(seam.Texts(), QStringList{"link.pdf already exists.\nDo you want to replace it?"});
     EXPECT_EQ(dialogs, 2);
-    Save(window->PdfButton, dir.filePath("link.pdf"), MessageReply::Yes);
+    SaveAs(window->PdfButton, "link.pdf", MessageReply::Yes);
     EXPECT_TRUE(Contents(dir.filePath("gone.pdf")).trimmed().endsWith("%%EOF"));
 }
 

@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +29,7 @@ protected:
     static constexpr int kWool = 7; // VELTRA MW mineral wool, -20 to 250 °C
     std::unique_ptr<TThicknessTableWindow> window;
     QTemporaryDir dir;
+    int dialogs = 0; // shown by the last SaveAs
 
     void SetUp() override {
         SeamTest::SetUp();
@@ -65,14 +68,23 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    // Clicks the button and picks the file in its save dialog; the file's path.
-    QString SaveAs(QPushButton* button, const QString& name) {
+    // Clicks the button; its dialog picks the file once (a print preview prints to it as the
+    // print dialog's "Print to File" does), `replace` answers the overwrite question, and a
+    // dialog shown again is cancelled. The file's path.
+    QString SaveAs(QPushButton* button, const QString& name,
+                   MessageReply replace = MessageReply::No) {
         const QString path = dir.filePath(name);
-        seam.onDialog = [path](QDialog& d) {
-            auto* files = qobject_cast<QFileDialog*>(&d);
-            if (files)
+        dialogs = 0;
+        seam.answers = {replace};
+        seam.onDialog = [this, path](QDialog& d) {
+            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&d)) {
+                preview->printer()->setOutputFormat(QPrinter::PdfFormat);
+                preview->printer()->setOutputFileName(path);
+                emit preview->paintRequested(preview->printer());
+            } else if (auto* files = qobject_cast<QFileDialog*>(&d)) {
                 files->selectFile(path);
-            return int(files ? QDialog::Accepted : QDialog::Rejected);
+            }
+            return int(++dialogs == 1 ? QDialog::Accepted : QDialog::Rejected);
         };
         button->click();
         QApplication::processEvents(); // the dialog runs after the click has been handled
