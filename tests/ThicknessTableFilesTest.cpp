@@ -1,72 +1,17 @@
 // The thickness table window's files and refusals, driven as a user would: CSV cells a
 // spreadsheet cannot run, files whole or not at all, the overwrite question, whole pasted
 // lists, and no output while an input is refused.
-#include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <sys/stat.h>
 
-#include "config/Uconfig.h"
-#include "config/Utolerance.h"
 #include "support/FileSizeLimit.h"
-#include "support/RecordingSeam.h"
-#include "table/TableInputs.h"
-#include "table/ThicknessModels.h"
-#include "table/ThicknessTableWindow.h"
+#include "support/TableWindowFixture.h"
 
 namespace {
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-class ThicknessTableFilesTest : public SeamTest {
+class ThicknessTableFilesTest : public TableWindowTest {
 protected:
-    std::unique_ptr<TThicknessTableWindow> window;
-    QTemporaryDir dir;
-    int dialogs = 0;
-
-    void SetUp() override {
-        SeamTest::SetUp();
-        LoadConfiguration(QCoreApplication::applicationDirPath(),
-                          [](const QString&) { return true; });
-        LoadPipeTable(QCoreApplication::applicationDirPath());
-        Shared().WorkingValues.TubeDiameter = 0.0483f, Shared().WorkingValues.MediumTemp = -20;
-        window = std::make_unique<TThicknessTableWindow>(true);
-    }
-    static void Type(QLineEdit* field, const QString& text) {
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
-    }
-    // Clicks the button; its dialog picks path once (the preview prints to it as the print
-    // dialog's "Print to File" does), answers the overwrite question, then is cancelled.
-    void Save(QPushButton* button, const QString& path, MessageReply replace = MessageReply::No) {
-        dialogs = 0;
-        seam.answers = {replace};
-        seam.onDialog = [this, path](QDialog& d) {
-            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&d)) {
-                preview->printer()->setOutputFormat(QPrinter::PdfFormat);
-                preview->printer()->setOutputFileName(path);
-                emit preview->paintRequested(preview->printer());
-            } else {
-                static_cast<QFileDialog&>(d).selectFile(path);
-            }
-            return int(++dialogs == 1 ? QDialog::Accepted : QDialog::Rejected);
-        };
-        button->click();
-        QApplication::processEvents(); // the dialog runs after the click has been handled
-    }
+    void Prefill(TWorkingValues& wv) override { wv.TubeDiameter = 0.0483f, wv.MediumTemp = -20; }
     QString Last() const { return seam.messages.empty() ? QString() : seam.messages.back().text; }
     bool Output() const {
         return window->ExportButton->isEnabled() && window->PrintButton->isEnabled() &&
@@ -82,18 +27,18 @@ TEST_F(ThicknessTableFilesTest, CsvCellsNeverRunAsFormulas) {
         .replace("VELTRA AF-09-048", "@A1");
     ASSERT_TRUE(SafeFile::Write(dir.filePath("tt_p.txt"), table).ok);
     LoadPipeTable(dir.path());
-    window = std::make_unique<TThicknessTableWindow>(true);
+    Open(true);
     Type(window->Inputs->Thicknesses, "6 9 13");
     window->DecimalComma->click(); // ";" between cells, none inside them
-    Save(window->ExportButton, dir.filePath("t.csv"));
-    const QList<QByteArray> lines = Contents(dir.filePath("t.csv")).trimmed().split('\n');
-    const TThicknessModel& m = window->ThicknessModel();
+    const QList<QByteArray> lines =
+        Contents(SaveAs(window->ExportButton, "t.csv")).trimmed().split('\n');
+    const M& m = window->ThicknessModel();
     ASSERT_EQ(lines.size(), m.rowCount() + 1);
     int escaped = 0;
     for (int r = 0; r < m.rowCount(); ++r) {
         const QStringList cells = QString(lines[r + 1]).replace("\"\"", "\"").split(u';');
         for (int c = 0; c < m.columnCount(); ++c) {
-            QString shown = m.data(m.index(r, c), Qt::DisplayRole).toString();
+            QString shown = Cell(r, c);
             bool number = false;
             shown.toDouble(&number);
             if (!number && (shown.startsWith(u'=') || shown.startsWith(u'@'))) {
@@ -123,11 +68,11 @@ TEST_F(ThicknessTableFilesTest, FilesAreWholeOrToldWhy) {
         {"pipe.out", "it is not a regular file"}};
     for (QPushButton* button : {window->ExportButton, window->PdfButton, window->PrintButton}) {
         for (const auto& [name, reason] : cases) {
-            Save(button, dir.filePath(name), MessageReply::Yes);
+            SaveAs(button, name, MessageReply::Yes);
             EXPECT_EQ(Last(), "Could not write " + dir.filePath(name) + ": " + reason + ".");
         }
         FileSizeLimit full(200);
-        Save(button, old, MessageReply::Yes);
+        SaveAs(button, "old.out", MessageReply::Yes);
         EXPECT_EQ(Contents(old), "old");
         EXPECT_TRUE(Last().startsWith("Could not write " + old + ": "));
     }
@@ -137,10 +82,10 @@ TEST_F(ThicknessTableFilesTest, FilesAreWholeOrToldWhy) {
     // the save dialog, "Yes" writes through the link.
     ASSERT_TRUE(QFile::link(dir.filePath("gone.pdf"), dir.filePath("link.pdf")));
     seam.messages.clear();
-    Save(window->PdfButton, dir.filePath("link.pdf"), MessageReply::No);
+    SaveAs(window->PdfButton, "link.pdf", MessageReply::No);
     EXPECT_EQ(seam.Texts(), QStringList{"link.pdf already exists.\nDo you want to replace it?"});
     EXPECT_EQ(dialogs, 2);
-    Save(window->PdfButton, dir.filePath("link.pdf"), MessageReply::Yes);
+    SaveAs(window->PdfButton, "link.pdf", MessageReply::Yes);
     EXPECT_TRUE(Contents(dir.filePath("gone.pdf")).trimmed().endsWith("%%EOF"));
 }
 
@@ -151,8 +96,7 @@ TEST_F(ThicknessTableFilesTest, WholeListsRefusalsAndDuplicates) {
     window->Inputs->Thicknesses->selectAll();
     QTest::keyClick(window->Inputs->Thicknesses, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(window->ThicknessModel().rowCount(), 3); // bare, 10 and 25.5 once each
-    const TThicknessModel& m = window->ThicknessModel();
-    EXPECT_EQ(m.data(m.index(2, 0), Qt::DisplayRole), "25.5");
+    EXPECT_EQ(Cell(2, 0), "25.5");
     window->Inputs->CoefficientMode->setCurrentIndex(2); // computed outdoors
     QString many;
     for (int i = 1; i <= 201; ++i)

@@ -1,25 +1,12 @@
 // The thickness table's help page and its Help button: the worked example's inputs typed
 // into the real window give every number the page shows, so the page cannot go stale.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 
-#include "config/Uconfig.h"
-#include "config/Utolerance.h"
 #include "engine/Economics.h"
 #include "engine/ThicknessTable.h"
 #include "engine/Ucalc.h"
-#include "support/RecordingSeam.h"
+#include "support/TableWindowFixture.h"
 #include "table/TableFormat.h"
-#include "table/TableInputs.h"
-#include "table/ThicknessModels.h"
-#include "table/ThicknessTableWindow.h"
 
 namespace {
 
@@ -63,24 +50,11 @@ QString Marked(const QString& page, const QString& cls) {
     return Plain(span.match(page).captured(1));
 }
 
-class ThicknessTableHelp : public SeamTest {
+class ThicknessTableHelp : public TableWindowTest {
 protected:
-    std::unique_ptr<TThicknessTableWindow> window;
     QString page = HelpPage();
 
-    void SetUp() override {
-        SeamTest::SetUp();
-        const QString beside = QCoreApplication::applicationDirPath();
-        LoadConfiguration(beside, [](const QString&) { return true; });
-        LoadPipeTable(beside);
-        LoadSheetTable(beside);
-        window = std::make_unique<TThicknessTableWindow>(true);
-    }
-    void TearDown() override {
-        window.reset();
-        SeamTest::TearDown();
-    }
-
+    void Prefill(TWorkingValues&) override {} // the example types every value it needs
     // The example's inputs, each into the field of that name as the page gives it.
     void TypeExample() {
         for (const auto& [name, cells] : Rows(page, "input", "field")) {
@@ -96,23 +70,22 @@ protected:
                 check->setChecked(value == "on");
             }
         }
-        TThicknessModel& m = window->ThicknessModel();
-        for (int r = 1; r < m.rowCount(); ++r) {
-            const QString mm = m.data(m.index(r, 0), Qt::DisplayRole).toString();
+        M& m = window->ThicknessModel();
+        for (int r = 1; r < m.rowCount(); ++r)
             for (const auto& [thickness, cells] : Rows(page, "cost", "mm"))
-                if (thickness + ".0" == mm || thickness == mm)
-                    m.setData(m.index(r, TThicknessModel::kInstalled), cells.value(1),
-                              Qt::EditRole);
-        }
+                if (thickness + ".0" == Cell(r, 0) || thickness == Cell(r, 0))
+                    m.setData(m.index(r, M::kInstalled), cells.value(1), Qt::EditRole);
         QCoreApplication::processEvents(); // a changed cost recomputes after the edit
         ASSERT_TRUE(window->Status->text().isEmpty()) << window->Status->text().toStdString();
     }
 };
 
+// Every caption, cell and minimum of the example, and the size of the difference to the
+// forms' rule as the page states it for one row.
 TEST_F(ThicknessTableHelp, TheWorkedExampleShowsWhatTheWindowShows) {
     ASSERT_FALSE(page.isEmpty());
     TypeExample();
-    const TThicknessModel& m = window->ThicknessModel();
+    const M& m = window->ThicknessModel();
     const auto header = Rows(page, "columns", "none");
     ASSERT_EQ(header.size(), 1u);
     QStringList captions;
@@ -121,47 +94,38 @@ TEST_F(ThicknessTableHelp, TheWorkedExampleShowsWhatTheWindowShows) {
     EXPECT_EQ(header[0].second, captions);
     const auto rows = Rows(page, "row", "none");
     ASSERT_EQ(static_cast<int>(rows.size()), m.rowCount());
+    int row = -1;
     for (int r = 0; r < m.rowCount(); ++r) {
         QStringList shown;
         for (int c = 0; c < m.columnCount(); ++c)
-            shown << m.data(m.index(r, c), Qt::DisplayRole).toString();
+            shown << Cell(r, c);
         EXPECT_EQ(rows[static_cast<size_t>(r)].second, shown) << "row " << r;
+        row = r > 0 && shown[0] == Marked(page, "compare-mm") ? r : row;
     }
-    EXPECT_EQ(Marked(page, "minima"), window->Minima->text());
-}
-
-// The size of the difference to the forms' rule, as the page states it for one row.
-TEST_F(ThicknessTableHelp, TheFormsRuleDiffersByWhatThePageSays) {
-    TypeExample();
+    EXPECT_EQ(Marked(page, "minima"), Minima());
+    ASSERT_GT(row, 0) << Marked(page, "compare-mm").toStdString();
+    const ThicknessRow& solved = m.Table().Rows[static_cast<size_t>(row)];
     const TableInputsReading reading = window->Inputs->Read();
     ASSERT_TRUE(reading.inputs);
-    const TThicknessModel& m = window->ThicknessModel();
-    const QString mm = Marked(page, "compare-mm");
-    int row = -1;
-    for (int r = 1; r < m.rowCount(); ++r)
-        if (m.data(m.index(r, 0), Qt::DisplayRole).toString() == mm)
-            row = r;
-    ASSERT_GT(row, 0) << mm.toStdString();
-    const ThicknessRow& solved = m.Table().Rows[static_cast<size_t>(row)];
     // The surface temperature form's rule: λ at the mean of ambient and medium.
-    const ThicknessTableInputs& job = *reading.inputs;
-    const float outer = static_cast<float>(job.TubeDiameter + 2.0 * solved.Thickness);
-    const float conductance = LayerConductance(job.MediumTemp, job.AmbientTemp, job.TubeDiameter,
-                                               outer, job.Law, kCylinder);
-    const float form = SurfaceTemperature(job.MediumTemp, job.AmbientTemp, conductance, solved.h,
-                                          outer, kCylinder);
-    EXPECT_EQ(Marked(page, "compare-h"), Cell(solved.h, 3));
-    EXPECT_EQ(Marked(page, "compare-table"), Cell(solved.SurfaceTemp, 2));
-    EXPECT_EQ(Marked(page, "compare-form"), Cell(form, 2));
-    EXPECT_EQ(Marked(page, "compare-lambda"), Cell(solved.Lambda, 4));
     const ThicknessTableInputs& in = *reading.inputs;
+    const float outer = static_cast<float>(in.TubeDiameter + 2.0 * solved.Thickness);
+    const float conductance =
+        LayerConductance(in.MediumTemp, in.AmbientTemp, in.TubeDiameter, outer, in.Law, kCylinder);
+    const float form =
+        SurfaceTemperature(in.MediumTemp, in.AmbientTemp, conductance, solved.h, outer, kCylinder);
     const float formLambda =
         ConductivityAt(in.Law, static_cast<float>((double{in.AmbientTemp} + in.MediumTemp) / 2));
-    EXPECT_EQ(Marked(page, "compare-form-lambda"), Cell(formLambda, 4));
     const double factor = PresentValueFactor(in.LifeYears, in.InterestRate, in.PriceIncrease);
-    EXPECT_EQ(Marked(page, "factor"), Cell(static_cast<float>(factor), 2));
-    EXPECT_EQ(Marked(page, "compare-difference"),
-              Cell(static_cast<float>(double{solved.SurfaceTemp} - form), 2));
+    for (auto [marked, value, digits] :
+         {std::tuple{"compare-h", solved.h, 3},
+          {"compare-table", solved.SurfaceTemp, 2},
+          {"compare-form", form, 2},
+          {"compare-lambda", solved.Lambda, 4},
+          {"compare-form-lambda", formLambda, 4},
+          {"factor", static_cast<float>(factor), 2},
+          {"compare-difference", static_cast<float>(double{solved.SurfaceTemp} - form), 2}})
+        EXPECT_EQ(Marked(page, marked), ::Cell(value, digits)) << marked;
 }
 
 TEST_F(ThicknessTableHelp, TheHelpButtonOpensThePage) {

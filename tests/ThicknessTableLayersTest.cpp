@@ -1,55 +1,16 @@
 // The thickness table window with an insulation system as it is built: the object chosen,
 // fixed layers added in the layer editor, the rows' interfaces and the materials' limits,
 // driven as a user would.
-#include <QComboBox>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
-
-#include "config/Uconfig.h"
-#include "config/Utolerance.h"
-#include "support/RecordingSeam.h"
+#include "support/TableWindowFixture.h"
 #include "table/GeometryInputs.h"
 #include "table/LayerEditor.h"
 #include "table/LayeredRows.h"
-#include "table/TableInputs.h"
 #include "table/ThicknessChart.h"
-#include "table/ThicknessModels.h"
-#include "table/ThicknessTableWindow.h"
 
 namespace {
-constexpr int kFoam = 0; // VELTRA AF elastomeric foam, -50 to 105 °C
-constexpr int kWool = 7; // VELTRA MW mineral wool, -20 to 250 °C
 
-class ThicknessTableLayers : public SeamTest {
+class ThicknessTableLayers : public TableWindowTest {
 protected:
-    std::unique_ptr<TThicknessTableWindow> window;
-    QTemporaryDir dir;
-
-    void SetUp() override {
-        SeamTest::SetUp();
-        const QString beside = QCoreApplication::applicationDirPath();
-        LoadConfiguration(beside, [](const QString&) { return true; });
-        LoadPipeTable(beside);
-        LoadSheetTable(beside);
-        TWorkingValues& wv = Shared().WorkingValues;
-        wv.AmbientTemp = 20, wv.MediumTemp = 80, wv.TubeDiameter = 0.0483f, wv.MaterialIndex = 0;
-        Open(true);
-    }
-    void TearDown() override {
-        window.reset();
-        SeamTest::TearDown();
-    }
-    void Open(bool pipe) { window = std::make_unique<TThicknessTableWindow>(pipe); }
-    static void Type(QLineEdit* field, const QString& text) {
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
-    }
     // Adds a fixed layer of a material and thickness, typed as a user would.
     void AddLayer(int material, const char* mm) {
         window->Layers->AddButton->click();
@@ -57,17 +18,16 @@ protected:
         row.Material->setCurrentIndex(material);
         Type(row.Thickness, QLatin1String(mm));
     }
-    QStringList RowCells(int row) const {
+    QVariant At(int row, int column, int role = Qt::DisplayRole) const {
         const TLayeredRows& m = window->Rows();
-        QStringList cells;
-        for (int c = 0; c < m.columnCount(); ++c)
-            cells << m.data(m.index(row, c), Qt::DisplayRole).toString();
-        return cells;
+        return m.data(m.index(row, column), role);
     }
     std::vector<QStringList> AllRows() const {
-        std::vector<QStringList> rows;
-        for (int r = 0; r < window->Rows().rowCount(); ++r)
-            rows.push_back(RowCells(r));
+        const TLayeredRows& m = window->Rows();
+        std::vector<QStringList> rows(static_cast<size_t>(m.rowCount()));
+        for (int r = 0; r < m.rowCount(); ++r)
+            for (int c = 0; c < m.columnCount(); ++c)
+                rows[static_cast<size_t>(r)] << m.data(m.index(r, c), Qt::DisplayRole).toString();
         return rows;
     }
     // The interface temperatures of a row, medium face first.
@@ -80,7 +40,7 @@ protected:
         return temps;
     }
     void ExpectComputed() const {
-        EXPECT_TRUE(window->Status->text().isEmpty()) << window->Status->text().toStdString();
+        ExpectNoStatus();
         EXPECT_GT(window->Rows().rowCount(), 2);
     }
     // Every row's interfaces run from the medium to the row's surface, each layer cooling
@@ -92,7 +52,7 @@ protected:
             ASSERT_EQ(t.size(), layers + 1) << r;
             EXPECT_DOUBLE_EQ(t.front(), window->Inputs->Medium->text().toDouble()) << r;
             EXPECT_EQ(QString::number(t.back(), 'f', 2),
-                      m.data(m.index(r, TThicknessModel::kSurface), Qt::DisplayRole))
+                      m.data(m.index(r, M::kSurface), Qt::DisplayRole))
                 << r;
             for (size_t i = 1; i < t.size(); ++i)
                 EXPECT_LT(t[i], t[i - 1]) << r << " interface " << i;
@@ -100,24 +60,9 @@ protected:
     }
 };
 
-// One layer on the window's own surface is the table as it was: adding a layer and taking
-// it away again gives the very same cells, and no column is added.
-TEST_F(ThicknessTableLayers, OneLayerIsTheSingleLayersTable) {
-    for (bool pipe : {true, false}) {
-        Open(pipe);
-        const std::vector<QStringList> before = AllRows();
-        EXPECT_EQ(window->Rows().columnCount(), TThicknessModel::kColumns);
-        AddLayer(kWool, "30");
-        EXPECT_NE(AllRows(), before);
-        EXPECT_EQ(window->Rows().columnCount(), TThicknessModel::kColumns + 1);
-        window->Layers->Rows().back().Remove->click();
-        EXPECT_EQ(AllRows(), before);
-        EXPECT_EQ(window->Page().inputs.filter(QStringLiteral("Layers")).size(), 0);
-    }
-}
-
 // Every object with two and three layers: interfaces from the medium to the surface, the
-// object's unit in the captions and the extent.
+// object's unit in the captions and the extent. Taking the layers away again gives the very
+// same cells; on the window's own surface one layer is the table as it was, no column added.
 TEST_F(ThicknessTableLayers, EachObjectWithTwoAndThreeLayers) {
     struct Case {
         bool pipe;
@@ -129,6 +74,9 @@ TEST_F(ThicknessTableLayers, EachObjectWithTwoAndThreeLayers) {
         Open(c.pipe);
         Type(window->Inputs->Medium, "90");
         window->Geometry->Object->setCurrentIndex(c.object);
+        const std::vector<QStringList> before = AllRows();
+        const bool own = c.object == 0; // the window's own surface, one layer on it
+        EXPECT_EQ(window->Rows().columnCount() == M::kColumns, own);
         AddLayer(kFoam, "20");
         ExpectComputed();
         ExpectInterfacesFromMediumToSurface(2);
@@ -137,15 +85,18 @@ TEST_F(ThicknessTableLayers, EachObjectWithTwoAndThreeLayers) {
         ExpectInterfacesFromMediumToSurface(3);
         const TLayeredRows& m = window->Rows();
         const QString header =
-            m.headerData(TThicknessModel::kFlowPerUnit, Qt::Horizontal, Qt::DisplayRole).toString();
+            m.headerData(M::kFlowPerUnit, Qt::Horizontal, Qt::DisplayRole).toString();
         EXPECT_TRUE(header.endsWith(QString::fromUtf8(c.unit))) << header.toStdString();
         EXPECT_TRUE(header.endsWith("W/" + window->Chart->Data().unit + u')')); // the chart's too
-        EXPECT_TRUE(m.data(m.index(2, 0), Qt::ToolTipRole).toString().contains("Interfaces"));
+        EXPECT_TRUE(At(2, 0, Qt::ToolTipRole).toString().contains("Interfaces"));
         // Thicker outer layers keep the heat in: the loss falls row by row.
         for (int r = 2; r < m.rowCount(); ++r)
-            EXPECT_LT(
-                m.data(m.index(r, TThicknessModel::kFlowPerUnit), Qt::DisplayRole).toDouble(),
-                m.data(m.index(r - 1, TThicknessModel::kFlowPerUnit), Qt::DisplayRole).toDouble());
+            EXPECT_LT(At(r, M::kFlowPerUnit).toDouble(), At(r - 1, M::kFlowPerUnit).toDouble());
+        EXPECT_EQ(m.columnCount(), M::kColumns + 1);
+        for (int fixed = 2; fixed > 0; --fixed)
+            window->Layers->Rows()[fixed - 1].Remove->click();
+        EXPECT_EQ(AllRows(), before);
+        EXPECT_EQ(window->Page().inputs.filter(QStringLiteral("Layers")).isEmpty(), own);
     }
 }
 
@@ -157,10 +108,7 @@ TEST_F(ThicknessTableLayers, ObjectSizesAreReadAndChecked) {
     EXPECT_EQ(window->Status->text(), "Please enter values that make sense!");
     EXPECT_TRUE(window->Geometry->Diameter->property("refused").toBool());
     EXPECT_FALSE(window->ExportButton->isEnabled());
-    auto flow = [this] {
-        const TLayeredRows& m = window->Rows();
-        return m.data(m.index(3, TThicknessModel::kFlowPerUnit), Qt::DisplayRole).toDouble();
-    };
+    auto flow = [this] { return At(3, M::kFlowPerUnit).toDouble(); };
     Type(window->Geometry->Diameter, "1000");
     ExpectComputed();
     const double small = flow();
@@ -183,7 +131,7 @@ TEST_F(ThicknessTableLayers, InnerLayerKeepsTheOuterMaterialWithinItsLimit) {
     window->Layers->Varied->setCurrentIndex(1); // the table varies the inner layer
     AddLayer(kFoam, "30");
     ExpectComputed();
-    const QString minima = window->Minima->text();
+    const QString minima = Minima();
     const QString caption =
         QStringLiteral("Minimum inner layer so that the outer material stays within its limit: ");
     ASSERT_TRUE(minima.contains(caption)) << minima.toStdString();
@@ -194,16 +142,15 @@ TEST_F(ThicknessTableLayers, InnerLayerKeepsTheOuterMaterialWithinItsLimit) {
     const ThicknessTable& t = window->ThicknessModel().Table();
     int warned = 0;
     for (int r = 1; r < m.rowCount(); ++r) {
-        const double mm = m.data(m.index(r, 0), Qt::DisplayRole).toDouble();
+        const double mm = At(r, 0).toDouble();
         const bool beyond = mm < inner;
-        const QString interfaces =
-            m.data(m.index(r, m.InterfacesColumn()), Qt::DisplayRole).toString();
+        const QString interfaces = At(r, m.InterfacesColumn()).toString();
         EXPECT_EQ(interfaces.endsWith("(beyond limits)"), beyond) << mm;
-        EXPECT_EQ(m.data(m.index(r, 0), Qt::BackgroundRole).isValid() && r != t.Chosen, beyond);
+        EXPECT_EQ(At(r, 0, Qt::BackgroundRole).isValid() && r != t.Chosen, beyond);
         EXPECT_EQ(Interfaces(r)[1] > 105.005, beyond) << mm;
         if (beyond) {
             EXPECT_FALSE(t.Rows[static_cast<size_t>(r)].MeetsCriteria) << mm;
-            EXPECT_TRUE(minima.contains(m.data(m.index(r, 0), Qt::DisplayRole).toString()));
+            EXPECT_TRUE(minima.contains(At(r, 0).toString()));
             ++warned;
         }
     }
@@ -213,8 +160,8 @@ TEST_F(ThicknessTableLayers, InnerLayerKeepsTheOuterMaterialWithinItsLimit) {
     window->Inputs->Material->setCurrentIndex(kFoam);
     window->Layers->Rows().back().Material->setCurrentIndex(kWool);
     ExpectComputed();
-    EXPECT_TRUE(window->Minima->text().contains("Warning: an interface is beyond"));
-    EXPECT_FALSE(window->Minima->text().contains(caption));
+    EXPECT_TRUE(Minima().contains("Warning: an interface is beyond"));
+    EXPECT_FALSE(Minima().contains(caption));
 }
 
 // Products are named only where the table's layer is laid on the pipe itself.
@@ -223,16 +170,14 @@ TEST_F(ThicknessTableLayers, ProductsOnlyForTheLayerOnThePipe) {
         int named = 0;
         const TLayeredRows& m = window->Rows();
         for (int r = 1; r < m.rowCount(); ++r)
-            named += m.data(m.index(r, TThicknessModel::kProduct), Qt::DisplayRole) != "-/-";
+            named += At(r, M::kProduct) != "-/-";
         return named;
     };
     EXPECT_GT(products(), 0);
     AddLayer(kWool, "20");
     EXPECT_EQ(products(), 0); // the foam is outside the wool
-    const TLayeredRows& m = window->Rows();
-    EXPECT_TRUE(m.data(m.index(3, TThicknessModel::kProduct), Qt::ToolTipRole)
-                    .toString()
-                    .contains("laid on the pipe or wall itself"));
+    EXPECT_TRUE(
+        At(3, M::kProduct, Qt::ToolTipRole).toString().contains("laid on the pipe or wall itself"));
     window->Layers->Varied->setCurrentIndex(1);
     EXPECT_GT(products(), 0);
 }
@@ -259,16 +204,7 @@ TEST_F(ThicknessTableLayers, CsvAndPageCarryObjectAndLayers) {
     AddLayer(kWool, "25");
     window->Layers->Varied->setCurrentIndex(1);
     ExpectComputed();
-    const QString path = dir.filePath(QStringLiteral("duct.csv"));
-    seam.onDialog = [path](QDialog& d) {
-        static_cast<QFileDialog&>(d).selectFile(path);
-        return int(QDialog::Accepted);
-    };
-    window->ExportButton->click();
-    QFile file(path);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return file.exists(); }, 60000));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString csv = QString::fromUtf8(file.readAll());
+    const QString csv = QString::fromUtf8(Contents(SaveAs(window->ExportButton, "duct.csv")));
     const QStringList lines = csv.split(u'\n');
     EXPECT_TRUE(lines.first().endsWith("Interfaces (°C)")) << lines.first().toStdString();
     EXPECT_TRUE(lines.first().contains("Heat loss (W/m)"));

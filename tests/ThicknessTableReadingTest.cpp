@@ -1,63 +1,20 @@
 // What the engineer reads in the thickness table window: heat loss or gain, products of the
 // material's own table, the pipe series, digits enough to compare, the economics, the
 // window on a laptop screen, the chart's legend and labels, and pages that lose nothing.
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFileDialog>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
 
-#include "config/Uconfig.h"
-#include "config/Utolerance.h"
 #include "support/PdfWords.h"
-#include "support/RecordingSeam.h"
-#include "table/TableInputs.h"
+#include "support/TableWindowFixture.h"
 #include "table/TableOutput.h"
-#include "table/ThicknessModels.h"
-#include "table/ThicknessTableWindow.h"
 
 namespace {
 
-using M = TThicknessModel;
-
-class TableReading : public SeamTest {
+class TableReading : public TableWindowTest {
 protected:
-    std::unique_ptr<TThicknessTableWindow> window;
-    QTemporaryDir dir;
-
-    void SetUp() override {
-        SeamTest::SetUp();
-        const QString beside = QCoreApplication::applicationDirPath();
-        LoadConfiguration(beside, [](const QString&) { return true; });
-        LoadPipeTable(beside);
-        LoadSheetTable(beside);
-        TWorkingValues& wv = Shared().WorkingValues;
-        wv.AmbientTemp = 20, wv.MediumTemp = 80, wv.TubeDiameter = 0.0483f, wv.MaterialIndex = 0;
-        window = std::make_unique<TThicknessTableWindow>(true);
-    }
-    void TearDown() override {
-        window.reset();
-        SeamTest::TearDown();
-    }
-    static void Type(QLineEdit* field, const QString& text) {
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
-    }
-    QString Cell(int row, int column, int role = Qt::DisplayRole) const {
-        const M& m = window->ThicknessModel();
-        return m.data(m.index(row, column), role).toString();
-    }
-    QString Header(const QAbstractItemModel& m, int column) const {
+    static QString Header(const QAbstractItemModel& m, int column) {
         return m.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     }
     void Cost(int row, const QString& text) {
@@ -65,46 +22,24 @@ protected:
         ASSERT_TRUE(m.setData(m.index(row, M::kInstalled), text, Qt::EditRole));
         QApplication::processEvents(); // the queued recomputation
     }
-    QString Save(QPushButton* button, const QString& name) {
-        const QString path = dir.filePath(name);
-        seam.onDialog = [path](QDialog& d) {
-            auto* files = qobject_cast<QFileDialog*>(&d);
-            if (!files)
-                return int(QDialog::Rejected);
-            files->selectFile(path);
-            return int(QDialog::Accepted);
-        };
-        button->click();
-        QApplication::processEvents();
-        return path;
-    }
-    int Material(const char* startsWith) const {
-        const auto& all = Shared().ReferenceLists.Materials;
-        for (size_t i = 0; i < all.size(); ++i)
-            if (QString::fromStdString(all[i].Name).startsWith(startsWith))
-                return static_cast<int>(i);
-        return -1;
-    }
 };
 
 TEST_F(TableReading, HeatLossForAHotMediumHeatGainForACold) {
     for (auto [medium, words] : {std::pair{"80", "Heat loss"}, {"-10", "Heat gain"}}) {
         Type(window->Inputs->Medium, medium);
         const M& m = window->ThicknessModel();
-        EXPECT_EQ(Header(m, M::kFlowPerUnit), QString(words) + " (W/m)");
+        const QString axis = QString(words) + " (W/m)";
+        EXPECT_EQ(Header(m, M::kFlowPerUnit), axis);
         EXPECT_EQ(Header(m, M::kFlow), QString(words) + " (W)");
         for (int r = 0; r < m.rowCount(); ++r)
             EXPECT_GT(Cell(r, M::kFlowPerUnit).toDouble(), 0) << medium << " row " << r;
-        EXPECT_EQ(Header(window->PipeSizeModel(), TPipeSizeModel::kFlowPerMetre),
-                  QString(words) + " (W/m)");
-        QFile csv(Save(window->ExportButton, QString(words) + ".csv"));
-        ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(QString::fromUtf8(csv.readLine()).contains(QString(words) + " (W/m)"));
+        EXPECT_EQ(Header(window->PipeSizeModel(), TPipeSizeModel::kFlowPerMetre), axis);
+        const QByteArray csv = Contents(SaveAs(window->ExportButton, QString(words) + ".csv"));
+        EXPECT_TRUE(QString::fromUtf8(csv.left(csv.indexOf('\n'))).contains(axis));
         std::vector<ChartText> texts;
         QImage image(700, 320, QImage::Format_RGB32);
         QPainter painter(&image);
         PaintThicknessChart(painter, image.rect(), window->Chart->Data(), &texts);
-        const QString axis = QString(words) + " (W/m)";
         EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
                                 [&](const ChartText& t) { return t.text == axis; }));
     }
@@ -117,7 +52,7 @@ TEST_F(TableReading, ProductsOnlyOfTheirOwnThicknessAndMaterial) {
     EXPECT_EQ(Cell(2, M::kProduct), "VELTRA AF-13-048 / 13 x 48.3 mm");
     EXPECT_TRUE(Cell(3, M::kProduct, Qt::ToolTipRole).contains("19 x 48.3 mm"));
     // Mineral wool on a steam line: the foam's products (up to 105 °C) are never offered.
-    window->Inputs->Material->setCurrentIndex(Material("VELTRA MW"));
+    window->Inputs->Material->setCurrentIndex(kWool);
     Type(window->Inputs->Medium, "180");
     ASSERT_TRUE(window->Status->text().isEmpty()) << window->Status->text().toStdString();
     EXPECT_EQ(Cell(2, M::kProduct), "-/-");
@@ -179,7 +114,7 @@ TEST_F(TableReading, PresentValueFuelPriceAndTheThickestListed) {
     Type(window->Inputs->Thicknesses, "13 25");
     Cost(1, "10");
     Cost(2, "12");
-    EXPECT_TRUE(window->Minima->text().endsWith(
+    EXPECT_TRUE(Minima().endsWith(
         "Cheapest over the life (bold): 25.0 mm, the thickest listed; list thicker layers to "
         "find the optimum."));
     EXPECT_EQ(Cell(2, M::kLifeCost), Cell(2, M::kPresentValue)); // no interest, no increase
@@ -249,7 +184,7 @@ TEST_F(TableReading, PagesLoseNoLine) {
     const int pages = TablePageCount(page);
     ASSERT_GE(pages, 2);
     int counted = 0;
-    const std::vector<Word> words = WordsOf(Save(window->PdfButton, "p.pdf"), &counted);
+    const std::vector<Word> words = WordsOf(SaveAs(window->PdfButton, "p.pdf"), &counted);
     ASSERT_FALSE(words.empty());
     EXPECT_EQ(counted, pages);
     QString all;
@@ -264,7 +199,7 @@ TEST_F(TableReading, PagesLoseNoLine) {
     EXPECT_TRUE(all.contains("129.0"));     // the last row
     EXPECT_TRUE(all.contains("Thickness (mm) ") && all.contains("max. heat flow"));
     // The minima line whole, however long: every word of it is on the page.
-    for (const QString& word : window->Minima->text().split(' ', Qt::SkipEmptyParts))
+    for (const QString& word : Minima().split(' ', Qt::SkipEmptyParts))
         EXPECT_TRUE(all.contains(word)) << word.toStdString();
     for (const QString& line : page.inputs) // long lists wrap, not cut
         EXPECT_TRUE(all.contains(line.section(' ', -1))) << line.toStdString();

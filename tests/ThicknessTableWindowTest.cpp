@@ -19,54 +19,18 @@
 #include "app/Main.h"
 #include "config/Uconfig.h"
 #include "config/Utolerance.h"
-#include "support/RecordingSeam.h"
+#include "support/TableWindowFixture.h"
 #include "table/TableInputs.h"
 #include "table/ThicknessModels.h"
 #include "table/ThicknessTableWindow.h"
 
 namespace {
 
-class ThicknessTableWindowTest : public SeamTest {
+class ThicknessTableWindowTest : public TableWindowTest {
 protected:
-    std::unique_ptr<TThicknessTableWindow> window;
-    QTemporaryDir dir;
-
-    void SetUp() override {
-        SeamTest::SetUp();
-        const QString beside = QCoreApplication::applicationDirPath();
-        LoadConfiguration(beside, [](const QString&) { return true; });
-        LoadPipeTable(beside);
-        LoadSheetTable(beside);
-        TWorkingValues& wv = Shared().WorkingValues;
-        wv.AmbientTemp = 20, wv.MediumTemp = 80, wv.TubeDiameter = 0.0483f, wv.MaterialIndex = 0;
-        window = std::make_unique<TThicknessTableWindow>(true);
-    }
-    void TearDown() override {
-        window.reset();
-        SeamTest::TearDown();
-    }
-
-    // Replaces a field's text by typing, key by key.
-    static void Type(QLineEdit* field, const QString& text) {
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
-    }
-    QString Cell(int row, int column) const {
-        const TThicknessModel& m = window->ThicknessModel();
-        return m.data(m.index(row, column), Qt::DisplayRole).toString();
-    }
     // Clicks the button and picks the file in its save dialog; the file's contents.
     QByteArray Save(QPushButton* button, const QString& name) {
-        const QString path = dir.filePath(name);
-        seam.onDialog = [path](QDialog& d) {
-            static_cast<QFileDialog&>(d).selectFile(path);
-            return int(QDialog::Accepted);
-        };
-        button->click();
-        QApplication::processEvents(); // the dialog runs after the click has been handled
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return Contents(SaveAs(button, name));
     }
 };
 
