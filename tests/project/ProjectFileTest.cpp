@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ProjectFixture.h"
+#include "project/ProjectCsv.h"
 #include "project/ProjectFile.h"
 
 namespace {
@@ -52,6 +53,10 @@ TEST(ProjectFile, SavedThroughAFileOrNamedInTheError) {
     EXPECT_FALSE(QFile::exists(nowhere));
     EXPECT_TRUE(LoadProject(nowhere).Error.contains(nowhere));
     EXPECT_FALSE(LoadProject(nowhere).Read);
+    // A device read as a project or a line list would never end: refused by what it is.
+    const QString device = QStringLiteral("/dev/zero");
+    EXPECT_TRUE(LoadProject(device).Error.contains("not a regular file"));
+    EXPECT_TRUE(ImportLinesFile(device).Error.contains("not a regular file"));
 }
 
 TEST(ProjectFile, DamagedForeignNewerAndMistypedFilesAreRefused) {
