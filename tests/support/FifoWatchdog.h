@@ -1,8 +1,8 @@
 #pragma once
 // Named pipes in place of data files. A reader that opens one blocks until a writer comes;
 // should the program under test do so, the watchdog opens each pipe for writing after a
-// while and closes it again, so that the reader sees an empty file and the test fails
-// instead of hanging.
+// while and closes it again, and goes on doing so for every later reader, so that the
+// readers see empty files and the test fails instead of hanging.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,14 +19,15 @@ public:
         for (const QString& path : paths_)
             mkfifo(path.toLocal8Bit().constData(), 0600);
         thread_ = std::thread([this, done = done_.get_future()] {
-            if (done.wait_for(std::chrono::seconds(20)) == std::future_status::ready)
-                return;
-            fired_ = true;
-            for (const QString& path : paths_) {
-                // Succeeds only while a reader waits in open(); then the reader sees the end.
-                const int fd = open(path.toLocal8Bit().constData(), O_WRONLY | O_NONBLOCK);
-                if (fd >= 0)
-                    close(fd);
+            using namespace std::chrono_literals;
+            while (done.wait_for(fired_ ? 100ms : 20s) != std::future_status::ready) {
+                fired_ = true;
+                for (const QString& path : paths_) {
+                    // Succeeds only while a reader waits in open(); that reader sees the end.
+                    const int fd = open(path.toLocal8Bit().constData(), O_WRONLY | O_NONBLOCK);
+                    if (fd >= 0)
+                        close(fd);
+                }
             }
         });
     }
