@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -100,17 +101,15 @@ TEST_F(ModalGuardTest, MainWindowEntriesOpenNoSecondFormOverAnOpenOne) {
         const QString before = Line(0).ParaLineEditText();
         QTest::keyClicks(Line(0).ValueField(), "7");
         const QString typed = Line(0).ParaLineEditText();
+        static const QRegularExpression entry("^Menu_(Pipes|Sheets)|_(pipes|sheets)$");
         for (QAction* action : window.findChildren<QAction*>())
-            if (action->objectName().contains("Menu_") && !action->menu() &&
-                !action->objectName().contains("ThicknessTable") &&
-                (action->objectName().startsWith("Menu_Pipes") ||
-                 action->objectName().startsWith("Menu_Sheets"))) {
+            if (entry.match(action->objectName()).hasMatch() && !action->menu() &&
+                !action->objectName().contains("ThicknessTable")) {
                 action->trigger();
                 ++pressed;
             }
         for (QPushButton* button : window.findChildren<QPushButton*>())
-            if (button->objectName().endsWith("_pipes") ||
-                button->objectName().endsWith("_sheets")) {
+            if (entry.match(button->objectName()).hasMatch()) {
                 button->click();
                 ++pressed;
             }

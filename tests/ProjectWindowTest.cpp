@@ -1,6 +1,6 @@
 // The project window's line list driven as a user drives it: cells typed in place and
-// checked, undo and redo, lines added, moved and deleted, the clipboard both ways, and the
-// thickness table's "Open in thickness table" and "Add to project".
+// checked, undo and redo, lines added, moved and deleted, the clipboard both ways, the totals,
+// and the thickness table's "Open in thickness table" and "Add to project".
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -13,30 +13,45 @@
 
 namespace {
 const QString kTwoRows = SpreadsheetRow("P-1", "60,3", "6") + SpreadsheetRow("P-2", "88.9", "80");
+
+QString Tags(const Project& p) {
+    QStringList tags;
+    for (const Line& l : p.Lines)
+        tags << l.Tag;
+    return tags.join(',');
+}
 } // namespace
 
-// Each edit is one step back and forth; the title shows "*" while there are unsaved changes.
-TEST_F(ProjectWindowTest, EditsUndoAndRedoOneStepEach) {
+// Each edit is one step back and forth; the title shows "*" while there are unsaved changes;
+// the totals follow the edits: a duct's length and a count of spheres.
+TEST_F(ProjectWindowTest, EditsUndoRedoAndTotalsFollow) {
     window->AddAction->trigger();
-    ASSERT_EQ(Doc().Lines.size(), 1u);
+    window->AddAction->trigger();
     Type(0, LineField::Tag, "CHW-1");
     Type(0, LineField::MediumTemp, "7,5");
-    Type(0, LineField::Kind, "wall");
+    Type(0, LineField::Kind, "duct");
+    Type(0, LineField::Extent, "12,5");
+    Type(1, LineField::Kind, "sphere");
+    Type(1, LineField::Extent, "3");
     EXPECT_EQ(Doc().Lines[0].Tag, "CHW-1");
     EXPECT_EQ(Doc().Lines[0].MediumTemp, 7.5f);
-    EXPECT_EQ(Doc().Lines[0].Kind, LineKind::Wall);
+    EXPECT_EQ(Doc().Lines[0].Kind, LineKind::Duct);
     EXPECT_TRUE(window->windowTitle().contains("Untitled*"));
-    const std::vector<Project> states = [&] {
-        std::vector<Project> s;
-        for (int i = 0; i < 4; ++i) {
-            s.push_back(Doc());
-            window->UndoAction->trigger();
-        }
-        return s;
-    }();
+    const auto total = [&](const QString& name) {
+        const QAbstractItemModel* totals = window->TotalsView->model();
+        for (int row = 0; row < totals->rowCount(); ++row)
+            if (totals->index(row, 0).data().toString() == name)
+                return totals->index(row, 1).data().toString();
+        return QString();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return total("Spheres") == "3.00"; }, 60000));
+    EXPECT_EQ(total("Duct length (m)"), "12.50");
+    std::vector<Project> states;
+    for (int i = 0; i < 8; ++i, window->UndoAction->trigger())
+        states.push_back(Doc());
     EXPECT_TRUE(Doc().Lines.empty());
     EXPECT_FALSE(window->windowTitle().contains('*'));
-    for (int i = 3; i >= 0; --i) {
+    for (int i = 7; i >= 0; --i) {
         window->RedoAction->trigger();
         EXPECT_EQ(Doc(), states[static_cast<size_t>(i)]) << i;
     }
@@ -46,7 +61,6 @@ TEST_F(ProjectWindowTest, EditsUndoAndRedoOneStepEach) {
 // bounds is kept, its cell marked and its refusal shown for the line.
 TEST_F(ProjectWindowTest, RefusedCellsAreMarkedAndExplained) {
     Paste(kTwoRows);
-    ASSERT_EQ(Doc().Lines.size(), 2u);
     const Project before = Doc();
     const int steps = window->Undo().count();
     Type(1, LineField::Diameter, "abc");
@@ -58,16 +72,23 @@ TEST_F(ProjectWindowTest, RefusedCellsAreMarkedAndExplained) {
     EXPECT_NE(Status(1), "ok");
     EXPECT_EQ(Status(0), "ok");
     const QModelIndex humidity = Model().index(1, static_cast<int>(LineField::RelHumidity));
-    EXPECT_TRUE(Model().data(humidity, Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(humidity.data(Qt::BackgroundRole).isValid());
     window->LinesView->setCurrentIndex(ViewIndex(1, static_cast<int>(LineField::RelHumidity)));
     EXPECT_TRUE(window->Status->text().contains(Status(1))) << window->Status->text().toStdString();
     window->UndoAction->trigger();
     EXPECT_EQ(Status(1), "ok");
-    EXPECT_FALSE(Model().data(humidity, Qt::BackgroundRole).isValid());
+    EXPECT_FALSE(humidity.data(Qt::BackgroundRole).isValid());
 }
 
-// Pasted spreadsheet rows become lines in one step; copied lines paste back as the same.
+// Pasted spreadsheet rows become lines in one step, rows that cannot be read are listed;
+// copied lines paste back as the same; one cell's text goes into the current cell.
 TEST_F(ProjectWindowTest, ClipboardBothWays) {
+    Paste(SpreadsheetRow("A", "60", "6") + "B\ttank\n" + SpreadsheetRow("C", "x", "6"));
+    EXPECT_EQ(Tags(Doc()), "A");
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_TRUE(seam.messages[0].text.contains("Row 2: ")) << seam.Texts().join('|').toStdString();
+    EXPECT_TRUE(seam.messages[0].text.contains("Row 3: "));
+    window->UndoAction->trigger();
     Paste(kTwoRows);
     ASSERT_EQ(Doc().Lines.size(), 2u);
     EXPECT_EQ(Doc().Lines[0].DiameterMm, 60.3f);
@@ -76,7 +97,7 @@ TEST_F(ProjectWindowTest, ClipboardBothWays) {
     window->UndoAction->trigger();
     EXPECT_TRUE(Doc().Lines.empty());
     window->RedoAction->trigger();
-    Select({0, 1});
+    window->SelectRows({0, 1});
     window->CopyAction->trigger();
     const QString copied = QApplication::clipboard()->text();
     EXPECT_TRUE(copied.startsWith(FieldHeader(LineField::Tag) + '\t'));
@@ -85,22 +106,9 @@ TEST_F(ProjectWindowTest, ClipboardBothWays) {
     ASSERT_EQ(Doc().Lines.size(), 4u);
     EXPECT_EQ(Doc().Lines[2], Doc().Lines[0]);
     EXPECT_EQ(Doc().Lines[3], Doc().Lines[1]);
-    // One cell's text goes into the current cell.
     window->LinesView->setCurrentIndex(ViewIndex(3, static_cast<int>(LineField::Tag)));
     Paste("CHW-9\n");
-    EXPECT_EQ(Doc().Lines[3].Tag, "CHW-9");
-    EXPECT_EQ(Doc().Lines[2].Tag, "P-1");
-    EXPECT_EQ(Doc().Lines.size(), 4u);
-}
-
-// Rows that cannot be read are listed; the others are pasted.
-TEST_F(ProjectWindowTest, PastedBadRowsAreListed) {
-    Paste(SpreadsheetRow("A", "60", "6") + "B\ttank\n" + SpreadsheetRow("C", "x", "6"));
-    ASSERT_EQ(Doc().Lines.size(), 1u);
-    EXPECT_EQ(Doc().Lines[0].Tag, "A");
-    ASSERT_EQ(seam.messages.size(), 1u);
-    EXPECT_TRUE(seam.messages[0].text.contains("Row 2: ")) << seam.Texts().join('|').toStdString();
-    EXPECT_TRUE(seam.messages[0].text.contains("Row 3: "));
+    EXPECT_EQ(Tags(Doc()), "P-1,P-2,P-1,CHW-9");
 }
 
 // Duplicate, move and delete several lines at once, each one undoable step; sorting and
@@ -108,34 +116,29 @@ TEST_F(ProjectWindowTest, PastedBadRowsAreListed) {
 TEST_F(ProjectWindowTest, LinesDuplicatedMovedDeletedSortedAndFiltered) {
     Paste(SpreadsheetRow("A", "60", "6") + SpreadsheetRow("B", "30", "6") +
           SpreadsheetRow("C", "90", "6"));
-    auto tags = [&] {
-        QStringList t;
-        for (const Line& l : Doc().Lines)
-            t << l.Tag;
-        return t.join(',');
-    };
-    Select({0, 1});
+    window->SelectRows({0, 1});
     window->DuplicateAction->trigger();
-    EXPECT_EQ(tags(), "A,B,A,B,C");
-    Select({4});
+    EXPECT_EQ(Tags(Doc()), "A,B,A,B,C");
+    window->SelectRows({4});
     window->UpAction->trigger();
     window->UpAction->trigger();
-    EXPECT_EQ(tags(), "A,B,C,A,B");
-    Select({0, 3});
+    EXPECT_EQ(Tags(Doc()), "A,B,C,A,B");
+    window->SelectRows({0, 3});
     window->DeleteAction->trigger();
-    EXPECT_EQ(tags(), "B,C,B");
+    EXPECT_EQ(Tags(Doc()), "B,C,B");
     for (int step = 0; step < 4; ++step)
         window->UndoAction->trigger();
-    EXPECT_EQ(tags(), "A,B,C");
+    EXPECT_EQ(Tags(Doc()), "A,B,C");
     window->LinesView->sortByColumn(static_cast<int>(LineField::Diameter), Qt::DescendingOrder);
-    EXPECT_EQ(window->Proxy->data(window->Proxy->index(0, 0)).toString(), "C");
+    EXPECT_EQ(window->Proxy->index(0, 0).data().toString(), "C");
     window->Filter->setText("b");
     window->FilterColumn->setCurrentIndex(1 + static_cast<int>(LineField::Tag));
     EXPECT_EQ(window->Proxy->rowCount(), 1);
-    EXPECT_EQ(tags(), "A,B,C");
+    EXPECT_EQ(Tags(Doc()), "A,B,C");
 }
 
-// The table's job becomes a line, and the line opens in the table with its values.
+// The table's job becomes a line with the project's hours, and the line opens in the table
+// with its values.
 TEST_F(ProjectWindowTest, ThicknessTableAndProjectBothWays) {
     DestroyProjectWindow();
     auto* table = OpenThicknessTable(true);
@@ -150,10 +153,8 @@ TEST_F(ProjectWindowTest, ThicknessTableAndProjectBothWays) {
     ASSERT_NE(window, nullptr);
     ASSERT_EQ(Doc().Lines.size(), 1u);
     const Line& added = Doc().Lines[0];
-    EXPECT_EQ(added.DiameterMm, 76.1f);
-    EXPECT_EQ(added.MediumTemp, -5.0f);
-    EXPECT_EQ(added.Extent, 33.0f);
-    // The table's hours are the project's: no override of its own.
+    EXPECT_EQ(std::tuple(added.DiameterMm, added.MediumTemp, added.Extent),
+              std::tuple(76.1f, -5.0f, 33.0f));
     EXPECT_FALSE(added.HoursPerYear.has_value());
     Type(0, LineField::Diameter, "114,3");
     Type(0, LineField::Installation, "outdoors");
@@ -162,11 +163,11 @@ TEST_F(ProjectWindowTest, ThicknessTableAndProjectBothWays) {
     window->TableAction->trigger();
     auto* opened = window->findChild<TThicknessTableWindow*>();
     ASSERT_NE(opened, nullptr);
-    EXPECT_EQ(opened->Inputs->Diameter->text(), "114.3");
-    EXPECT_EQ(opened->Inputs->Medium->text(), "-5");
-    EXPECT_EQ(opened->Inputs->CoefficientMode->currentText(), "computed outdoors");
-    EXPECT_EQ(opened->Inputs->WindSpeed->text(), "4");
-    EXPECT_EQ(opened->Inputs->ToLine().DiameterMm, 114.3f);
+    const TTableInputs& in = *opened->Inputs;
+    EXPECT_EQ(QStringList({in.Diameter->text(), in.Medium->text(),
+                           in.CoefficientMode->currentText(), in.WindSpeed->text()}),
+              QStringList({"114.3", "-5", "computed outdoors", "4"}));
+    EXPECT_EQ(in.ToLine().DiameterMm, 114.3f);
     opened->close();
 }
 
@@ -175,36 +176,16 @@ TEST_F(ProjectWindowTest, ProjectMenuFollowsSheets) {
     Tfrm_Main main;
     main.SetSplashOnFirstShow(false);
     main.show();
-    QStringList titles;
-    for (QAction* action : main.menuBar()->actions())
-        titles << action->text();
-    EXPECT_EQ(titles.join(','), "Pipes,Sheets,Project,About,Help,Close");
+    const auto captions = [](const QList<QAction*>& actions) {
+        QStringList texts;
+        for (QAction* action : actions)
+            if (!action->text().isEmpty())
+                texts << action->text();
+        return texts.join(',');
+    };
+    EXPECT_EQ(captions(main.menuBar()->actions()), "Pipes,Sheets,Project,About,Help,Close");
     QMenu* project = main.findChild<QMenu*>("Menu_Project");
     ASSERT_NE(project, nullptr);
-    QStringList items;
-    for (QAction* action : project->actions())
-        if (!action->text().isEmpty())
-            items << action->text();
-    EXPECT_EQ(items.join(','), "New,Open...,Open Recent,Save,Save As...,Import line list...,"
-                               "Export...,Print...,Close project");
-}
-
-// The totals beside the lines follow the edits: a duct's length and a count of spheres.
-TEST_F(ProjectWindowTest, TotalsCountDuctLengthAndSpheres) {
-    window->AddAction->trigger();
-    window->AddAction->trigger();
-    Type(0, LineField::Kind, "duct");
-    Type(0, LineField::Extent, "12,5");
-    Type(1, LineField::Kind, "sphere");
-    Type(1, LineField::Extent, "3");
-    const auto total = [&](const QString& name) {
-        const QAbstractItemModel* totals = window->TotalsView->model();
-        for (int row = 0; row < totals->rowCount(); ++row)
-            if (totals->index(row, 0).data().toString() == name)
-                return totals->index(row, 1).data().toString();
-        return QString();
-    };
-    EXPECT_TRUE(QTest::qWaitFor([&] { return total("Spheres") == "3.00"; }, 60000));
-    EXPECT_EQ(total("Duct length (m)"), "12.50");
-    EXPECT_EQ(total("Spheres"), "3.00");
+    EXPECT_EQ(captions(project->actions()), "New,Open...,Open Recent,Save,Save As...,"
+                                            "Import line list...,Export...,Print...,Close project");
 }

@@ -35,26 +35,25 @@ void Enter(TInsideOutside& d, const Refusal& r) {
         ChooseOutside(d);
     if (r.cladding >= 0)
         ChooseCladding(d, r.cladding);
-    if (*r.emissivity)
-        Retype(d.TntEdit1, r.emissivity);
-    if (*r.wind)
-        Retype(d.TntEdit2, r.wind);
-    if (*r.height)
-        Retype(d.TntEdit3, r.height);
+    for (const auto& [edit, text] :
+         {std::pair(d.TntEdit1, r.emissivity), std::pair(d.TntEdit2, r.wind),
+          std::pair(d.TntEdit3, r.height)})
+        if (*text)
+            Retype(edit, text);
 }
 
 void ExpectEntriesKept(const TInsideOutside& d, const Refusal& r) {
+    const char* emissivity = r.cladding == 2 ? "0.13" : *r.emissivity ? r.emissivity : "0.93";
     EXPECT_TRUE(d.isVisible()) << r.what;
     EXPECT_EQ(d.TntRadioButton2->isChecked(), r.outside) << r.what;
     EXPECT_EQ(d.TntComboBox1->currentIndex(), r.cladding) << r.what;
+    EXPECT_EQ(d.TntEdit1->text(), emissivity) << r.what;
     if (*r.wind) {
         EXPECT_EQ(d.TntEdit2->text(), r.wind) << r.what;
     }
     if (*r.height) {
         EXPECT_EQ(d.TntEdit3->text(), r.height) << r.what;
     }
-    const char* emissivity = r.cladding == 2 ? "0.13" : *r.emissivity ? r.emissivity : "0.93";
-    EXPECT_EQ(d.TntEdit1->text(), emissivity) << r.what;
 }
 } // namespace
 

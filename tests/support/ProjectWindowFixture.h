@@ -3,7 +3,6 @@
 // as a user drives it: cells typed into, actions triggered, file dialogs answered.
 #include <QApplication>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -11,7 +10,6 @@
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -22,17 +20,17 @@
 #include "projectwin/ProjectModel.h"
 #include "projectwin/ProjectSession.h"
 #include "projectwin/ProjectWindow.h"
+#include "support/FixtureFiles.h"
 #include "support/RecordingSeam.h"
 
 class ProjectWindowTest : public SeamTest {
 protected:
     TProjectWindow* window = nullptr;
-    QTemporaryDir dir;
+    FixtureDir dir;
 
     void SetUp() override {
         SeamTest::SetUp();
-        // The recent files go to a test location, not the user's settings.
-        QStandardPaths::setTestModeEnabled(true);
+        QStandardPaths::setTestModeEnabled(true); // recent files away from the user's settings
         const QString beside = QCoreApplication::applicationDirPath();
         LoadConfiguration(beside, [](const QString&) { return true; });
         LoadPipeTable(beside);
@@ -47,18 +45,10 @@ protected:
 
     TProjectModel& Model() { return window->Model(); }
     const Project& Doc() { return window->Model().Document(); }
-    QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
-
-    QString Cell(int row, LineField field) {
-        return Model()
-            .data(Model().index(row, static_cast<int>(field)), Qt::DisplayRole)
-            .toString();
-    }
+    QString Path(const char* name) const { return dir.File(QLatin1String(name)); }
     QString Status(int row) {
         Model().WaitForResults();
-        return Model()
-            .data(Model().index(row, TProjectModel::StatusColumn()), Qt::DisplayRole)
-            .toString();
+        return Model().index(row, TProjectModel::StatusColumn()).data().toString();
     }
     QModelIndex ViewIndex(int row, int column) {
         return window->Proxy->mapFromSource(Model().index(row, column));
@@ -72,8 +62,7 @@ protected:
         window->LinesView->edit(index);
         QLineEdit* editor = nullptr;
         for (QLineEdit* each : window->LinesView->viewport()->findChildren<QLineEdit*>())
-            if (!before.contains(each))
-                editor = each;
+            editor = before.contains(each) ? editor : each;
         ASSERT_NE(editor, nullptr);
         editor->selectAll();
         QTest::keyClicks(editor, text);
@@ -83,7 +72,6 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] { return !typed || !typed->isVisible(); }, 60000));
         QApplication::processEvents();
     }
-    void Select(const std::vector<int>& rows) { window->SelectRows(rows); }
     void Paste(const QString& text) {
         QApplication::clipboard()->setText(text);
         window->PasteAction->trigger();
@@ -104,15 +92,10 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
     }
-    static void Write(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
 };
 
-// Tab-separated rows as a spreadsheet copies them, without a header: the input columns in
-// their documented order, "," decimals.
+// A row as a spreadsheet copies it, without a header: the input columns in their documented
+// order, tab-separated, "," decimals.
 inline QString SpreadsheetRow(const QString& tag, const QString& diameter, const QString& medium) {
     return tag + QStringLiteral("\tpipe\t") + diameter + QStringLiteral("\t12,5\t") + medium +
            QStringLiteral("\t20\t60\tindoors\thorizontal\t1\t1\t9\t\t0,93\t"
