@@ -143,7 +143,7 @@ LineResult Answer(const Line& line, const ThicknessTableInputs& in, const Thickn
 }
 
 LineResult ComputeJob(const Line& line, ThicknessTableInputs& in, const ProjectData& data) {
-    const TToleranceTable* nominal = in.Pipe ? data.PipeTable : data.SheetTable;
+    const TToleranceTable* nominal = NominalTableOf(line, data);
     if (std::optional<LineResult> refused = ListThicknesses(line, in, nominal))
         return *refused;
     int chosen = -1;
@@ -164,9 +164,7 @@ const LayeredSolution& LimitsRow(const LayeredTable& t, int chosen) {
 // A layered line: its own layer as the table's varied one; a layer beyond its material's
 // limits is named in the status.
 LineResult ComputeLayeredJob(const Line& line, ThicknessTableInputs& in, const ProjectData& data) {
-    const TToleranceTable* nominal = nullptr;
-    if (OwnLayerHasProducts(line))
-        nominal = line.Kind == LineKind::Pipe ? data.PipeTable : data.SheetTable;
+    const TToleranceTable* nominal = NominalTableOf(line, data);
     if (std::optional<LineResult> refused = ListThicknesses(line, in, nominal))
         return *refused;
     const LayeredTable t = BuildLayeredTable(LayeredJobOf(line, in, data), nominal);

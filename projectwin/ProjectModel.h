@@ -33,6 +33,7 @@ public:
 
     const Project& Document() const { return project_; }
     const std::vector<LineResult>& Results() const { return results_; }
+    const ProjectData& Data() const { return data_; }
     bool Computing() const { return awaiting_; }
     // Waits for the background computation: afterwards every line has its result.
     void WaitForResults();

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/Umessages.h"
+#include "projectwin/ChoiceDelegate.h"
 #include "projectwin/LineCommands.h"
 #include "projectwin/ProjectHead.h"
 #include "projectwin/ProjectModel.h"
@@ -104,6 +105,7 @@ QWidget* TProjectWindow::BuildLines() {
     Proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
     Proxy->setFilterKeyColumn(-1);
     LinesView = MakeView(Proxy, "LinesView", pane);
+    LinesView->setItemDelegate(new TChoiceDelegate(*model_, LinesView));
     LinesView->setSortingEnabled(true);
     LinesView->sortByColumn(-1, Qt::AscendingOrder);
     LinesView->setSelectionBehavior(QAbstractItemView::SelectItems);

@@ -3,6 +3,7 @@
 // as a user drives it: cells typed into, actions triggered, file dialogs answered.
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -53,24 +54,41 @@ protected:
     QModelIndex ViewIndex(int row, int column) {
         return window->Proxy->mapFromSource(Model().index(row, column));
     }
-    // Types into the cell's editor and presses Enter, as a user edits in place.
-    void Type(int row, LineField field, const QString& text) {
-        const QModelIndex index = ViewIndex(row, static_cast<int>(field));
-        window->LinesView->setCurrentIndex(index);
-        // The editors of earlier edits may wait to be deleted: the new one is the editor.
-        const auto before = window->LinesView->viewport()->findChildren<QLineEdit*>();
-        window->LinesView->edit(index);
-        QLineEdit* editor = nullptr;
-        for (QLineEdit* each : window->LinesView->viewport()->findChildren<QLineEdit*>())
-            editor = before.contains(each) ? editor : each;
-        ASSERT_NE(editor, nullptr);
-        editor->selectAll();
-        QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        // The delegate commits the text and closes its editor after the key has been handled.
-        const QPointer<QLineEdit> typed = editor;
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !typed || !typed->isVisible(); }, 60000));
+    // The editor the view opened last on the cell (earlier ones may wait to be deleted).
+    QWidget* OpenEditor(const QModelIndex& index) {
+        QTableView* view = window->LinesView;
+        view->setCurrentIndex(index);
+        const auto before = view->viewport()->findChildren<QWidget*>();
+        view->edit(index);
+        QWidget* editor = nullptr;
+        for (QWidget* each : view->viewport()->findChildren<QWidget*>())
+            if (!before.contains(each) && each->parentWidget() == view->viewport())
+                editor = each;
+        return editor;
+    }
+    // Waits until the delegate has closed the editor, after the key has been handled.
+    static void WaitClosed(QWidget* editor) {
+        const QPointer<QWidget> open = editor;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !open || !open->isVisible(); }, 60000));
         QApplication::processEvents();
+    }
+    // Types into the cell's editor and presses Enter, as a user edits in place; a list's
+    // item of that text is chosen as the user picks it.
+    void Type(int row, LineField field, const QString& text) {
+        QWidget* editor = OpenEditor(ViewIndex(row, static_cast<int>(field)));
+        ASSERT_NE(editor, nullptr);
+        auto* box = qobject_cast<QComboBox*>(editor);
+        auto* line = box ? box->lineEdit() : qobject_cast<QLineEdit*>(editor);
+        if (box && (box->findText(text) >= 0 || !line)) {
+            ASSERT_GE(box->findText(text), 0) << text.toStdString() << " is not in the list";
+            box->setCurrentIndex(box->findText(text));
+        } else {
+            ASSERT_NE(line, nullptr);
+            line->selectAll();
+            QTest::keyClicks(line, text);
+        }
+        QTest::keyClick(line ? static_cast<QWidget*>(line) : editor, Qt::Key_Return);
+        WaitClosed(editor);
     }
     void Paste(const QString& text) {
         QApplication::clipboard()->setText(text);
