@@ -4,6 +4,7 @@
 #include <QAbstractProxyModel>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTimer>
 
 #include "projectwin/LineChoices.h"
@@ -105,6 +106,9 @@ void TChoiceDelegate::setEditorData(QWidget* editor, const QModelIndex& index) c
     box->setCurrentIndex(at);
     if (at < 0)
         box->setEditText(text);
+    // A key typed to open the editor replaces the cell's text, as in a text field.
+    if (QLineEdit* typed = box->lineEdit())
+        typed->selectAll();
 }
 
 void TChoiceDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
