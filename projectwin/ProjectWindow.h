@@ -91,6 +91,7 @@ private:
     void UpdateSummary();
     void ComputeStarted();
     void InsertAfterCurrent(std::vector<Line> lines, const QString& text);
+    bool PasteCellBlock(const QString& text);
     bool Load(const QString& path);
 
     QUndoStack undo_;

@@ -9,12 +9,36 @@
 #include <set>
 
 #include "app/Umessages.h"
+#include "projectwin/CellPaste.h"
 #include "projectwin/LineClipboard.h"
 #include "projectwin/LineCommands.h"
 #include "projectwin/ProjectModel.h"
 #include "projectwin/ProjectWindow.h"
 #include "table/TableSystemLine.h"
 #include "table/ThicknessTableWindow.h"
+
+namespace {
+// The selection as a range of input cells, when it is one of more than one cell.
+std::optional<CellRange> SelectedCells(const QTableView& view, const QSortFilterProxyModel& proxy) {
+    const QModelIndexList cells = view.selectionModel()->selectedIndexes();
+    std::set<int> rows, columns;
+    for (const QModelIndex& index : cells) {
+        rows.insert(index.row());
+        columns.insert(index.column());
+    }
+    if (cells.size() < 2)
+        return std::nullopt;
+    const int first = *columns.begin(), count = static_cast<int>(columns.size());
+    const bool block = static_cast<size_t>(cells.size()) == rows.size() * columns.size();
+    if (!block || *columns.rbegin() - first + 1 != count ||
+        !TProjectModel::IsInput(*columns.rbegin()))
+        return std::nullopt;
+    CellRange range{{}, first, count};
+    for (int row : rows)
+        range.Rows.push_back(proxy.mapToSource(proxy.index(row, first)).row());
+    return range;
+}
+} // namespace
 
 std::vector<int> TProjectWindow::SelectedRows() const {
     std::set<int> rows;
@@ -124,10 +148,11 @@ void TProjectWindow::CopyLines() {
         QApplication::clipboard()->setText(LinesToClipboard(lines, results));
 }
 
-// One cell's text goes into the current cell; rows of cells become new lines.
+// A block of cells onto a selected range of cells sets them; otherwise one cell's text goes
+// into the current cell, and rows of cells become new lines.
 void TProjectWindow::PasteLines() {
     const QString text = QApplication::clipboard()->text();
-    if (text.isEmpty())
+    if (text.isEmpty() || PasteCellBlock(text))
         return;
     const QModelIndex current = Proxy->mapToSource(LinesView->currentIndex());
     if (IsSingleCell(text) && current.isValid() && TProjectModel::IsInput(current.column())) {
@@ -142,6 +167,23 @@ void TProjectWindow::PasteLines() {
     InsertAfterCurrent(std::move(read.Lines), QStringLiteral("Paste lines"));
     if (!read.Errors.empty())
         ShowWarning(RowErrorsText(read.Errors), this);
+}
+
+// One undo step for all the lines that take their cells; the others are named.
+bool TProjectWindow::PasteCellBlock(const QString& text) {
+    const std::optional<CellRange> range = SelectedCells(*LinesView, *Proxy);
+    const std::optional<std::vector<QStringList>> block = CellBlock(text);
+    if (!range || !block)
+        return false;
+    CellPaste paste = PasteCells(model_->Document().Lines, *range, *block);
+    if (!paste.Rows.empty())
+        undo_.push(new TReplaceLines(*model_, std::move(paste.Rows), std::move(paste.Before),
+                                     std::move(paste.After), QStringLiteral("Paste cells")));
+    if (!paste.Error.isEmpty())
+        Refused(paste.Error);
+    else if (!paste.Refused.isEmpty())
+        Refused(QStringLiteral("Not pasted: ") + paste.Refused.join(QStringLiteral("; ")));
+    return true;
 }
 
 void TProjectWindow::OpenInTable() {
