@@ -18,6 +18,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/AppWindows.h"
+#include "app/Fhelp.h"
 #include "app/Umessages.h"
 #include "projectwin/ChoiceDelegate.h"
 #include "projectwin/LineCommands.h"
@@ -27,6 +29,9 @@
 #include "projectwin/ProjectSummary.h"
 
 namespace {
+// The position of this window's page in the configured help files.
+constexpr int kProjectHelp = 10;
+
 // How long a computation may take before its progress is shown.
 constexpr int kProgressDelayMs = 300;
 
@@ -183,6 +188,15 @@ void TProjectWindow::BuildActions() {
     add(PasteAction, QStringLiteral("Paste"), QKeySequence::Paste, &TProjectWindow::PasteLines);
     add(TableAction, QStringLiteral("Open in thickness table"), QKeySequence(),
         &TProjectWindow::OpenInTable);
+    HelpAction = menuBar()->addMenu(QStringLiteral("Help"))->addAction(QStringLiteral("Help"));
+    HelpAction->setShortcut(QKeySequence::HelpContents);
+    // The help's dialogs run after the action has been handled, not inside its signal.
+    connect(HelpAction, &QAction::triggered, this, &TProjectWindow::ShowHelp, Qt::QueuedConnection);
+}
+
+void TProjectWindow::ShowHelp() {
+    if (HelpWindow().OpenHelpFile(kProjectHelp, this) == 0)
+        ShowError(QStringLiteral("no help available!"), this);
 }
 
 void TProjectWindow::UpdateTitle() {

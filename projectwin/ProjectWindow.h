@@ -47,6 +47,7 @@ public:
     QAction* UndoAction = nullptr;
     QAction* RedoAction = nullptr;
     QAction* TableAction = nullptr;
+    QAction* HelpAction = nullptr; // the page of this window
 
     // The lines selected, as rows of the document, ascending; the current one when none is.
     std::vector<int> SelectedRows() const;
@@ -76,6 +77,7 @@ public slots:
     void CopyLines();
     void PasteLines();
     void OpenInTable();
+    void ShowHelp();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -270,3 +270,24 @@ TEST_F(ProjectChoicesTest, ThicknessListsTheProductsThatFit) {
         }
     }
 }
+
+// The Help action opens this window's page, which gives the lists as the window offers them.
+TEST_F(ProjectChoicesTest, HelpPageGivesTheLists) {
+    window->HelpAction->trigger();
+    QCoreApplication::processEvents(); // the help runs after the action has been handled
+    ASSERT_EQ(seam.opened.size(), 1u);
+    EXPECT_TRUE(seam.opened[0].toLocalFile().endsWith("HELP/project.html"));
+    QFile file(QCoreApplication::applicationDirPath() + "/HELP/project.html");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(file.readAll()).simplified();
+    for (LineField field : {LineField::Kind, LineField::Installation, LineField::Orientation,
+                            LineField::VariedLayer}) {
+        QComboBox* box = OpenChoice(field, Opening::F2);
+        ASSERT_NE(box, nullptr);
+        const QString listed = "<em>" + FieldName(field) + "</em>: " + Items(*box).join(", ");
+        EXPECT_TRUE(page.contains(listed + ".</li>")) << listed.toStdString();
+        QTest::keyClick(box, Qt::Key_Escape);
+        WaitClosed(box);
+    }
+    EXPECT_TRUE(page.contains("<em>typed emission coefficient</em>"));
+}

@@ -59,9 +59,10 @@ TEST_F(ShippedData, CladdingsMediaAndSettings) {
         EXPECT_GT(m.LatentHeat, 100.0f) << m.Name;
         EXPECT_LE(m.FreezingTemp, 0.0f) << m.Name;
     }
-    EXPECT_EQ(Lists().HelpFiles.size(), 10u);
+    EXPECT_EQ(Lists().HelpFiles.size(), 11u);
     EXPECT_EQ(Lists().HelpFiles[8], (dir + "/HELP/termora.html").toStdString());
     EXPECT_EQ(Lists().HelpFiles[9], (dir + "/HELP/thickness_table.html").toStdString());
+    EXPECT_EQ(Lists().HelpFiles[10], (dir + "/HELP/project.html").toStdString());
     EXPECT_FALSE(Shared().GlobalSettings.ShowSurfaceTemp);
     EXPECT_NE(Shared().GlobalSettings.SalesAdress.find("<CR>"), std::string::npos);
 }
