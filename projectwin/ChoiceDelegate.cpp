@@ -13,6 +13,8 @@
 namespace {
 // The cell's text of each item.
 constexpr int kTextRole = Qt::UserRole;
+// The cell's text an editor was given.
+constexpr char kLoadedText[] = "termoraLoadedText";
 
 // A list editor. Alt+Down, Alt+Up and F4 work its list rather than the window's shortcuts
 // (Alt+Up and Alt+Down move lines); an item picked in the open list is taken at once.
@@ -91,12 +93,18 @@ QWidget* TChoiceDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
 }
 
 void TChoiceDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    // Results arriving repaint the whole line: an editor keeps what the user has begun there
+    // unless the cell itself changed.
+    const QString text = index.data(Qt::EditRole).toString();
+    const QVariant loaded = editor->property(kLoadedText);
+    if (loaded.isValid() && loaded.toString() == text)
+        return;
+    editor->setProperty(kLoadedText, text);
     auto* box = qobject_cast<QComboBox*>(editor);
     if (!box) {
         QStyledItemDelegate::setEditorData(editor, index);
         return;
     }
-    const QString text = index.data(Qt::EditRole).toString();
     int at = box->findData(text, kTextRole, Qt::MatchExactly);
     if (at < 0 && !box->isEditable()) {
         // A name the data does not hold stays the cell's until another is chosen.

@@ -1,22 +1,15 @@
-// The line list's drop-down lists driven as a user drives them: each choice column opened by
-// F2, a double click or a typed key, an entry chosen by keys, in the open list or by typing a
-// thickness, committed, the line recomputed and the edit one undo step; the thickness list
-// offers exactly the products that fit the line.
-#include <QAbstractItemView>
+// The line list's drop-down lists driven by keys: an entry picked, committed, the line computed
+// again, one undo step; the thickness list offers exactly the products that fit the line.
 #include <QComboBox>
-#include <QMouseEvent>
-#include <set>
 
 #include "project/ProjectCompute.h"
 #include "support/ProjectWindowFixture.h"
 
 namespace {
 const QString kFoam = QStringLiteral("VELTRA AF elastomeric foam");
-const QString kGlassWool = QStringLiteral("VELTRA GW glass wool pipe section");
 
-Line PipeLine(float diameterMm, const QString& material) {
+Line PipeLine(float diameterMm, const QString& material = kFoam) {
     Line line;
-    line.Tag = QStringLiteral("P-1");
     line.DiameterMm = diameterMm;
     line.Material = material;
     return line;
@@ -29,265 +22,170 @@ QStringList Items(const QComboBox& box) {
     return items;
 }
 
-enum class Opening { F2, DoubleClick, Typing }; // typing the pick's first character
-// Press, release, double click, release, straight to the widget: the same wherever the
-// window lies on a screen, or whether there is one.
-void DoubleClick(QWidget* widget, QPoint at) {
-    const QPointF local(at), global(widget->mapToGlobal(at));
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-        const bool down = type != QEvent::MouseButtonRelease;
-        QMouseEvent event(type, local, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(widget, &event);
-    }
-}
-
-enum class Picking { Nothing, Index, ArrowKey, OpenList, Typed };
+enum class Pick { Index, Down, OpenList, Typed };
 } // namespace
 
 class ProjectChoicesTest : public ProjectWindowTest {
 protected:
     void SetUp() override {
         ProjectWindowTest::SetUp();
-        Model().SetProject(Project{{}, {}, {PipeLine(60.3f, kFoam)}});
-        Model().WaitForResults();
+        Model().SetProject(Project{{}, {}, {PipeLine(60.3f)}});
     }
-    // The list a user opens on the first line's cell.
-    QComboBox* OpenChoice(LineField field, Opening how, const QString& pick = {}) {
-        const QModelIndex index = ViewIndex(0, static_cast<int>(field));
+    // The list opened on the first line's cell by F2, or by typing a key into the view.
+    QComboBox* OpenChoice(LineField field, const QString& key = {}) {
         QTableView* view = window->LinesView;
-        view->setCurrentIndex(index);
-        view->scrollTo(index);
-        const auto before = view->viewport()->findChildren<QComboBox*>();
-        if (how == Opening::DoubleClick)
-            DoubleClick(view->viewport(), view->visualRect(index).center());
-        else if (how == Opening::F2)
-            QTest::keyClick(view, Qt::Key_F2);
-        else
-            QTest::keyClicks(view, pick.left(1));
-        for (QComboBox* each : view->viewport()->findChildren<QComboBox*>())
-            if (!before.contains(each) && each->parentWidget() == view->viewport())
-                return each;
-        return nullptr;
+        return qobject_cast<QComboBox*>(OpenEditor(ViewIndex(0, static_cast<int>(field)), [&] {
+            key.isEmpty() ? QTest::keyClick(view, Qt::Key_F2) : QTest::keyClicks(view, key);
+        }));
     }
-    LineResult Computed() const {
-        const Project& p = window->Model().Document();
-        return ComputeLine(p.Lines[0], p.Settings, window->Model().Data());
-    }
-    QStringList ThicknessList(const Line& line) {
-        Model().SetProject(Project{{}, {}, {line}});
-        QComboBox* box = OpenChoice(LineField::Thickness, Opening::F2);
-        if (!box)
-            return {"<no list>"};
-        QStringList items = Items(*box);
-        QTest::keyClick(box->lineEdit(), Qt::Key_Escape);
+    void Close(QComboBox* box) {
+        QTest::keyClick(box, Qt::Key_Escape);
         WaitClosed(box);
-        return items;
     }
 };
 
-// Each choice column's list, an entry picked and committed as a user would: the cell takes it,
-// the line is computed again, one undo step restores line and result. The cases follow each
-// other on the same line.
+// Each case follows the one before on the same line.
 TEST_F(ProjectChoicesTest, ChoiceCellsPickFromTheirLists) {
-    struct Case {
+    const QString product = "VELTRA AF-25-060 / 25 x 60.3 mm";
+    const struct {
         LineField field;
-        Opening opening;
-        Picking picking;
-        QString pick;      // the entry chosen, or the text typed
-        QString expected;  // the cell's text afterwards
-        QStringList first; // the list's first entries
+        QString key; // typed to open the list; F2 when empty
+        Pick pick;
+        QString chosen, cell; // the entry chosen (or text typed), the cell's text then
+        QStringList first;    // the list's first entries
     } cases[] = {
         {LineField::Thickness,
-         Opening::F2,
-         Picking::Index,
-         "VELTRA AF-25-060 / 25 x 60.3 mm",
-         "VELTRA AF-25-060 / 25 x 60.3 mm",
+         "",
+         Pick::Index,
+         product,
+         product,
          {"auto", "VELTRA AF-06-060 / 6 x 60.3 mm"}},
-        {LineField::Thickness, Opening::Typing, Picking::Typed, "27,5", "27.5", {"auto"}},
-        {LineField::Thickness, Opening::F2, Picking::OpenList, "auto", "auto", {"auto"}},
+        {LineField::Thickness, "2", Pick::Typed, "7,5", "27.5", {"auto"}},
+        {LineField::Thickness, "", Pick::OpenList, "auto", "auto", {"auto"}},
         {LineField::Installation,
-         Opening::DoubleClick,
-         Picking::OpenList,
+         "",
+         Pick::OpenList,
          "outdoors",
          "outdoors",
          {"indoors", "outdoors", "typed h"}},
         {LineField::Cladding,
-         Opening::F2,
-         Picking::Index,
-         "Aluminium, oxidised",
-         "Aluminium, oxidised",
-         {"None", "Aluminium, bright rolled"}},
-        {LineField::Cladding,
-         Opening::DoubleClick,
-         Picking::Index,
-         "typed emission coefficient",
          "",
-         {"None"}},
-        {LineField::Orientation,
-         Opening::F2,
-         Picking::ArrowKey,
-         "vertical",
-         "vertical",
-         {"horizontal", "vertical"}},
-        {LineField::Material, Opening::F2, Picking::Index, kGlassWool, kGlassWool, {kFoam}},
-        {LineField::Kind,
-         Opening::Typing,
-         Picking::Nothing,
-         "wall",
-         "wall",
-         {"pipe", "wall", "duct", "sphere"}},
-        {LineField::VariedLayer,
-         Opening::F2,
-         Picking::ArrowKey,
-         "inner",
-         "inner",
-         {"outer", "inner"}},
+         Pick::Index,
+         "PVC jacket",
+         "PVC jacket",
+         {"None", "Aluminium, bright rolled"}},
+        {LineField::Cladding, "", Pick::Index, "typed emission coefficient", "", {"None"}},
+        {LineField::Orientation, "", Pick::Down, "", "vertical", {"horizontal", "vertical"}},
+        {LineField::Material, "", Pick::Index, "k-factor", "k-factor", {kFoam}},
+        {LineField::Kind, "w", Pick::Typed, "", "wall", {"pipe", "wall", "duct", "sphere"}},
+        {LineField::VariedLayer, "", Pick::Down, "", "inner", {"outer", "inner"}},
     };
-    for (const Case& c : cases) {
-        const std::string name = FieldName(c.field).toStdString() + " " + c.pick.toStdString();
+    for (const auto& c : cases) {
+        const std::string name = FieldName(c.field).toStdString() + " " + c.cell.toStdString();
         const Project before = Doc();
-        const LineResult beforeResult = Model().Results()[0];
-        const int steps = window->Undo().count();
-        QComboBox* box = OpenChoice(c.field, c.opening, c.pick);
+        QComboBox* box = OpenChoice(c.field, c.key);
         ASSERT_NE(box, nullptr) << name;
         EXPECT_EQ(Items(*box).mid(0, c.first.size()), c.first) << name;
-        EXPECT_EQ(box->isEditable(), c.field == LineField::Thickness) << name;
         QWidget* keys = box->lineEdit() ? static_cast<QWidget*>(box->lineEdit()) : box;
-        switch (c.picking) {
-        case Picking::Index:
-            box->setCurrentIndex(box->findText(c.pick));
-            break;
-        case Picking::ArrowKey:
+        if (c.pick == Pick::Index)
+            box->setCurrentIndex(box->findText(c.chosen));
+        else if (c.pick == Pick::Typed)
+            QTest::keyClicks(keys, c.chosen);
+        else if (c.pick == Pick::Down)
             QTest::keyClick(keys, Qt::Key_Down);
-            break;
-        case Picking::Typed:
-            QTest::keyClicks(keys, c.pick.mid(1));
-            break;
-        case Picking::Nothing:
-            break;
-        case Picking::OpenList: {
+        if (c.pick == Pick::OpenList) { // Alt+Down opens the list, moves no line
             QTest::keyClick(keys, Qt::Key_Down, Qt::AltModifier);
             ASSERT_TRUE(QTest::qWaitFor([&] { return box->view()->isVisible(); }, 60000)) << name;
-            box->view()->setCurrentIndex(box->model()->index(box->findText(c.pick), 0));
+            box->view()->setCurrentIndex(box->model()->index(box->findText(c.chosen), 0));
             QTest::keyClick(box->view(), Qt::Key_Return); // taken as soon as it is picked
-            break;
-        }
-        }
-        if (c.picking != Picking::OpenList)
+        } else {
             QTest::keyClick(keys, Qt::Key_Return);
+        }
         WaitClosed(box);
-        EXPECT_EQ(FieldText(Doc().Lines[0], c.field), c.expected) << name;
-        EXPECT_EQ(Doc().Lines.size(), 1u) << name; // Alt+Down opened the list, moved no line
-        EXPECT_EQ(window->Undo().count(), steps + 1) << name;
-        EXPECT_EQ(Model().Results()[0], Computed()) << name;
+        EXPECT_EQ(FieldText(Doc().Lines[0], c.field), c.cell) << name;
+        const LineResult after = Model().Results()[0];
+        EXPECT_EQ(after, ComputeLine(Doc().Lines[0], {}, Model().Data())) << name;
         window->UndoAction->trigger();
         EXPECT_EQ(Doc(), before) << name;
-        EXPECT_EQ(Model().Results()[0], beforeResult) << name;
         window->RedoAction->trigger();
-        EXPECT_EQ(FieldText(Doc().Lines[0], c.field), c.expected) << name;
+        EXPECT_EQ(Model().Results()[0], after) << name;
     }
 }
 
-// The other columns keep their text field; a name the data does not hold stays the cell's
-// when the list is closed without a choice, and nothing is pushed.
-TEST_F(ProjectChoicesTest, OtherColumnsTypeAndUnknownNamesStay) {
-    const std::set<LineField> lists{
-        LineField::Kind,     LineField::Installation, LineField::Orientation, LineField::Cladding,
-        LineField::Material, LineField::Thickness,    LineField::VariedLayer};
-    for (int f = 0; f < kLineFieldCount; ++f) {
-        const auto field = static_cast<LineField>(f);
-        QWidget* editor = OpenEditor(ViewIndex(0, f));
-        ASSERT_NE(editor, nullptr) << f;
-        const bool listed = qobject_cast<QComboBox*>(editor) != nullptr;
-        EXPECT_EQ(listed, lists.count(field) == 1) << FieldName(field).toStdString();
-        QTest::keyClick(editor, Qt::Key_Escape);
-        WaitClosed(editor);
-    }
-    Line unknown = PipeLine(60.3f, QStringLiteral("Cork"));
-    unknown.Cladding = QStringLiteral("Gold leaf");
-    Model().SetProject(Project{{}, {}, {unknown}});
-    for (LineField field : {LineField::Material, LineField::Cladding}) {
-        QComboBox* box = OpenChoice(field, Opening::F2);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->currentText(), FieldText(unknown, field));
-        QTest::keyClick(box, Qt::Key_Return);
-        WaitClosed(box);
-    }
-    EXPECT_EQ(Doc().Lines[0], unknown);
-    EXPECT_EQ(window->Undo().count(), 0);
-}
-
-// The thickness list: "auto", then the products of the line's material that fit its diameter
-// (bounds lower exclusive, upper inclusive), all sheets for a wall, none where the products
-// are of another material or cannot be the line's own layer; every product offered is one the
-// computation takes.
+// "auto", then the products of the line's material for its diameter (bounds lower exclusive,
+// upper inclusive), every sheet for a wall, none for another material or a layer that does not
+// lie on the object; each product offered is one the computation takes.
 TEST_F(ProjectChoicesTest, ThicknessListsTheProductsThatFit) {
-    const std::vector<FixedLayer> wool{{kGlassWool, 0.036f, 20}};
-    auto with = [](Line line, auto change) {
-        change(line);
-        return line;
-    };
+    const std::vector<FixedLayer> wool{{"VELTRA MW mineral wool pipe section", 0.036f, 20}};
+    Line wall = PipeLine(60.3f), duct = wall, outer = wall, inner = wall;
+    wall.Kind = LineKind::Wall;
+    duct.Kind = LineKind::Duct;
+    outer.Layers = inner.Layers = wool;
+    inner.Varied = VariedLayer::Inner;
     const struct {
-        const char* name;
         Line line;
         int products;
         QString ending; // of every product's name
-    } cases[] = {
-        {"pipe at a row's upper bound", PipeLine(60.3f, kFoam), 8, " x 60.3 mm"},
-        {"pipe just above it", PipeLine(60.31f, kFoam), 8, " x 64 mm"},
-        {"wall", with(PipeLine(60.3f, kFoam), [](Line& l) { l.Kind = LineKind::Wall; }), 11,
-         " mm sheet"},
-        {"another material", PipeLine(60.3f, kGlassWool), 0, ""},
-        {"duct", with(PipeLine(60.3f, kFoam), [](Line& l) { l.Kind = LineKind::Duct; }), 0, ""},
-        {"outer layer over wool", with(PipeLine(60.3f, kFoam), [&](Line& l) { l.Layers = wool; }),
-         0, ""},
-        {"inner layer under wool",
-         with(PipeLine(60.3f, kFoam),
-              [&](Line& l) {
-                  l.Layers = wool;
-                  l.Varied = VariedLayer::Inner;
-              }),
-         8, " x 60.3 mm"},
-    };
+    } cases[] = {{PipeLine(60.3f), 8, " x 60.3 mm"},
+                 {PipeLine(60.31f), 8, " x 64 mm"},
+                 {wall, 11, " mm sheet"},
+                 {PipeLine(60.3f, "k-factor"), 0, ""},
+                 {duct, 0, ""},
+                 {outer, 0, ""},
+                 {inner, 8, " x 60.3 mm"}};
     for (const auto& c : cases) {
-        const QStringList items = ThicknessList(c.line);
-        ASSERT_EQ(items.size(), c.products + 1) << c.name;
-        EXPECT_EQ(items.front(), "auto") << c.name;
+        const std::string name = FieldText(c.line, LineField::Kind).toStdString() +
+                                 FieldText(c.line, LineField::Diameter).toStdString();
+        Model().SetProject(Project{{}, {}, {c.line}});
+        QComboBox* box = OpenChoice(LineField::Thickness);
+        ASSERT_NE(box, nullptr) << name;
+        const QStringList items = Items(*box);
+        Close(box);
+        ASSERT_EQ(items.size(), c.products + 1) << name;
         for (const QString& product : items.mid(1)) {
-            EXPECT_TRUE(product.endsWith(c.ending)) << c.name << ": " << product.toStdString();
+            EXPECT_TRUE(product.endsWith(c.ending)) << name << product.toStdString();
             Line fixed = c.line;
             SetFieldText(fixed, LineField::Thickness, product);
-            const LineResult r = ComputeLine(fixed, {}, Model().Data());
-            EXPECT_TRUE(r.HasFigures()) << c.name << ": " << r.Status.toStdString();
-            EXPECT_EQ(r.Product, product) << c.name;
-        }
-        // The automatic answer is one of the products offered.
-        const LineResult automatic = ComputeLine(c.line, {}, Model().Data());
-        if (!automatic.Product.isEmpty()) {
-            EXPECT_TRUE(items.contains(automatic.Product)) << c.name;
+            EXPECT_EQ(ComputeLine(fixed, {}, Model().Data()).Product, product) << name;
         }
     }
 }
 
-// The Help action opens this window's page, which gives the lists as the window offers them.
-TEST_F(ProjectChoicesTest, HelpPageGivesTheLists) {
+// The other columns keep their text field; a name the data does not hold stays the cell's;
+// the Help action opens this window's page, which gives the lists as the window offers them.
+TEST_F(ProjectChoicesTest, TextColumnsUnknownNamesAndHelp) {
+    QStringList lists;
+    for (int f = 0; f < kLineFieldCount; ++f) {
+        QWidget* editor = OpenEditor(ViewIndex(0, f));
+        if (qobject_cast<QComboBox*>(editor))
+            lists << FieldName(static_cast<LineField>(f));
+        QTest::keyClick(editor, Qt::Key_Escape);
+        WaitClosed(editor);
+    }
+    EXPECT_EQ(lists.join(','),
+              "Kind,Installation,Orientation,Cladding,Material,Thickness,Varied layer");
+    // Results arriving while a cell is edited leave the edit alone.
+    QWidget* editor = OpenEditor(ViewIndex(0, static_cast<int>(LineField::Tag)));
+    QTest::keyClicks(editor, "P-7");
+    Model().SetHead({}, {0.2f});
+    Model().WaitForResults();
+    QTest::keyClick(editor, Qt::Key_Return);
+    WaitClosed(editor);
+    EXPECT_EQ(Doc().Lines[0].Tag, "P-7");
+    Line unknown = PipeLine(60.3f, "Cork");
+    Model().SetProject(Project{{}, {}, {unknown}});
+    Type(0, LineField::Material, "Cork");
+    EXPECT_EQ(Doc().Lines[0], unknown);
     window->HelpAction->trigger();
     QCoreApplication::processEvents(); // the help runs after the action has been handled
     ASSERT_EQ(seam.opened.size(), 1u);
-    EXPECT_TRUE(seam.opened[0].toLocalFile().endsWith("HELP/project.html"));
-    QFile file(QCoreApplication::applicationDirPath() + "/HELP/project.html");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QFile file(seam.opened[0].toLocalFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << seam.opened[0].toString().toStdString();
     const QString page = QString::fromUtf8(file.readAll()).simplified();
-    for (LineField field : {LineField::Kind, LineField::Installation, LineField::Orientation,
-                            LineField::VariedLayer}) {
-        QComboBox* box = OpenChoice(field, Opening::F2);
-        ASSERT_NE(box, nullptr);
+    for (LineField field : {LineField::Kind, LineField::Installation, LineField::VariedLayer}) {
+        QComboBox* box = OpenChoice(field);
         const QString listed = "<em>" + FieldName(field) + "</em>: " + Items(*box).join(", ");
         EXPECT_TRUE(page.contains(listed + ".</li>")) << listed.toStdString();
-        QTest::keyClick(box, Qt::Key_Escape);
-        WaitClosed(box);
+        Close(box);
     }
-    EXPECT_TRUE(page.contains("<em>typed emission coefficient</em>"));
 }
