@@ -69,6 +69,9 @@ void TTableInputs::SetLine(const Line& line, const ProjectSettings& settings) {
     SetNumber(Price, settings.EnergyPrice);
     SetNumber(Hours, settings.HoursPerYear);
     SetNumber(Co2, settings.Co2PerKWh);
+    SetNumber(Life, settings.LifeYears);
+    SetNumber(Interest, settings.InterestRatePercent);
+    SetNumber(PriceIncrease, settings.PriceIncreasePercent);
     SetOptional(LimitOn, Limit, line.SurfaceTempLimit);
     SetOptional(MaxFlowOn, MaxFlow, line.MaxHeatFlow);
 }
@@ -95,6 +98,9 @@ Line TTableInputs::ToLine() const {
     line.EnergyPrice = TryNumber(Price->text());
     line.HoursPerYear = TryNumber(Hours->text());
     line.Co2PerKWh = TryNumber(Co2->text());
+    line.LifeYears = TryNumber(Life->text());
+    line.InterestRatePercent = TryNumber(Interest->text());
+    line.PriceIncreasePercent = TryNumber(PriceIncrease->text());
     line.SurfaceTempLimit = Optional(LimitOn, Limit);
     line.MaxHeatFlow = Optional(MaxFlowOn, MaxFlow);
     return line;

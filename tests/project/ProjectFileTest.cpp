@@ -1,6 +1,7 @@
 // The project file: what is saved reads back as the same project and saves to the same bytes;
 // a damaged, foreign or newer file is refused with a message saying where and why.
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "ProjectFixture.h"
@@ -21,9 +22,10 @@ TEST(ProjectFile, ExampleEmptyAndRandomProjectsSaveLoadSaveByteIdentical) {
     ASSERT_TRUE(reading.Read) << reading.Error.toStdString();
     EXPECT_EQ(reading.Read->Lines.size(), 8u);
     EXPECT_EQ(ProjectToJson(*reading.Read), example);
-    // Seed 0 is the empty project; from seed 31 on, layered lines of every kind.
-    for (unsigned seed = 0; seed <= 40; ++seed) {
-        const Project p = RandomProject(seed, seed ? 40 : 0, seed > 30);
+    // Seed 0 is the empty project; from seed 31 on, layered lines of every kind; from seed 41
+    // on, installed costs and life economics too.
+    for (unsigned seed = 0; seed <= 46; ++seed) {
+        const Project p = RandomProject(seed, seed ? 40 : 0, seed > 30, seed > 40);
         const QByteArray saved = ProjectToJson(p);
         const ProjectReading back = ProjectFromJson(saved);
         ASSERT_TRUE(back.Read) << back.Error.toStdString();
@@ -60,6 +62,7 @@ TEST(ProjectFile, SavedThroughAFileOrNamedInTheError) {
 }
 
 TEST(ProjectFile, DamagedForeignNewerAndMistypedFilesAreRefused) {
+    const QByteArray kVersion3 = "{\"format\": \"termora-project\", \"version\": 3, \"lines\": [";
     QByteArray damaged = Bytes(ShippedExample());
     // Line 18 is the second line of the list; break it after its opening brace.
     const qsizetype start = damaged.indexOf("{\"tag\": \"CHW-102");
@@ -73,7 +76,7 @@ TEST(ProjectFile, DamagedForeignNewerAndMistypedFilesAreRefused) {
         {"[1, 2]", "not a Termora project"},
         {"{\"format\": \"other\", \"version\": 1}", "not a Termora project"},
         {"{\"version\": 1}", "not a Termora project"},
-        {"{\"format\": \"termora-project\", \"version\": 3}", "newer"},
+        {"{\"format\": \"termora-project\", \"version\": 4}", "newer"},
         {"{\"format\": \"termora-project\", \"version\": 1.5}", "version"},
         {"{\"format\": \"termora-project\"}", "version"},
         {project + "\"lines\": {}}", "\"lines\""},
@@ -84,10 +87,53 @@ TEST(ProjectFile, DamagedForeignNewerAndMistypedFilesAreRefused) {
         {project + "\"settings\": {\"hours_per_year\": true}}", "in the settings"},
         {"{\"format\": \"termora-project\", \"version\": 2, \"lines\": [{\"fixed_layers\": [3]}]}",
          "\"fixed_layers\""},
+        {kVersion3 + "{}, {\"installed_costs\": {}}]}", "\"installed_costs\" in line 2"},
+        {kVersion3 + "{\"installed_costs\": [{\"thickness_mm\": 30}]}]}", "\"installed_costs\""},
+        {kVersion3 + "{\"installed_costs\": [7]}]}", "\"installed_costs\" in line 1"},
+        {kVersion3 + "{\"installed_costs\": [{\"thickness_mm\": 30, \"cost_per_unit\": 1}, "
+                     "{\"thickness_mm\": 30, \"cost_per_unit\": 2}]}]}",
+         "each thickness once"},
+        {kVersion3 + "{\"installed_costs\": [{\"thickness_mm\": 30, \"cost_per_unit\": \"9\"}]}]}",
+         "\"cost_per_unit\" in line 1"},
+        {kVersion3 + "{\"life_years\": \"10\"}]}", "\"life_years\" in line 1"},
     };
     for (const auto& [bytes, says] : cases) {
         const QString error = ErrorOf(bytes);
         EXPECT_TRUE(error.contains(QString::fromUtf8(says)))
             << bytes.left(80).toStdString() << " -> " << error.toStdString();
     }
+}
+
+// Costs and life economics make the file version 3, which an older Termora refuses rather
+// than dropping them when it saves; without them the file is what it always was, and an older
+// file's life keys are ignored as an older reader ignores them.
+TEST(ProjectFile, EconomicsAloneMakeVersionThree) {
+    Project p = RandomProject(3, 10);
+    const QByteArray plain = ProjectToJson(p);
+    EXPECT_TRUE(plain.contains("\"version\": 1"));
+    for (const char* key : {"installed_costs", "life_years", "interest_rate", "price_increase"})
+        EXPECT_FALSE(plain.contains(key)) << key;
+    const std::vector<std::function<void(Project&)>> uses{
+        [](Project& q) { q.Lines[4].InstalledCosts[30] = 12.5f; },
+        [](Project& q) { q.Lines[9].LifeYears = 20; },
+        [](Project& q) { q.Lines[0].PriceIncreasePercent = -1; },
+        [](Project& q) { q.Settings.InterestRatePercent = 4; },
+    };
+    for (const auto& use : uses) {
+        Project q = p;
+        use(q);
+        const QByteArray saved = ProjectToJson(q);
+        EXPECT_TRUE(saved.contains("\"version\": 3")) << saved.toStdString();
+        ASSERT_TRUE(ProjectFromJson(saved).Read);
+        EXPECT_TRUE(*ProjectFromJson(saved).Read == q);
+        // The same text under an older version: the economics are not read.
+        QByteArray older = saved;
+        older.replace("\"version\": 3", "\"version\": 2");
+        ASSERT_TRUE(ProjectFromJson(older).Read);
+        EXPECT_TRUE(*ProjectFromJson(older).Read == p);
+    }
+    p.Lines[2].InstalledCosts = {{40, 14}, {30, 12.5f}};
+    EXPECT_TRUE(ProjectToJson(p).contains("\"installed_costs\": [{\"thickness_mm\": 30, "
+                                          "\"cost_per_unit\": 12.5}, {\"thickness_mm\": 40, "
+                                          "\"cost_per_unit\": 14}]"));
 }
