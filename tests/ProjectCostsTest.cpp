@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "config/Uutils.h"
 #include "engine/CalcFrame.h"
 #include "project/ProjectCsv.h"
 #include "project/ProjectFixture.h"
@@ -45,9 +46,9 @@ protected:
     static void TypeCost(TThicknessTableWindow& table, int row, const QString& text) {
         QTableView* view = table.ThicknessView;
         const QModelIndex index = view->model()->index(row, M::kInstalled);
-        view->setCurrentIndex(index);
+        // Every trigger edits: making the cell current opens its editor, as a click does.
         const auto before = view->viewport()->findChildren<QLineEdit*>();
-        view->edit(index);
+        view->setCurrentIndex(index);
         QLineEdit* editor = nullptr;
         for (QLineEdit* each : view->viewport()->findChildren<QLineEdit*>())
             editor = before.contains(each) ? editor : each;
@@ -169,4 +170,25 @@ TEST_F(ProjectCostsTest, LineEconomicsEqualTheTableRowOfTheSameJob) {
         ++compared;
     }
     EXPECT_GE(compared, 4);
+}
+
+// The project's life settings: bounded as the table's fields, refusals explained, undoable.
+TEST_F(ProjectCostsTest, LifeSettingsAreCheckedAndUndoable) {
+    TProjectHead& head = *window->Head;
+    const auto enter = [](QLineEdit* field, const char* text) {
+        field->setText(QString::fromUtf8(text));
+        emit field->editingFinished();
+    };
+    enter(head.Interest, "150");
+    EXPECT_TRUE(window->Status->text().contains("'150'")) << window->Status->text().toStdString();
+    EXPECT_TRUE(window->Status->text().contains("from 0 to 100"));
+    EXPECT_EQ(head.Interest->text(), "0");
+    enter(head.PriceIncrease, "-2,5");
+    enter(head.Life, "25");
+    EXPECT_EQ(std::tuple(Doc().Settings.LifeYears, Doc().Settings.PriceIncreasePercent),
+              std::tuple(25.f, -2.5f));
+    window->UndoAction->trigger();
+    EXPECT_EQ(Doc().Settings.LifeYears, 10.f);
+    EXPECT_EQ(head.Life->text(), "10");
+    EXPECT_EQ(Doc().Settings.PriceIncreasePercent, -2.5f);
 }
