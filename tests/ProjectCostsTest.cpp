@@ -8,6 +8,8 @@
 
 #include "config/Uutils.h"
 #include "engine/CalcFrame.h"
+#include "engine/Economics.h"
+#include "project/NumberText.h"
 #include "project/ProjectCsv.h"
 #include "project/ProjectFixture.h"
 #include "support/ProjectWindowFixture.h"
@@ -83,6 +85,8 @@ TEST_F(ProjectCostsTest, TableToProjectToTableKeepsTheCosts) {
     in.Life->setText("15");
     in.Interest->setText("5");
     in.PriceIncrease->setText("2,5");
+    in.PriceBasis->setCurrentIndex(1); // a fuel's price: the line takes the heat's
+    in.Efficiency->setText("80");
     ASSERT_TRUE(table->AddToProjectButton->isEnabled()) << table->Status->text().toStdString();
     const int rows = table->ThicknessModel().rowCount();
     for (int row = 1; row < rows; ++row)
@@ -95,6 +99,7 @@ TEST_F(ProjectCostsTest, TableToProjectToTableKeepsTheCosts) {
     const Line line = Doc().Lines[0];
     EXPECT_EQ(line.InstalledCosts.size(), static_cast<size_t>(rows - 1));
     EXPECT_EQ(line.InstalledCosts.at(40), 28.5f); // 40 mm is the seventh row
+    EXPECT_EQ(line.EnergyPrice, HeatPricePerKWh(*TryNumber(in.Price->text()), true, 80 * 0.01f));
     EXPECT_EQ(std::tuple(line.LifeYears, line.InterestRatePercent, line.PriceIncreasePercent),
               std::tuple(std::optional(15.f), std::optional(5.f), std::optional(2.5f)));
     EXPECT_EQ(Status(0), "ok");
