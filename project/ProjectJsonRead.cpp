@@ -152,8 +152,8 @@ void ReadEconomics(Reader& r, const QJsonObject& o, Line& line) {
     ReadCosts(r, o, line);
 }
 
-// A version 1 file knows pipes and walls only, and its lines have no fixed layers, nor has an
-// older file installed costs (a reader of that version ignores such keys, so this one does too).
+// A version 1 file knows pipes and walls only and has no fixed layers, and only version 3 has
+// costs and life economics (a reader of an older version ignores such keys, so this one does too).
 Line ReadLine(Reader& r, const QJsonObject& o, int version) {
     using namespace keys;
     Line line;

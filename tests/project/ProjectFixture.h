@@ -45,9 +45,8 @@ public:
     bool Chance() { return Pick(2) == 0; }
 
     // A pipe or a wall, or with layered a line of any kind with up to the most fixed layers;
-    // its tag holds the characters a spreadsheet has to quote. With economics, installed
-    // costs and its own life economics now and then (drawn after the rest, so the lines
-    // without them are those of the same seed).
+    // its tag holds the characters a spreadsheet has to quote; with economics, costs and
+    // life economics now and then (drawn only then: the lines without stay as they were).
     Line Next(const ProjectData& data, bool layered = false, bool economics = false) {
         static const QStringList tags =
             QStringLiteral("CHW|a,b|x;y|say \"hi\"|two\nlines| pad |Ü-ß°|\t||R-12|=1+2|@x|-dash")
@@ -86,20 +85,16 @@ public:
         return line;
     }
 
-    // Costs for some of the default and nominal thicknesses (and a fixed one), and the
-    // line's own life, interest and price increase.
+    // Costs for some default and nominal thicknesses (and a fixed one); own life economics.
     void AddEconomics(Line& line) {
         for (float mm : {6.f, 9.f, 13.f, 19.f, 25.f, 30.f, 32.f, 40.f, 50.f, 60.f, 80.f, 100.f})
             if (Chance())
                 line.InstalledCosts[mm] = Uniform(0, 300);
         if (line.Mode == ThicknessMode::Fixed && Pick(4) != 0)
             line.InstalledCosts[line.FixedThicknessMm] = Uniform(0, 300);
-        if (Chance())
-            line.LifeYears = Uniform(0.5f, 40);
-        if (Chance())
-            line.InterestRatePercent = Uniform(0, 12);
-        if (Chance())
-            line.PriceIncreasePercent = Uniform(-5, 12);
+        for (auto* own : {&line.LifeYears, &line.InterestRatePercent, &line.PriceIncreasePercent})
+            if (Chance())
+                *own = Uniform(0, 12);
     }
 
 private:
