@@ -27,6 +27,7 @@ inline constexpr Range kCo2PerKWh{0, 100};
 inline constexpr Range kMaxHeatFlow{1e-6, kHuge};
 inline constexpr Range kThicknessMm{1e-3, 500};
 inline constexpr Range kLifeYears{0, 1000};
+inline constexpr Range kInstalledCost{0, 1e9}; // per m, m² or vessel
 inline constexpr Range kPipeSizeMm{1, 10000};
 inline constexpr Range kEfficiencyPercent{1, 100};      // of the heat source
 inline constexpr Range kInterestPercent{0, 100};        // per year

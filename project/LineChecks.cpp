@@ -50,6 +50,17 @@ void CheckSurface(Checker& c, const Line& line, const ProjectData& data) {
         c.Bound(LineField::WallHeight, line.WallHeight, kSheetHeight);
 }
 
+// The life economics as the table's fields bound them; each cost as its column does.
+void CheckEconomics(Checker& c, const Line& line, const ProjectSettings& s) {
+    c.Bound(LineField::LifeYears, s.LifeYears, kLifeYears);
+    c.Bound(LineField::InterestRate, s.InterestRatePercent, kInterestPercent);
+    c.Bound(LineField::PriceIncrease, s.PriceIncreasePercent, kPriceIncreasePercent);
+    for (const auto& [mm, cost] : line.InstalledCosts) {
+        c.Bound(LineField::InstalledCosts, mm, kThicknessMm);
+        c.Bound(LineField::InstalledCosts, cost, kInstalledCost);
+    }
+}
+
 void CheckYear(Checker& c, const Line& line, const ProjectSettings& s) {
     // A number of spheres may be a fraction (a vessel's two heads make one).
     c.Bound(LineField::Extent, line.Extent, line.Kind == LineKind::Wall ? kWallArea : kPipeLength);
@@ -63,6 +74,7 @@ void CheckYear(Checker& c, const Line& line, const ProjectSettings& s) {
     if (line.Mode == ThicknessMode::Fixed && line.FixedProduct.isEmpty())
         c.Bound(LineField::Thickness, line.FixedThicknessMm, kThicknessMm);
     c.Bound(LineField::WasteAllowance, s.WasteAllowance, Range{0, 1000});
+    CheckEconomics(c, line, s);
 }
 
 // The layers beside the line's own: each a material of the data and a thickness.

@@ -5,6 +5,7 @@
 
 #include "config/Uutils.h"
 #include "engine/Errors.h"
+#include "project/InstalledCosts.h"
 #include "project/LineLayers.h"
 #include "project/NumberText.h"
 
@@ -43,6 +44,10 @@ constexpr std::array<FieldColumn, kLineFieldCount> kColumns{{
     {LineField::DuctHeight, "Duct height", "mm"},
     {LineField::Layers, "Fixed layers", "mm"},
     {LineField::VariedLayer, "Varied layer", ""},
+    {LineField::InstalledCosts, "Installed costs", "mm=cost per m or m²"},
+    {LineField::LifeYears, "Life", "years"},
+    {LineField::InterestRate, "Interest rate", "%/a"},
+    {LineField::PriceIncrease, "Energy price increase", "%/a"},
 }};
 
 const FieldColumn& ColumnOf(LineField field) {
@@ -94,6 +99,12 @@ template <typename L> auto OptionalOf(L& line, LineField field) -> decltype(&lin
         return &line.Co2PerKWh;
     case LineField::WasteAllowance:
         return &line.WasteAllowance;
+    case LineField::LifeYears:
+        return &line.LifeYears;
+    case LineField::InterestRate:
+        return &line.InterestRatePercent;
+    case LineField::PriceIncrease:
+        return &line.PriceIncreasePercent;
     default:
         return nullptr;
     }
@@ -185,6 +196,8 @@ QString FieldText(const Line& line, LineField field) {
         return LayersText(line.Layers);
     case LineField::VariedLayer:
         return VariedLayerText(line.Varied);
+    case LineField::InstalledCosts:
+        return InstalledCostsText(line.InstalledCosts);
     default:
         return ThicknessText(line);
     }
@@ -218,6 +231,8 @@ QString SetFieldText(Line& line, LineField field, const QString& text) {
         return SetLayersText(line.Layers, text);
     case LineField::VariedLayer:
         return SetEnum(line.Varied, VariedLayerFromText(text), text);
+    case LineField::InstalledCosts:
+        return SetInstalledCostsText(line.InstalledCosts, text);
     default:
         SetThickness(line, text);
         return {};

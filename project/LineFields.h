@@ -32,10 +32,14 @@ enum class LineField {
     WasteAllowance,
     DuctWidth,
     DuctHeight,
-    Layers,      // the fixed layers as project/LineLayers.h writes them
-    VariedLayer, // "outer" or "inner"
+    Layers,         // the fixed layers as project/LineLayers.h writes them
+    VariedLayer,    // "outer" or "inner"
+    InstalledCosts, // by thickness, as project/InstalledCosts.h writes them
+    LifeYears,
+    InterestRate,  // %/a
+    PriceIncrease, // %/a
 };
-inline constexpr int kLineFieldCount = static_cast<int>(LineField::VariedLayer) + 1;
+inline constexpr int kLineFieldCount = static_cast<int>(LineField::PriceIncrease) + 1;
 
 // The documented column name with its unit, e.g. "Outside diameter (mm)".
 QString FieldHeader(LineField field);

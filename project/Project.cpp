@@ -44,6 +44,9 @@ ProjectSettings EffectiveSettings(const Line& line, const ProjectSettings& proje
     s.HoursPerYear = line.HoursPerYear.value_or(project.HoursPerYear);
     s.Co2PerKWh = line.Co2PerKWh.value_or(project.Co2PerKWh);
     s.WasteAllowance = line.WasteAllowance.value_or(project.WasteAllowance);
+    s.LifeYears = line.LifeYears.value_or(project.LifeYears);
+    s.InterestRatePercent = line.InterestRatePercent.value_or(project.InterestRatePercent);
+    s.PriceIncreasePercent = line.PriceIncreasePercent.value_or(project.PriceIncreasePercent);
     return s;
 }
 

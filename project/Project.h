@@ -6,6 +6,7 @@
 // Units are those of the file and of the window's columns: mm for diameters and thicknesses,
 // m and m² for extents and heights, °C, %, m/s, W/(m²·K), W/(m·K).
 #include <QString>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -71,6 +72,12 @@ struct Line {
     std::optional<float> HoursPerYear;   // h
     std::optional<float> Co2PerKWh;      // kg
     std::optional<float> WasteAllowance; // %
+    std::optional<float> LifeYears;
+    std::optional<float> InterestRatePercent;  // %/a
+    std::optional<float> PriceIncreasePercent; // %/a, of the energy price
+    // The cost of installing the line's own layer per unit of its extent (per m of pipe or
+    // duct, per m² of wall, per sphere), by nominal thickness in mm, as typed in the table.
+    std::map<float, float> InstalledCosts;
     // Ducts: outside width and height of the bare duct.
     float DuctWidthMm = 400;
     float DuctHeightMm = 300;
@@ -86,6 +93,10 @@ struct ProjectSettings {
     float HoursPerYear = 8760; // h
     float Co2PerKWh = 0.2f;    // kg
     float WasteAllowance = 10; // % added to every quantity of the bill of materials
+    // The life economics, as the thickness table's defaults.
+    float LifeYears = 10;
+    float InterestRatePercent = 0;  // %/a: discounts the life's energy costs
+    float PriceIncreasePercent = 0; // %/a: the energy price's growth
 
     bool operator==(const ProjectSettings&) const = default;
 };

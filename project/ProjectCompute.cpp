@@ -54,6 +54,10 @@ ThicknessTableInputs JobOf(const Line& line, const ProjectSettings& s, const Pro
     in.Co2PerKWh = s.Co2PerKWh;
     in.SurfaceTempLimit = line.SurfaceTempLimit;
     in.MaxHeatFlow = line.MaxHeatFlow;
+    // As the table reads its percent fields.
+    in.LifeYears = s.LifeYears;
+    in.InterestRate = s.InterestRatePercent * 0.01f;
+    in.PriceIncrease = s.PriceIncreasePercent * 0.01f;
     return in;
 }
 
@@ -65,7 +69,20 @@ LineResult Refusal(LineState state, const QString& status, std::optional<LineFie
     return r;
 }
 
-void SetFigures(LineResult& r, const ThicknessTable& table, int chosen) {
+// The row's economics, as the table shows them beside its typed installed cost.
+void SetEconomics(LineResult& r, const ThicknessTableInputs& in, const ThicknessRow& row,
+                  int chosen) {
+    const auto listed = static_cast<size_t>(chosen - 1);
+    if (listed >= in.InstalledCost.size() || !in.InstalledCost[listed])
+        return;
+    r.InstalledCost = Store(double{*in.InstalledCost[listed]} * in.Extent);
+    r.PaybackYears = row.PaybackYears;
+    r.LifeCost = row.LifeCost;
+    r.PresentValue = row.PresentValue;
+}
+
+void SetFigures(LineResult& r, const ThicknessTableInputs& in, const ThicknessTable& table,
+                int chosen) {
     const ThicknessRow& row = table.Rows[static_cast<size_t>(chosen)];
     const ThicknessRow& bare = table.Rows.front();
     r.ThicknessMm = Store(double{row.Thickness} * 1000.0);
@@ -82,6 +99,7 @@ void SetFigures(LineResult& r, const ThicknessTable& table, int chosen) {
     r.BareEnergyPerYear = bare.EnergyPerYear;
     r.BareCostPerYear = bare.CostPerYear;
     r.BareCo2PerYear = bare.Co2PerYear;
+    SetEconomics(r, in, row, chosen);
 }
 
 // The first criterion the row misses, for a fixed thickness.
@@ -112,6 +130,12 @@ std::optional<LineResult> ListThicknesses(const Line& line, ThicknessTableInputs
     } else {
         in.ThicknessesMm = {line.FixedThicknessMm};
     }
+    // The costs typed for the listed thicknesses.
+    for (float mm : in.ThicknessesMm) {
+        const auto cost = line.InstalledCosts.find(mm);
+        in.InstalledCost.push_back(
+            cost == line.InstalledCosts.end() ? std::nullopt : std::optional<float>(cost->second));
+    }
     return std::nullopt;
 }
 
@@ -127,12 +151,12 @@ LineResult Answer(const Line& line, const ThicknessTableInputs& in, const Thickn
             row = 1;
         if (row <= 0)
             return Refusal(LineState::NoProduct, QLatin1String(kNoProductText), std::nullopt);
-        SetFigures(r, table, chosen = row);
+        SetFigures(r, in, table, chosen = row);
         if (!nominal || !TableBelongsTo(*nominal, line.Material.toStdString()))
             r.Product.clear(); // the nominal products are made of another material
         return r;
     }
-    SetFigures(r, table, chosen = 1);
+    SetFigures(r, in, table, chosen = 1);
     if (!line.FixedProduct.isEmpty())
         r.Product = line.FixedProduct;
     if (!table.Rows[1].MeetsCriteria) {

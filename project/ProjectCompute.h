@@ -45,6 +45,12 @@ struct LineResult {
     float BareEnergyPerYear = 0;
     float BareCostPerYear = 0;
     float BareCo2PerYear = 0;
+    // Where a cost is typed for the answer's thickness: the installed cost for the line's
+    // extent, and the thickness table row's payback, cost over the life and present value.
+    std::optional<float> InstalledCost;
+    std::optional<float> PaybackYears; // absent too where the insulation saves nothing
+    std::optional<float> LifeCost;
+    std::optional<float> PresentValue;
 
     bool HasFigures() const { return State == LineState::Ok || State == LineState::FixedFails; }
     bool operator==(const LineResult&) const = default;
@@ -78,6 +84,12 @@ struct ProjectTotals {
     float BareEnergyPerYear = 0;
     float BareCostPerYear = 0;
     float BareCo2PerYear = 0;
+    // Over the lines with figures and an installed cost; the life cost and present value
+    // only where every line with figures has one (a part would understate the plant).
+    int CostedLines = 0;
+    float InstalledCost = 0;
+    std::optional<float> LifeCost;
+    std::optional<float> PresentValue;
 
     bool operator==(const ProjectTotals&) const = default;
 };

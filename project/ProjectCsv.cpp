@@ -94,6 +94,10 @@ bool Optional(LineField field) {
     case LineField::Tag:
     case LineField::Cladding:
     case LineField::Layers:
+    case LineField::InstalledCosts:
+    case LineField::LifeYears:
+    case LineField::InterestRate:
+    case LineField::PriceIncrease:
         return true;
     default:
         return false;
@@ -108,6 +112,10 @@ bool Escaped(const QString& cell) {
 
 QString Unescaped(const QString& cell) {
     return Escaped(cell) ? cell.mid(1) : cell;
+}
+
+QString Money(const std::optional<float>& value) {
+    return value ? FormatFloat(*value, 2) : QString();
 }
 
 // One row into a line; the first cell that cannot be read refuses the row.
@@ -215,7 +223,11 @@ QStringList ResultHeaders() {
             QStringLiteral("Bare heat flow (W)"),
             QStringLiteral("Bare energy per year (kWh)"),
             QStringLiteral("Bare cost per year"),
-            QStringLiteral("Bare CO2 per year (kg)")};
+            QStringLiteral("Bare CO2 per year (kg)"),
+            QStringLiteral("Installed cost"),
+            QStringLiteral("Payback (years)"),
+            QStringLiteral("Life cost"),
+            QStringLiteral("Present value")};
 }
 
 QString ResultCell(const LineResult& r, int column) {
@@ -252,6 +264,14 @@ QString ResultCell(const LineResult& r, int column) {
         return FormatFloat(r.BareCostPerYear, 2);
     case 14:
         return FormatFloat(r.BareCo2PerYear, 1);
+    case 15:
+        return Money(r.InstalledCost);
+    case 16:
+        return r.PaybackYears ? FormatFloat(*r.PaybackYears, 1) : QString();
+    case 17:
+        return Money(r.LifeCost);
+    case 18:
+        return Money(r.PresentValue);
     default:
         return {};
     }

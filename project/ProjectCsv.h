@@ -46,7 +46,7 @@ CsvImport ImportLinesCsv(const QByteArray& bytes);
 CsvImport ImportLinesFile(const QString& fileName);
 
 // The result columns written after the input columns.
-inline constexpr int kResultColumnCount = 15;
+inline constexpr int kResultColumnCount = 19;
 QStringList ResultHeaders();
 // The result cells of one line ("" for figures a line has not got), and one of them (column
 // counted from the first result column; "" outside them): a view asks for one at a time.

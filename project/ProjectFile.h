@@ -1,8 +1,9 @@
 #pragma once
 // The project file: JSON, extension ".termora", "format": "termora-project", "version": 1, or 2
 // where a line is a duct or a sphere or has fixed layers, which a reader of version 1 would
-// compute as a single layer (docs/project-format.md). Inputs only; results are recomputed
-// when a file is opened.
+// compute as a single layer, or 3 where installed costs or life economics are kept, which an
+// older reader would drop (docs/project-format.md). Inputs only; results are recomputed when
+// a file is opened.
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -10,8 +11,8 @@
 #include "project/Project.h"
 
 inline constexpr const char* kProjectFormat = "termora-project";
-inline constexpr int kProjectVersion = 2;
-// The version a project is written with: 1 unless it needs version 2.
+inline constexpr int kProjectVersion = 3;
+// The version a project is written with: the lowest that keeps everything it holds.
 int ProjectVersionOf(const Project& project);
 inline constexpr const char* kProjectSuffix = "termora";
 

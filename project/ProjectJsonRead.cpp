@@ -122,8 +122,38 @@ void ReadLayers(Reader& r, const QJsonObject& o, Line& line) {
     }
 }
 
-// A version 1 file knows pipes and walls only, and its lines have no fixed layers (a reader
-// of version 1 ignores such keys, so this one does too).
+// Version 3's installed costs: a list of objects with a thickness, each once, and its cost.
+void ReadCosts(Reader& r, const QJsonObject& o, Line& line) {
+    using namespace keys;
+    const QJsonValue list = o.value(QLatin1String(kInstalledCosts));
+    if (list.isUndefined() || r.Failed())
+        return;
+    const QString what = QStringLiteral("a list of {\"thickness_mm\", \"cost_per_unit\"}, "
+                                        "each thickness once");
+    if (!list.isArray())
+        return r.Fault(kInstalledCosts, what);
+    for (const QJsonValue item : list.toArray()) {
+        const QJsonObject cost = item.toObject();
+        std::optional<float> mm, perUnit;
+        r.Optional(cost, kThickness, mm);
+        r.Optional(cost, kCostPerUnit, perUnit);
+        if (r.Failed())
+            return;
+        if (!mm || !perUnit || !line.InstalledCosts.emplace(*mm, *perUnit).second)
+            return r.Fault(kInstalledCosts, what);
+    }
+}
+
+void ReadEconomics(Reader& r, const QJsonObject& o, Line& line) {
+    using namespace keys;
+    r.Optional(o, kLifeYears, line.LifeYears);
+    r.Optional(o, kInterestRate, line.InterestRatePercent);
+    r.Optional(o, kPriceIncrease, line.PriceIncreasePercent);
+    ReadCosts(r, o, line);
+}
+
+// A version 1 file knows pipes and walls only and has no fixed layers, and only version 3 has
+// costs and life economics (a reader of an older version ignores such keys, so this one does too).
 Line ReadLine(Reader& r, const QJsonObject& o, int version) {
     using namespace keys;
     Line line;
@@ -148,10 +178,12 @@ Line ReadLine(Reader& r, const QJsonObject& o, int version) {
     r.Optional(o, kWaste, line.WasteAllowance);
     if (version >= 2)
         ReadLayers(r, o, line);
+    if (version >= 3)
+        ReadEconomics(r, o, line);
     return line;
 }
 
-void ReadHead(Reader& r, const QJsonObject& root, Project& p) {
+void ReadHead(Reader& r, const QJsonObject& root, Project& p, int version) {
     using namespace keys;
     const QJsonObject title = root.value(QLatin1String(kTitle)).toObject();
     r.Where(QStringLiteral("in the title"));
@@ -165,6 +197,11 @@ void ReadHead(Reader& r, const QJsonObject& root, Project& p) {
     r.Number(settings, kHours, p.Settings.HoursPerYear);
     r.Number(settings, kCo2, p.Settings.Co2PerKWh);
     r.Number(settings, kWaste, p.Settings.WasteAllowance);
+    if (version < 3)
+        return;
+    r.Number(settings, kLifeYears, p.Settings.LifeYears);
+    r.Number(settings, kInterestRate, p.Settings.InterestRatePercent);
+    r.Number(settings, kPriceIncrease, p.Settings.PriceIncreasePercent);
 }
 
 // Format and version: another program's JSON or a newer Termora's file is not guessed at.
@@ -202,7 +239,7 @@ std::optional<Project> ReadRoot(const QJsonObject& root, QString& error) {
     const int version = root.value(QLatin1String(keys::kVersion)).toInt();
     Project p;
     Reader r(error);
-    ReadHead(r, root, p);
+    ReadHead(r, root, p, version);
     const QJsonArray lines = root.value(QLatin1String(keys::kLines)).toArray();
     p.Lines.reserve(static_cast<size_t>(lines.size()));
     for (qsizetype i = 0; i < lines.size() && !r.Failed(); ++i) {

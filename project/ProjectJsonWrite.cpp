@@ -3,6 +3,7 @@
 // window's columns) and each line of the plant is one line of text, which keeps files small
 // and differences between two versions of a project readable.
 #include <QStringList>
+#include <algorithm>
 
 #include "project/NumberText.h"
 #include "project/ProjectFile.h"
@@ -110,6 +111,40 @@ QString LayersJson(const std::vector<FixedLayer>& layers) {
     return u'[' + items.join(QStringLiteral(", ")) + u']';
 }
 
+// Thinnest first, each {"thickness_mm", "cost_per_unit"}.
+QString CostsJson(const std::map<float, float>& costs) {
+    QStringList items;
+    for (const auto& [mm, cost] : costs) {
+        Members m;
+        m.Number(keys::kThickness, mm);
+        m.Number(keys::kCostPerUnit, cost);
+        items << m.Inline();
+    }
+    return u'[' + items.join(QStringLiteral(", ")) + u']';
+}
+
+void AddEconomics(Members& m, const Line& line) {
+    using namespace keys;
+    m.Optional(kLifeYears, line.LifeYears);
+    m.Optional(kInterestRate, line.InterestRatePercent);
+    m.Optional(kPriceIncrease, line.PriceIncreasePercent);
+    if (!line.InstalledCosts.empty())
+        m.Raw(kInstalledCosts, CostsJson(line.InstalledCosts));
+}
+
+bool UsesEconomics(const Line& line) {
+    return line.LifeYears || line.InterestRatePercent || line.PriceIncreasePercent ||
+           !line.InstalledCosts.empty();
+}
+
+// The settings' life economics other than the defaults: files without them stay as before.
+bool UsesEconomics(const ProjectSettings& s) {
+    const ProjectSettings defaults;
+    return s.LifeYears != defaults.LifeYears ||
+           s.InterestRatePercent != defaults.InterestRatePercent ||
+           s.PriceIncreasePercent != defaults.PriceIncreasePercent;
+}
+
 void AddObject(Members& m, const Line& line) {
     using namespace keys;
     if (line.Kind == LineKind::Pipe || line.Kind == LineKind::Sphere)
@@ -143,6 +178,7 @@ QString LineJson(const Line& line) {
     m.Optional(kHours, line.HoursPerYear);
     m.Optional(kCo2, line.Co2PerKWh);
     m.Optional(kWaste, line.WasteAllowance);
+    AddEconomics(m, line);
     return m.Inline();
 }
 
@@ -163,6 +199,11 @@ QString SettingsJson(const ProjectSettings& s) {
     m.Number(kHours, s.HoursPerYear);
     m.Number(kCo2, s.Co2PerKWh);
     m.Number(kWaste, s.WasteAllowance);
+    if (UsesEconomics(s)) {
+        m.Number(kLifeYears, s.LifeYears);
+        m.Number(kInterestRate, s.InterestRatePercent);
+        m.Number(kPriceIncrease, s.PriceIncreasePercent);
+    }
     return m.Block(QStringLiteral("    "));
 }
 
@@ -177,11 +218,17 @@ QString LinesJson(const std::vector<Line>& lines) {
 }
 } // namespace
 
+// A reader of an older version would drop what it does not know when it saves: it is to
+// refuse the file instead.
 int ProjectVersionOf(const Project& project) {
-    for (const Line& line : project.Lines)
+    int version = UsesEconomics(project.Settings) ? 3 : 1;
+    for (const Line& line : project.Lines) {
+        if (UsesEconomics(line))
+            return 3;
         if (IsLayered(line))
-            return 2;
-    return 1;
+            version = std::max(version, 2);
+    }
+    return version;
 }
 
 QByteArray ProjectToJson(const Project& project) {

@@ -48,6 +48,12 @@ inline constexpr const char* kSphereCount = "sphere_count";
 inline constexpr const char* kMaxHeatFlowSphere = "max_heat_flow_w";
 inline constexpr const char* kLayers = "fixed_layers";
 inline constexpr const char* kVariedLayer = "varied_layer";
+// Version 3: installed costs and the life economics, in a line and in the settings.
+inline constexpr const char* kLifeYears = "life_years";
+inline constexpr const char* kInterestRate = "interest_rate_percent";
+inline constexpr const char* kPriceIncrease = "price_increase_percent";
+inline constexpr const char* kInstalledCosts = "installed_costs";
+inline constexpr const char* kCostPerUnit = "cost_per_unit";
 
 // The keys that depend on the line's kind.
 inline const char* ExtentKey(LineKind kind) {

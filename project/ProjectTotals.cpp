@@ -30,6 +30,27 @@ struct Sums {
     }
 };
 
+// The installed costs; the life's costs only while every line with figures has them.
+struct CostSums {
+    int Lines = 0;
+    double Installed = 0, Life = 0, Present = 0;
+    bool Whole = true;
+
+    void Add(const LineResult& r) {
+        if (r.InstalledCost)
+            ++Lines, Installed += *r.InstalledCost;
+        Whole = Whole && r.LifeCost && r.PresentValue;
+        if (Whole)
+            Life += *r.LifeCost, Present += *r.PresentValue;
+    }
+    void Into(ProjectTotals& t) const {
+        t.CostedLines = Lines;
+        t.InstalledCost = Store(Installed);
+        if (Lines > 0 && Whole)
+            t.LifeCost = Store(Life), t.PresentValue = Store(Present);
+    }
+};
+
 double& ExtentSum(Sums& s, LineKind kind) {
     switch (kind) {
     case LineKind::Pipe:
@@ -108,6 +129,7 @@ void AddLine(QHash<QString, BomSum>& sums, const Line& line, const LineResult& r
 
 ProjectTotals TotalsOf(const Project& project, const std::vector<LineResult>& results) {
     Sums s;
+    CostSums costs;
     ProjectTotals t;
     t.Lines = static_cast<int>(project.Lines.size());
     for (size_t i = 0; i < project.Lines.size(); ++i) {
@@ -117,8 +139,9 @@ ProjectTotals TotalsOf(const Project& project, const std::vector<LineResult>& re
             continue;
         t.OkLines += results[i].State == LineState::Ok ? 1 : 0;
         if (results[i].HasFigures())
-            s.Add(results[i]);
+            s.Add(results[i]), costs.Add(results[i]);
     }
+    costs.Into(t);
     t.PipeLength = Store(s.PipeLength);
     t.WallArea = Store(s.WallArea);
     t.DuctLength = Store(s.DuctLength);

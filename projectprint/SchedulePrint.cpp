@@ -62,6 +62,18 @@ void AddTitle(ScheduleLayout& layout, const TitleBlock& t) {
                   {QStringLiteral("Date"), t.Date}});
 }
 
+// The line table has no room for another column: the installed costs show in the totals.
+void AddCostTotals(ScheduleLayout& layout, const ProjectTotals& t) {
+    auto money = [](const std::optional<float>& value) {
+        return value ? FormatFloat(*value, 2) : QStringLiteral("-");
+    };
+    layout.Row({QStringLiteral("Installed cost (lines)"),
+                QStringLiteral("%1 (%2)").arg(FormatFloat(t.InstalledCost, 2)).arg(t.CostedLines),
+                QString(), QString()});
+    layout.Row({QStringLiteral("Life cost"), money(t.LifeCost), QString(), QString()});
+    layout.Row({QStringLiteral("Present value"), money(t.PresentValue), QString(), QString()});
+}
+
 void AddTotals(ScheduleLayout& layout, const ProjectTotals& t) {
     layout.Heading(QStringLiteral("Totals"));
     layout.Table(kTotalWidths, {QString(), QStringLiteral("Insulated"), QStringLiteral("Bare"),
@@ -84,6 +96,7 @@ void AddTotals(ScheduleLayout& layout, const ProjectTotals& t) {
     row(QStringLiteral("Energy per year (kWh)"), t.EnergyPerYear, t.BareEnergyPerYear, 0);
     row(QStringLiteral("Cost per year"), t.CostPerYear, t.BareCostPerYear, 2);
     row(QStringLiteral("CO2 per year (kg)"), t.Co2PerYear, t.BareCo2PerYear, 0);
+    AddCostTotals(layout, t);
 }
 
 void AddBom(ScheduleLayout& layout, const std::vector<BomItem>& items) {

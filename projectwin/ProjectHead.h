@@ -23,6 +23,9 @@ public:
     QLineEdit* Hours = nullptr;
     QLineEdit* Co2 = nullptr;
     QLineEdit* Waste = nullptr;
+    QLineEdit* Life = nullptr;
+    QLineEdit* Interest = nullptr;      // %/a
+    QLineEdit* PriceIncrease = nullptr; // %/a
 
 signals:
     // What the fields now say; refused (with the reason) when a number cannot be read.
@@ -31,6 +34,7 @@ signals:
 
 private:
     void Read();
+    bool ReadNumbers(ProjectSettings& settings);
     QLineEdit* Add(const QString& caption, const char* name, int row, int column);
 
     TitleBlock title_;

@@ -21,6 +21,10 @@ void SetRows(QStandardItemModel& model, const QStringList& headers,
         model.appendRow(items);
     }
 }
+// "-" where not every line has an installed cost.
+QString Money(const std::optional<float>& value) {
+    return value ? FormatFloat(*value, 2) : QStringLiteral("-");
+}
 } // namespace
 
 void FillTotals(QStandardItemModel& model, const Project& project,
@@ -42,6 +46,11 @@ void FillTotals(QStandardItemModel& model, const Project& project,
          FormatFloat(t.BareCostPerYear, 2)},
         {QStringLiteral("CO2 per year (kg)"), FormatFloat(t.Co2PerYear, 0),
          FormatFloat(t.BareCo2PerYear, 0)},
+        {QStringLiteral("Installed cost (lines)"),
+         QStringLiteral("%1 (%2)").arg(FormatFloat(t.InstalledCost, 2)).arg(t.CostedLines),
+         {}},
+        {QStringLiteral("Life cost"), Money(t.LifeCost), {}},
+        {QStringLiteral("Present value"), Money(t.PresentValue), {}},
     };
     SetRows(model, {QStringLiteral("Total"), QStringLiteral("Insulated"), QStringLiteral("Bare")},
             rows);

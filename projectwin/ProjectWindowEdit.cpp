@@ -97,6 +97,9 @@ void TProjectWindow::AppendLine(const Line& job) {
     keep(line.HoursPerYear, s.HoursPerYear);
     keep(line.Co2PerKWh, s.Co2PerKWh);
     keep(line.WasteAllowance, s.WasteAllowance);
+    keep(line.LifeYears, s.LifeYears);
+    keep(line.InterestRatePercent, s.InterestRatePercent);
+    keep(line.PriceIncreasePercent, s.PriceIncreasePercent);
     const int row = model_->rowCount();
     undo_.push(new TInsertLines(*model_, {row}, {line}, QStringLiteral("Add to project")));
     SelectRows({row});

@@ -91,6 +91,7 @@ private:
     void BuildSurface();
     void BuildCoefficient();
     void BuildYear();
+    std::optional<float> HeatPrice() const;
     QComboBox* AddCombo(const QString& caption, const char* name, const QStringList& items);
     QLineEdit* AddOptional(QCheckBox*& on, const QString& caption, const char* name);
     void BuildSeries();

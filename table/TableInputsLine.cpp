@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "engine/Economics.h"
 #include "project/NumberText.h"
 #include "project/Project.h"
 #include "table/TableInputs.h"
@@ -66,11 +67,26 @@ void TTableInputs::SetLine(const Line& line, const ProjectSettings& settings) {
         SetNumber(Emissivity, line.Emissivity);
     SetNumber(SheetHeight, line.WallHeight);
     SetNumber(Extent, line.Extent);
+    PriceBasis->setCurrentIndex(0); // a line's price is per kWh of heat
     SetNumber(Price, settings.EnergyPrice);
     SetNumber(Hours, settings.HoursPerYear);
     SetNumber(Co2, settings.Co2PerKWh);
+    SetNumber(Life, settings.LifeYears);
+    SetNumber(Interest, settings.InterestRatePercent);
+    SetNumber(PriceIncrease, settings.PriceIncreasePercent);
     SetOptional(LimitOn, Limit, line.SurfaceTempLimit);
     SetOptional(MaxFlowOn, MaxFlow, line.MaxHeatFlow);
+}
+
+// The price per kWh of heat the table computes with: a fuel's divided by the efficiency.
+std::optional<float> TTableInputs::HeatPrice() const {
+    const std::optional<float> price = TryNumber(Price->text());
+    const std::optional<float> efficiency = TryNumber(Efficiency->text());
+    if (PriceBasis->currentIndex() != 1 || !price)
+        return price;
+    if (!efficiency || *efficiency <= 0)
+        return std::nullopt;
+    return HeatPricePerKWh(*price, true, *efficiency * 0.01f);
 }
 
 Line TTableInputs::ToLine() const {
@@ -92,9 +108,12 @@ Line TTableInputs::ToLine() const {
     line.Emissivity = Number(Emissivity, line.Emissivity);
     line.WallHeight = Number(SheetHeight, line.WallHeight);
     line.Extent = Number(Extent, line.Extent);
-    line.EnergyPrice = TryNumber(Price->text());
+    line.EnergyPrice = HeatPrice();
     line.HoursPerYear = TryNumber(Hours->text());
     line.Co2PerKWh = TryNumber(Co2->text());
+    line.LifeYears = TryNumber(Life->text());
+    line.InterestRatePercent = TryNumber(Interest->text());
+    line.PriceIncreasePercent = TryNumber(PriceIncrease->text());
     line.SurfaceTempLimit = Optional(LimitOn, Limit);
     line.MaxHeatFlow = Optional(MaxFlowOn, MaxFlow);
     return line;

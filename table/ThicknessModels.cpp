@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 
+#include "config/JobBounds.h"
 #include "config/Uutils.h"
 #include "engine/CalcFrame.h"
 #include "table/TableFormat.h"
@@ -89,6 +90,22 @@ TThicknessModel::InstalledCosts(const std::vector<float>& thicknessesMm) const {
                                                   : std::optional<float>(found->second));
     }
     return costs;
+}
+
+std::map<float, float>
+TThicknessModel::InstalledCostsByMm(const std::vector<float>& thicknessesMm) const {
+    const std::vector<std::optional<float>> costs = InstalledCosts(thicknessesMm);
+    std::map<float, float> byMm;
+    for (size_t i = 0; i < costs.size(); ++i)
+        if (costs[i])
+            byMm.emplace(thicknessesMm[i], *costs[i]);
+    return byMm;
+}
+
+void TThicknessModel::SetInstalledCosts(const std::map<float, float>& byMm) {
+    installed_.clear();
+    for (const auto& [mm, cost] : byMm)
+        installed_[MillimetresToMetres(mm)] = cost;
 }
 
 int TThicknessModel::rowCount(const QModelIndex& parent) const {
@@ -218,7 +235,7 @@ bool TThicknessModel::setData(const QModelIndex& index, const QVariant& value, i
     } else {
         try {
             const float cost = ToSingle(ParseNumber(text));
-            if (!Within(cost, 0, 1e9))
+            if (!Within(cost, jobbounds::kInstalledCost.Lowest, jobbounds::kInstalledCost.Highest))
                 return false;
             installed_[thickness] = cost;
         } catch (const std::exception&) {

@@ -43,6 +43,10 @@ public:
     // The typed installed costs for the listed thicknesses, as the engine takes them; a
     // cost belongs to its thickness, so it stays when the list changes.
     std::vector<std::optional<float>> InstalledCosts(const std::vector<float>& thicknessesMm) const;
+    // The same by thickness in mm, for a project line; and a line's costs in place of all the
+    // typed ones (the table then needs recomputing).
+    std::map<float, float> InstalledCostsByMm(const std::vector<float>& thicknessesMm) const;
+    void SetInstalledCosts(const std::map<float, float>& byMm);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -3,11 +3,15 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QStringListModel>
 #include <QTabWidget>
+#include <set>
 
 #include "app/Umessages.h"
 #include "config/SafeFile.h"
+#include "project/NumberText.h"
 #include "project/Project.h"
 #include "projectwin/ProjectSession.h"
 #include "table/LayeredRows.h"
@@ -90,15 +94,36 @@ void TThicknessTableWindow::SavePdf() {
 void TThicknessTableWindow::SetJob(const Line& line, const ProjectSettings& settings) {
     SetLineSystem(*Geometry, *Layers, line);
     Inputs->SetLine(line, settings);
+    thicknessModel_->SetInstalledCosts(line.InstalledCosts);
+    ListCostedThicknesses(line.InstalledCosts);
     Recompute();
+}
+
+// The thicknesses a cost is typed for join the listed ones, thinnest first: each cost shows.
+void TThicknessTableWindow::ListCostedThicknesses(const std::map<float, float>& costs) {
+    if (costs.empty())
+        return;
+    std::set<float> listed;
+    for (const QString& part : Inputs->Thicknesses->text().split(
+             QRegularExpression(QStringLiteral("[\\s;]+")), Qt::SkipEmptyParts))
+        if (const std::optional<float> mm = TryNumber(part))
+            listed.insert(*mm);
+    for (const auto& [mm, cost] : costs)
+        listed.insert(mm);
+    QStringList texts;
+    for (float mm : listed)
+        texts << NumberText(mm);
+    Inputs->Thicknesses->setText(texts.join(u' '));
 }
 
 // Only while the inputs are accepted (the button is disabled otherwise), so every field
 // reads as a number.
 void TThicknessTableWindow::AddToProject() {
-    if (!Inputs->Read().inputs)
+    const std::optional<ThicknessTableInputs> in = Inputs->Read().inputs;
+    if (!in)
         return;
     Line line = Inputs->ToLine();
     ReadLineSystem(*Geometry, *Layers, line);
+    line.InstalledCosts = thicknessModel_->InstalledCostsByMm(in->ThicknessesMm);
     AddLineToProject(line);
 }

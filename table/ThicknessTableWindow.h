@@ -3,6 +3,7 @@
 // thinnest that meets the criteria, and what each costs and saves per year; for pipes also
 // the thickness each pipe size needs. Recomputes as the user types.
 #include <QWidget>
+#include <map>
 
 #include "table/LayerSet.h"
 #include "table/TableOutput.h"
@@ -84,6 +85,7 @@ private:
     void Refuse(const QString& text);
     void EnableOutput(bool on);
     void ShowMinima();
+    void ListCostedThicknesses(const std::map<float, float>& costs);
     QString EconomicText() const;
     // Why the chosen material's rows name no product; empty when its nominal table is there.
     QString NoNominalTable() const;

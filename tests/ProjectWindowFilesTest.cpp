@@ -46,7 +46,7 @@ TEST_F(ProjectWindowTest, RefusedFilesChangeNothing) {
         {"{\n  \"format\": \"termora-project\",\n  \"version\": 1,\n  \"lines\": [ {\"tag\": }\n",
          "line 4"},
         {"{\"format\": \"spreadsheet\", \"version\": 1, \"lines\": []}\n", "format"},
-        {"{\"format\": \"termora-project\", \"version\": 3, \"lines\": []}\n", "version"},
+        {"{\"format\": \"termora-project\", \"version\": 4, \"lines\": []}\n", "version"},
     };
     Paste(Rows(3));
     const Project before = Doc();

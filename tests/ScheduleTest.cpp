@@ -90,4 +90,12 @@ TEST_F(Schedule, DuctsAndSpheresWithTheirSizesUnitsAndTotals) {
         all += w.text;
     EXPECT_TRUE(all.contains(QStringLiteral("Ductlength(m)25.00"))) << all.toStdString();
     EXPECT_TRUE(all.contains(QStringLiteral("Spheres3.00"))) << all.toStdString();
+    // The ducts' installed costs in the totals; the plant's life cost waits for the sphere's.
+    for (size_t i : {0u, 2u})
+        p.Lines[i].InstalledCosts[results[0].ThicknessMm] = 20;
+    all.clear();
+    for (const Word& w : Printed(p, Computed(p)))
+        all += w.text;
+    EXPECT_TRUE(all.contains(QStringLiteral("Installedcost(lines)500.00(2)"))) << all.toStdString();
+    EXPECT_TRUE(all.contains(QStringLiteral("Lifecost-"))) << all.toStdString();
 }

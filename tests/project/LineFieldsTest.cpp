@@ -14,7 +14,9 @@ TEST(LineFields, EveryHeaderAndEveryCellReadsBack) {
     }
     EXPECT_FALSE(FieldFromHeader(QStringLiteral("Status")).has_value());
     EXPECT_FALSE(FieldFromHeader(QStringLiteral("Product")).has_value());
-    const Project p = RandomProject(5, 200, true);
+    Project p = RandomProject(5, 200, true);
+    const Project costed = RandomProject(6, 100, true, true);
+    p.Lines.insert(p.Lines.end(), costed.Lines.begin(), costed.Lines.end());
     for (const Line& line : p.Lines) {
         Line copy;
         for (int f = 0; f < kLineFieldCount; ++f) {
@@ -52,9 +54,19 @@ TEST(LineFields, TextsReadOrRefusedLeavingTheLineAsItWas) {
         {LineField::Layers, " VELTRA MW mineral wool pipe section  50 ;k=0,04 20.5;", "",
          kWool + " 50; k=0.04 20.5"},
         {LineField::Layers, "", "", ""},
+        {LineField::InstalledCosts, "30=12,5 ; ; 25 = 9;", "", "25=9; 30=12.5"},
+        {LineField::InstalledCosts, "30=12.5, 40=14", "'30=12.5, 40=14' is not a thickness"},
+        {LineField::InstalledCosts, "30=12.5; 40", "'40' is not a thickness in mm and its cost"},
+        {LineField::InstalledCosts, "30=1=2", "'30=1=2'"},
+        {LineField::InstalledCosts, "30=1; 30,0=2", "30 mm has two costs"},
+        {LineField::InstalledCosts, "", "", ""},
+        {LineField::LifeYears, "12,5", "", "12.5"},
+        {LineField::InterestRate, "x", "'x' is not a valid floating point value"},
+        {LineField::PriceIncrease, "", "", ""},
     };
     Line before = ChilledWaterPipe();
     before.Layers = {{kWool, 0.036f, 40}}; // kept where a layers text is refused
+    before.InstalledCosts = {{19, 7}};     // and the costs where theirs is
     for (const Case& c : cases) {
         Line line = before;
         const QString fault = SetFieldText(line, c.field, QString::fromUtf8(c.text));

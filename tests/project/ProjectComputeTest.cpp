@@ -56,7 +56,9 @@ TEST(ProjectCompute, EachLineStateWithItsStatus) {
          {"Outside diameter=0.5", "Ambient temperature=301", "Medium temperature=-201",
           "Relative humidity=20", "Relative humidity=97", "Length or area=0", "Hours per year=9000",
           "Energy price=-1", "CO2 per kWh=101", "Surface temperature limit=400",
-          "Maximum heat flow=0", "Thickness=600", "Waste allowance=-5"})
+          "Maximum heat flow=0", "Thickness=600", "Waste allowance=-5", "Life=1001",
+          "Interest rate=101", "Energy price increase=-51", "Installed costs=30=-1",
+          "Installed costs=19=1; 0=5"})
         cases.push_back({edit, Refused});
     for (const Case& c : cases) {
         const LineResult r = With(c.edits);
@@ -152,4 +154,36 @@ TEST(ProjectCompute, TotalsAndBillOfMaterialsAddUpTheLines) {
     EXPECT_NEAR(withWaste, waste, waste * 1e-5);
     const QString csv = QString::fromUtf8(BomCsv(items)); // a header and one row per product
     EXPECT_EQ(csv.count(QStringLiteral("\r\n")), static_cast<qsizetype>(items.size()) + 1);
+}
+
+// Costs and life economics add the answer's row economics and change nothing else; the
+// totals add the installed costs, the life's costs only once every line has them.
+TEST(ProjectCompute, InstalledCostsGiveTheAnswersEconomicsAndTotals) {
+    Project p = RandomProject(60, 80, true, true);
+    std::vector<LineResult> results = Computed(p);
+    for (size_t i = 0; i < p.Lines.size(); ++i) {
+        const auto cost = p.Lines[i].InstalledCosts.find(results[i].ThicknessMm);
+        const bool typed = results[i].HasFigures() && cost != p.Lines[i].InstalledCosts.end();
+        ASSERT_EQ(results[i].InstalledCost.has_value() && results[i].LifeCost.has_value(), typed);
+        if (typed) {
+            EXPECT_EQ(*results[i].InstalledCost, float(double{cost->second} * p.Lines[i].Extent));
+        }
+        if (!results[i].HasFigures())
+            continue;
+        p.Lines[i].InstalledCosts = {{results[i].ThicknessMm, 10}}; // now every line has one
+        p.Lines[i].InterestRatePercent = p.Lines[i].PriceIncreasePercent = 0;
+        LineResult r = Compute(p.Lines[i], p.Settings), plain = results[i];
+        EXPECT_EQ(r.PresentValue, r.LifeCost) << i; // nothing discounted
+        if (const double saved = double{r.BareCostPerYear} - r.CostPerYear; saved > 0) {
+            EXPECT_NEAR(*r.PaybackYears * saved, *r.InstalledCost, 1e-5 * *r.InstalledCost);
+        }
+        results[i] = r;
+        r.InstalledCost = r.PaybackYears = r.LifeCost = r.PresentValue = std::nullopt;
+        plain.InstalledCost = plain.PaybackYears = plain.LifeCost = plain.PresentValue = {};
+        EXPECT_TRUE(r == plain) << i; // every other figure as without costs
+    }
+    const ProjectTotals t = TotalsOf(p, results);
+    EXPECT_TRUE(t.LifeCost && t.PresentValue && t.CostedLines > 40);
+    results.front().LifeCost.reset(); // one line without: the plant's life cost is unknown
+    EXPECT_FALSE(TotalsOf(p, results).LifeCost.has_value());
 }

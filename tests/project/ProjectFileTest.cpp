@@ -21,9 +21,10 @@ TEST(ProjectFile, ExampleEmptyAndRandomProjectsSaveLoadSaveByteIdentical) {
     ASSERT_TRUE(reading.Read) << reading.Error.toStdString();
     EXPECT_EQ(reading.Read->Lines.size(), 8u);
     EXPECT_EQ(ProjectToJson(*reading.Read), example);
-    // Seed 0 is the empty project; from seed 31 on, layered lines of every kind.
-    for (unsigned seed = 0; seed <= 40; ++seed) {
-        const Project p = RandomProject(seed, seed ? 40 : 0, seed > 30);
+    // Seed 0 is the empty project; from seed 31 on, layered lines of every kind; from seed 41
+    // on, installed costs and life economics too.
+    for (unsigned seed = 0; seed <= 46; ++seed) {
+        const Project p = RandomProject(seed, seed ? 40 : 0, seed > 30, seed > 40);
         const QByteArray saved = ProjectToJson(p);
         const ProjectReading back = ProjectFromJson(saved);
         ASSERT_TRUE(back.Read) << back.Error.toStdString();
@@ -60,6 +61,7 @@ TEST(ProjectFile, SavedThroughAFileOrNamedInTheError) {
 }
 
 TEST(ProjectFile, DamagedForeignNewerAndMistypedFilesAreRefused) {
+    const QByteArray kVersion3 = "{\"format\": \"termora-project\", \"version\": 3, \"lines\": [";
     QByteArray damaged = Bytes(ShippedExample());
     // Line 18 is the second line of the list; break it after its opening brace.
     const qsizetype start = damaged.indexOf("{\"tag\": \"CHW-102");
@@ -73,7 +75,7 @@ TEST(ProjectFile, DamagedForeignNewerAndMistypedFilesAreRefused) {
         {"[1, 2]", "not a Termora project"},
         {"{\"format\": \"other\", \"version\": 1}", "not a Termora project"},
         {"{\"version\": 1}", "not a Termora project"},
-        {"{\"format\": \"termora-project\", \"version\": 3}", "newer"},
+        {"{\"format\": \"termora-project\", \"version\": 4}", "newer"},
         {"{\"format\": \"termora-project\", \"version\": 1.5}", "version"},
         {"{\"format\": \"termora-project\"}", "version"},
         {project + "\"lines\": {}}", "\"lines\""},
@@ -84,10 +86,35 @@ TEST(ProjectFile, DamagedForeignNewerAndMistypedFilesAreRefused) {
         {project + "\"settings\": {\"hours_per_year\": true}}", "in the settings"},
         {"{\"format\": \"termora-project\", \"version\": 2, \"lines\": [{\"fixed_layers\": [3]}]}",
          "\"fixed_layers\""},
+        {kVersion3 + "{}, {\"installed_costs\": {}}]}", "\"installed_costs\" in line 2"},
+        {kVersion3 + "{\"installed_costs\": [7]}]}", "\"installed_costs\" in line 1"},
+        {kVersion3 + "{\"installed_costs\": [{\"thickness_mm\": 30, \"cost_per_unit\": 1}, "
+                     "{\"thickness_mm\": 30, \"cost_per_unit\": 2}]}]}",
+         "each thickness once"},
+        {kVersion3 + "{\"life_years\": \"10\"}]}", "\"life_years\" in line 1"},
     };
     for (const auto& [bytes, says] : cases) {
         const QString error = ErrorOf(bytes);
         EXPECT_TRUE(error.contains(QString::fromUtf8(says)))
             << bytes.left(80).toStdString() << " -> " << error.toStdString();
+    }
+}
+
+// Costs or life economics make the file version 3, which an older Termora refuses rather than
+// dropping them when it saves; an older file's such keys are ignored as an older reader does.
+TEST(ProjectFile, EconomicsAloneMakeVersionThree) {
+    const Project p = RandomProject(3, 10);
+    for (int use = 0; use < 3; ++use) {
+        Project q = p;
+        (use == 0 ? q.Settings.InterestRatePercent : q.Lines[9].LifeYears.emplace()) = 4;
+        if (use == 2)
+            q.Lines[4].InstalledCosts = {{40, 14}, {30, 12.5f}};
+        QByteArray saved = ProjectToJson(q);
+        ASSERT_TRUE(saved.contains("\"version\": 3") && ProjectFromJson(saved).Read);
+        EXPECT_TRUE(*ProjectFromJson(saved).Read == q);
+        EXPECT_EQ(use == 2, saved.contains("\"installed_costs\": [{\"thickness_mm\": 30, "
+                                           "\"cost_per_unit\": 12.5}, {\"thickness_mm\": 40"));
+        saved.replace("\"version\": 3", "\"version\": 2");
+        EXPECT_TRUE(*ProjectFromJson(saved).Read == p);
     }
 }

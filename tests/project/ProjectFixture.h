@@ -45,8 +45,9 @@ public:
     bool Chance() { return Pick(2) == 0; }
 
     // A pipe or a wall, or with layered a line of any kind with up to the most fixed layers;
-    // its tag holds the characters a spreadsheet has to quote.
-    Line Next(const ProjectData& data, bool layered = false) {
+    // its tag holds the characters a spreadsheet has to quote; with economics, costs and
+    // life economics now and then (drawn only then: the lines without stay as they were).
+    Line Next(const ProjectData& data, bool layered = false, bool economics = false) {
         static const QStringList tags =
             QStringLiteral("CHW|a,b|x;y|say \"hi\"|two\nlines| pad |Ü-ß°|\t||R-12|=1+2|@x|-dash")
                 .split(u'|');
@@ -79,7 +80,21 @@ public:
         }
         // Which layer is varied is kept with fixed layers only.
         line.Varied = !line.Layers.empty() && Chance() ? VariedLayer::Inner : VariedLayer::Outer;
+        if (economics)
+            AddEconomics(line);
         return line;
+    }
+
+    // Costs for some default and nominal thicknesses (and a fixed one); own life economics.
+    void AddEconomics(Line& line) {
+        for (float mm : {6.f, 9.f, 13.f, 19.f, 25.f, 30.f, 32.f, 40.f, 50.f, 60.f, 80.f, 100.f})
+            if (Chance())
+                line.InstalledCosts[mm] = Uniform(0, 300);
+        if (line.Mode == ThicknessMode::Fixed && Pick(4) != 0)
+            line.InstalledCosts[line.FixedThicknessMm] = Uniform(0, 300);
+        for (auto* own : {&line.LifeYears, &line.InterestRatePercent, &line.PriceIncreasePercent})
+            if (Chance())
+                *own = Uniform(0, 12);
     }
 
 private:
@@ -109,7 +124,8 @@ private:
     std::mt19937 gen_;
 };
 
-inline Project RandomProject(unsigned seed, int lines, bool layered = false) {
+inline Project RandomProject(unsigned seed, int lines, bool layered = false,
+                             bool economics = false) {
     const ProjectData data = ProjectData::FromShared();
     RandomLines random(seed);
     Project p;
@@ -117,6 +133,10 @@ inline Project RandomProject(unsigned seed, int lines, bool layered = false) {
                QStringLiteral("Ü. Engineer"), QStringLiteral("2026-12-10")};
     p.Settings.EnergyPrice = 0.13f;
     for (int i = 0; i < lines; ++i)
-        p.Lines.push_back(random.Next(data, layered));
+        p.Lines.push_back(random.Next(data, layered, economics));
+    if (economics && random.Chance())
+        p.Settings.LifeYears = random.Uniform(1, 30),
+        p.Settings.InterestRatePercent = random.Uniform(0, 8),
+        p.Settings.PriceIncreasePercent = random.Uniform(-2, 8);
     return p;
 }
