@@ -87,36 +87,86 @@ double ScheduleLayout::Measure(const Block& block) const {
     return tallest + 2 * pad_;
 }
 
+// What must share a page with the heading or header row above it: a row taller than a page
+// only its first text line.
+double ScheduleLayout::KeptHeight(const Block& block) const {
+    if (block.Type == Kind::Row && block.Height > height_ / 2)
+        return QFontMetricsF(body_, &device_).height() + 2 * pad_;
+    return block.Height;
+}
+
+// Where a row may be cut between pages: the tops of its cells' text lines that no text line
+// of another cell straddles, in order.
+std::vector<double> ScheduleLayout::Breaks(const Block& block) const {
+    std::vector<std::pair<double, double>> lines; // top and bottom in the row
+    const std::vector<double>& widths = tables_[static_cast<size_t>(block.Table)];
+    for (size_t c = 0; c < widths.size(); ++c) {
+        QTextLayout layout(block.Cells.value(static_cast<qsizetype>(c)), body_, &device_);
+        LayOut(layout, std::max(1.0, widths[c] * width_ - 2 * pad_));
+        for (int n = 0; n < layout.lineCount(); ++n) {
+            const QTextLine line = layout.lineAt(n);
+            lines.emplace_back(pad_ + line.y(), pad_ + line.y() + line.height());
+        }
+    }
+    std::vector<double> breaks;
+    for (const auto& [top, bottom] : lines)
+        if (std::none_of(lines.begin(), lines.end(),
+                         [top = top](const auto& l) { return l.first < top && top < l.second; }))
+            breaks.push_back(top);
+    std::sort(breaks.begin(), breaks.end());
+    return breaks;
+}
+
 std::vector<ScheduleLayout::Page> ScheduleLayout::Paginate() const {
     std::vector<Page> pages(1);
     double y = 0;
     std::vector<int> headerOf(tables_.size(), -1);
+    auto newPage = [&](const Block& b) {
+        pages.emplace_back();
+        y = 0;
+        const int header = b.Table >= 0 ? headerOf[static_cast<size_t>(b.Table)] : -1;
+        if (b.Type == Kind::Row && header >= 0) {
+            pages.back().push_back({header, 0, blocks_[static_cast<size_t>(header)].Height});
+            y += blocks_[static_cast<size_t>(header)].Height;
+        }
+    };
     for (size_t i = 0; i < blocks_.size(); ++i) {
         const Block& b = blocks_[i];
         if (b.Type == Kind::Header)
             headerOf[static_cast<size_t>(b.Table)] = static_cast<int>(i);
         // A heading or header row stays with the blocks after it up to the first row.
-        double needed = b.Height;
+        double needed = KeptHeight(b);
         for (size_t next = i + 1; blocks_[next - 1].Type != Kind::Row && next < blocks_.size();
              ++next)
-            needed += blocks_[next].Height;
-        if (y + needed > height_ && !pages.back().empty()) {
-            pages.emplace_back();
-            y = 0;
-            const int header = b.Table >= 0 ? headerOf[static_cast<size_t>(b.Table)] : -1;
-            if (b.Type == Kind::Row && header >= 0) {
-                pages.back().push_back(header);
-                y += blocks_[static_cast<size_t>(header)].Height;
-            }
+            needed += KeptHeight(blocks_[next]);
+        if (y + needed > height_ && !pages.back().empty())
+            newPage(b);
+        const std::vector<double> breaks =
+            b.Type == Kind::Row && y + b.Height > height_ ? Breaks(b) : std::vector<double>();
+        double from = 0;
+        while (b.Height - from > height_ - y && !breaks.empty()) {
+            // The last break that fits what is left of the page; a line taller than a page
+            // (none at these sizes) is cut where the page ends.
+            const auto fits = std::upper_bound(breaks.begin(), breaks.end(), from + height_ - y);
+            const double to = fits != breaks.begin() && *std::prev(fits) > from
+                                  ? *std::prev(fits)
+                                  : from + std::max(height_ - y, 1.0);
+            pages.back().push_back({static_cast<int>(i), from, to});
+            from = to;
+            newPage(b);
         }
-        pages.back().push_back(static_cast<int>(i));
-        y += b.Height;
+        pages.back().push_back({static_cast<int>(i), from, b.Height});
+        y += b.Height - from;
     }
     return pages;
 }
 
-void ScheduleLayout::DrawBlock(QPainter& p, const Block& block, double y) const {
+// The piece's text lines only: a line belongs to the piece its top lies in, so that each is
+// printed once, whole, on one page.
+void ScheduleLayout::DrawPiece(QPainter& p, const Piece& piece, double y) const {
+    const Block& block = blocks_[static_cast<size_t>(piece.Index)];
     const QFont font = FontOf(block.Type);
+    p.setPen(Qt::black);
     if (block.Type == Kind::Heading) {
         QTextLayout layout(block.Cells.value(0), font, &device_);
         LayOut(layout, width_);
@@ -126,16 +176,24 @@ void ScheduleLayout::DrawBlock(QPainter& p, const Block& block, double y) const 
     const std::vector<double>& widths = tables_[static_cast<size_t>(block.Table)];
     if (block.Type == Kind::Header)
         p.fillRect(QRectF(0, y, width_, block.Height), QColor(225, 225, 225));
+    const double top = y - piece.From; // where the whole row would begin
     double x = 0;
     for (size_t c = 0; c < widths.size(); ++c) {
         const double w = widths[c] * width_;
         QTextLayout layout(block.Cells.value(static_cast<qsizetype>(c)), font, &device_);
         LayOut(layout, std::max(1.0, w - 2 * pad_));
-        layout.draw(&p, QPointF(x + pad_, y + pad_));
+        for (int n = 0; n < layout.lineCount(); ++n) {
+            const QTextLine line = layout.lineAt(n);
+            const double at = pad_ + line.y();
+            if (at >= piece.From && at < piece.To)
+                line.draw(&p, QPointF(x + pad_, top + pad_));
+        }
         x += w;
     }
-    p.setPen(QPen(QColor(150, 150, 150), 0));
-    p.drawLine(QPointF(0, y + block.Height), QPointF(width_, y + block.Height));
+    if (piece.To == block.Height) {
+        p.setPen(QPen(QColor(150, 150, 150), 0));
+        p.drawLine(QPointF(0, top + block.Height), QPointF(width_, top + block.Height));
+    }
 }
 
 void ScheduleLayout::DrawFooter(QPainter& p, int page, int pages) const {
@@ -156,10 +214,9 @@ int ScheduleLayout::Draw() {
         if (n > 0)
             device_.newPage();
         double y = 0;
-        for (int index : pages[static_cast<size_t>(n)]) {
-            p.setPen(Qt::black);
-            DrawBlock(p, blocks_[static_cast<size_t>(index)], y);
-            y += blocks_[static_cast<size_t>(index)].Height;
+        for (const Piece& piece : pages[static_cast<size_t>(n)]) {
+            DrawPiece(p, piece, y);
+            y += piece.To - piece.From;
         }
         DrawFooter(p, n + 1, count);
     }

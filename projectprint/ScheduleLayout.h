@@ -2,7 +2,8 @@
 // Lays a report of headings, label/value pairs and tables out on pages: every cell's text is
 // wrapped to its column and a row is as tall as its tallest cell; a table's header row is
 // repeated at the top of every page the table continues on; a heading is never the last thing
-// on a page; each page carries "Page n of N" and the footer text.
+// on a page; a row taller than a page goes on over the next pages, broken between text lines;
+// each page carries "Page n of N" and the footer text.
 #include <QFont>
 #include <QStringList>
 #include <utility>
@@ -32,13 +33,20 @@ private:
         int Table = -1; // index into tables_
         double Height = 0;
     };
-    using Page = std::vector<int>; // block indices, in order
+    // A block on a page: all of it, or the part [From, To) of a row taller than a page.
+    struct Piece {
+        int Index = 0; // into blocks_
+        double From = 0, To = 0;
+    };
+    using Page = std::vector<Piece>;
 
     void Add(Kind type, const QStringList& cells, int table);
     double CellHeight(const QString& text, const QFont& font, double width) const;
     double Measure(const Block& block) const;
+    double KeptHeight(const Block& block) const;
+    std::vector<double> Breaks(const Block& block) const;
     std::vector<Page> Paginate() const;
-    void DrawBlock(QPainter& p, const Block& block, double y) const;
+    void DrawPiece(QPainter& p, const Piece& piece, double y) const;
     void DrawFooter(QPainter& p, int page, int pages) const;
     QFont FontOf(Kind type) const;
 

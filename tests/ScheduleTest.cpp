@@ -99,3 +99,35 @@ TEST_F(Schedule, DuctsAndSpheresWithTheirSizesUnitsAndTotals) {
     EXPECT_TRUE(all.contains(QStringLiteral("Installedcost(lines)500.00(2)"))) << all.toStdString();
     EXPECT_TRUE(all.contains(QStringLiteral("Lifecost-"))) << all.toStdString();
 }
+
+// A cell taller than a page goes on over the next pages, its text lines whole and in order,
+// below the repeated header row and above the footer.
+TEST_F(Schedule, ARowTallerThanAPageGoesOnOverTheNextPages) {
+    QStringList tagWords;
+    for (int i = 1; i <= 600; ++i)
+        tagWords << QStringLiteral("W%1").arg(i);
+    Project p;
+    p.Lines = {ChilledWaterPipe(), ChilledWaterPipe(), ChilledWaterPipe()};
+    p.Lines[0].Tag = QStringLiteral("FIRST");
+    p.Lines[1].Tag = tagWords.join(u' ');
+    p.Lines[2].Tag = QStringLiteral("LAST");
+    const std::vector<Word> words = Printed(p, Computed(p));
+    ASSERT_GE(pages_, 3);
+    static const QRegularExpression tagWord(QStringLiteral("^W[0-9]+$"));
+    double footer = 1e9;
+    for (const Word& w : words)
+        footer = w.text == QStringLiteral("Page") ? std::min(footer, w.box.top()) : footer;
+    QStringList tag;
+    for (const Word& w : words) {
+        if (!tagWord.match(w.text).hasMatch())
+            continue;
+        tag << w.text;
+        EXPECT_LE(w.box.bottom(), footer) << w.text.toStdString();
+    }
+    EXPECT_EQ(tag, tagWords);
+    QString all;
+    for (const Word& w : words)
+        all += w.text + u' ';
+    EXPECT_LT(all.indexOf(QStringLiteral("FIRST")), all.indexOf(QStringLiteral("W1 ")));
+    EXPECT_LT(all.indexOf(QStringLiteral("W600")), all.indexOf(QStringLiteral("LAST")));
+}
