@@ -10,8 +10,8 @@
 
 namespace {
 // Relative widths of the line table's columns; they add up to 1.
-const std::vector<double> kLineWidths{0.11, 0.04, 0.05, 0.06, 0.05, 0.05, 0.11, 0.06,
-                                      0.13, 0.05, 0.06, 0.06, 0.06, 0.05, 0.06};
+const std::vector<double> kLineWidths{0.10, 0.04, 0.05, 0.06, 0.05, 0.05, 0.09, 0.06,
+                                      0.11, 0.05, 0.06, 0.06, 0.06, 0.05, 0.05, 0.06};
 const std::vector<double> kBomWidths{0.46, 0.08, 0.1, 0.08, 0.14, 0.14};
 const std::vector<double> kTotalWidths{0.4, 0.2, 0.2, 0.2};
 
@@ -62,7 +62,6 @@ void AddTitle(ScheduleLayout& layout, const TitleBlock& t) {
                   {QStringLiteral("Date"), t.Date}});
 }
 
-// The line table has no room for another column: the installed costs show in the totals.
 void AddCostTotals(ScheduleLayout& layout, const ProjectTotals& t) {
     auto money = [](const std::optional<float>& value) {
         return value ? FormatFloat(*value, 2) : QStringLiteral("-");
@@ -111,13 +110,21 @@ void AddBom(ScheduleLayout& layout, const std::vector<BomItem>& items) {
 } // namespace
 
 QStringList ScheduleHeaders() {
-    return {QStringLiteral("Tag"),          QStringLiteral("Kind"),
-            QStringLiteral("Size (mm)"),    QStringLiteral("Length / area"),
-            QStringLiteral("Medium (°C)"),  QStringLiteral("Ambient (°C)"),
-            QStringLiteral("Material"),     QStringLiteral("Thickness (mm)"),
-            QStringLiteral("Product"),      QStringLiteral("Surface (°C)"),
-            QStringLiteral("W/m or W/m²"),  QStringLiteral("Heat flow (W)"),
-            QStringLiteral("kWh per year"), QStringLiteral("Cost per year"),
+    return {QStringLiteral("Tag"),
+            QStringLiteral("Kind"),
+            QStringLiteral("Size (mm)"),
+            QStringLiteral("Length / area"),
+            QStringLiteral("Medium (°C)"),
+            QStringLiteral("Ambient (°C)"),
+            QStringLiteral("Material"),
+            QStringLiteral("Thickness (mm)"),
+            QStringLiteral("Product"),
+            QStringLiteral("Surface (°C)"),
+            QStringLiteral("W/m or W/m²"),
+            QStringLiteral("Heat flow (W)"),
+            QStringLiteral("kWh per year"),
+            QStringLiteral("Cost per year"),
+            QStringLiteral("Installed cost"),
             QStringLiteral("Status")};
 }
 
@@ -136,6 +143,7 @@ QStringList ScheduleCells(const Line& line, const LineResult& r) {
             Figure(r, r.HeatFlow, 1),
             Figure(r, r.EnergyPerYear, 0),
             Figure(r, r.CostPerYear, 2),
+            r.InstalledCost ? FormatFloat(*r.InstalledCost, 2) : QString(),
             r.Status};
 }
 

@@ -97,6 +97,8 @@ TEST_F(Schedule, DuctsAndSpheresWithTheirSizesUnitsAndTotals) {
     for (const Word& w : Printed(p, Computed(p)))
         all += w.text;
     EXPECT_TRUE(all.contains(QStringLiteral("Installedcost(lines)500.00(2)"))) << all.toStdString();
+    const QStringList costed = ScheduleCells(p.Lines[0], Computed(p)[0]);
+    EXPECT_EQ(costed[ScheduleHeaders().indexOf(QStringLiteral("Installed cost"))], "250.00");
     EXPECT_TRUE(all.contains(QStringLiteral("Lifecost-"))) << all.toStdString();
 }
 
