@@ -209,15 +209,9 @@ LayeredSolution TableRow(const LayeredInputs& in) {
     r.Coefficient.Emissivity = in.CladdingEmissivity.value_or(in.Coefficient.Emissivity);
     const RowSolution row = SolveRow(r);
     LayeredSolution s;
+    static_cast<SurfaceSolution&>(s) = row;
     s.Interfaces = {in.MediumTemp, row.SurfaceTemp};
     s.Lambdas = {row.Lambda};
-    s.SurfaceTemp = row.SurfaceTemp;
-    s.h = row.h;
-    s.HeatFlowPerUnit = row.HeatFlowPerUnit;
-    s.Settle = row.Settle;
-    s.FlowH = row.FlowH;
-    s.Regime = row.Regime;
-    s.Transmittance = row.Transmittance;
     return s;
 }
 

@@ -33,24 +33,13 @@ struct LayeredInputs {
     SurfaceCoefficientModel Coefficient; // typed h, or computed indoors or outdoors
 };
 
-struct LayeredSolution {
+// The surface as SurfaceSolution; where h jumps across the balance (NoBalance), h and the
+// temperatures are from the smaller h, HeatFlowPerUnit from the larger (FlowH). A single
+// layer reports the row's own.
+struct LayeredSolution : SurfaceSolution {
     // Medium face first, outer surface last: Layers.size() + 1 temperatures, °C.
     std::vector<float> Interfaces;
     std::vector<float> Lambdas; // W/(m·K), each at its layer's mean temperature
-    float SurfaceTemp = 0;      // °C
-    float h = 0;                // W/(m²·K)
-    // W/m² (wall), W/m (pipe, duct), W (sphere); > 0 into the medium, as the table's rows.
-    float HeatFlowPerUnit = 0;
-    float Transmittance = 0; // HeatFlowPerUnit per kelvin of air over medium
-    // NoBalance where the convection correlation's regime change leaves no surface
-    // temperature that balances. Each side of the jump is then taken where it is the safe
-    // one: h and the temperatures from the smaller h (the surface further from the air),
-    // HeatFlowPerUnit from the larger, FlowH. A single layer reports the row's own.
-    Settling Settle = Settling::Iterated;
-    float FlowH = 0;
-    // Convection regime at the surface as RowSolution::Regime: 0 laminar, 1 turbulent,
-    // kAtTheJump without a balance, -1 for a typed h.
-    int Regime = -1;
     // Layers whose faces lie outside the material's temperature limits.
     std::vector<bool> BeyondLimits;
 };

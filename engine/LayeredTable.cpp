@@ -26,14 +26,8 @@ ThicknessTableInputs JobOf(const LayeredTableInputs& in) {
 
 RowSolution AsRow(const LayeredTableInputs& in, const LayeredSolution& s) {
     RowSolution r;
-    r.SurfaceTemp = s.SurfaceTemp;
-    r.h = s.h;
+    static_cast<SurfaceSolution&>(r) = s;
     r.Lambda = s.Lambdas[VariedIndex(in)];
-    r.Transmittance = s.Transmittance;
-    r.HeatFlowPerUnit = s.HeatFlowPerUnit;
-    r.Settle = s.Settle;
-    r.Regime = s.Regime;
-    r.FlowH = s.FlowH;
     return r;
 }
 

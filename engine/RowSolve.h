@@ -34,14 +34,15 @@ enum class Settling {
 
 inline constexpr int kAtTheJump = 2;
 
-struct RowSolution {
-    float SurfaceTemp = 0;     // °C
-    float h = 0;               // W/(m²·K), of the regime that gives SurfaceTemp
-    float Lambda = 0;          // W/(m·K) used, at the layer's mean temperature (0 when bare)
-    float Transmittance = 0;   // W/(m·K) or W/(m²·K), as the heat loss forms compute it
-    float HeatFlowPerUnit = 0; // W/m or W/m², Transmittance·(θa − θi), > 0 into the medium
+// What a solved insulation system shows at its outer surface; a single layer and a layered
+// system report it alike, so that the table takes either as a row.
+struct SurfaceSolution {
+    float SurfaceTemp = 0;   // °C
+    float h = 0;             // W/(m²·K), of the regime that gives SurfaceTemp
+    float Transmittance = 0; // HeatFlowPerUnit per kelvin of air over medium
+    // W/m² (wall), W/m (pipe, duct), W (sphere); Transmittance·(θa − θi), > 0 into the medium.
+    float HeatFlowPerUnit = 0;
     Settling Settle = Settling::Iterated;
-    int Passes = 0; // substitution passes run
     // The convection regime of the correlation at the surface: 0 laminar, 1 turbulent,
     // kAtTheJump for NoBalance, -1 where h is typed. Across a change of regime h jumps.
     int Regime = -1;
@@ -49,6 +50,11 @@ struct RowSolution {
     // is from the regime that keeps it further from the air (the colder surface for a cold
     // medium, the hotter for a hot one), HeatFlowPerUnit from the one with the larger flow.
     float FlowH = 0;
+};
+
+struct RowSolution : SurfaceSolution {
+    float Lambda = 0; // W/(m·K) used, at the layer's mean temperature (0 when bare)
+    int Passes = 0;   // substitution passes run
 };
 
 // The settled surface of one layer; throws FloatError as the engine does.
