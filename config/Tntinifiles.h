@@ -35,6 +35,17 @@ struct DataFile {
 DataFile ReadDataFile(const QString& fileName);
 // "Cannot open file <fileName>: <why>" for a file ReadDataFile did not read.
 QString CannotOpenText(const QString& fileName, const DataFile& read);
+// A file read as ReadDataFile reads it and given to parse(bytes); a Result whose Error is the
+// CannotOpenText when it could not be read.
+template <typename Result, typename Parse>
+Result ParseDataFile(const QString& fileName, Parse parse) {
+    const DataFile read = ReadDataFile(fileName);
+    if (read.Bytes)
+        return parse(*read.Bytes);
+    Result result;
+    result.Error = CannotOpenText(fileName, read);
+    return result;
+}
 
 // Reads the whole file; throws TermoraError "Cannot open file " + fileName, followed by
 // ": " and the DataFileProblem when there is one.

@@ -199,13 +199,7 @@ CsvImport ImportLinesCsv(const QByteArray& bytes) {
 }
 
 CsvImport ImportLinesFile(const QString& fileName) {
-    const DataFile read = ReadDataFile(fileName);
-    if (!read.Bytes) {
-        CsvImport result;
-        result.Error = CannotOpenText(fileName, read);
-        return result;
-    }
-    return ImportLinesCsv(*read.Bytes);
+    return ParseDataFile<CsvImport>(fileName, ImportLinesCsv);
 }
 
 QStringList ResultHeaders() {

@@ -282,11 +282,5 @@ ProjectReading ProjectFromJson(const QByteArray& bytes) {
 }
 
 ProjectReading LoadProject(const QString& fileName) {
-    const DataFile read = ReadDataFile(fileName);
-    if (!read.Bytes) {
-        ProjectReading reading;
-        reading.Error = CannotOpenText(fileName, read);
-        return reading;
-    }
-    return ProjectFromJson(*read.Bytes);
+    return ParseDataFile<ProjectReading>(fileName, ProjectFromJson);
 }
