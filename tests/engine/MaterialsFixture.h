@@ -42,6 +42,13 @@ protected:
         return std::uniform_real_distribution<float>(lo, hi)(random);
     }
     bool Coin() { return random() % 2 == 0; }
+    // f(trial) for n trials, each failure naming its trial.
+    template <typename F> void Trials(int n, F f) {
+        for (int trial = 0; trial < n; ++trial) {
+            SCOPED_TRACE(trial);
+            f(trial);
+        }
+    }
 
     // Jobs that reach the correlations' regime changes: small pipes in a light wind, walls
     // in still air, hot and cold media, typed or computed h, a steep or a constant λ (the
