@@ -1,7 +1,9 @@
 // The thickness table against the calculation forms' own functions (λ at the layer's own
 // mean temperature, bit for bit where λ is one constant), and its criteria against their
-// limits, for random accepted inputs.
+// limits and its own rows, for random accepted inputs.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "MaterialsFixture.h"
 #include "engine/CalcFrame.h"
@@ -93,7 +95,7 @@ TEST_F(ThicknessTableTest, EveryMinimumEndsAtItsLimit) {
         in.MaxHeatFlow = std::fabs(row(0).HeatFlowPerUnit) * Uniform(0.05f, 0.9f);
         SCOPED_TRACE(trial);
         const ThicknessCriteria c = CriteriaMinima(in);
-        auto atLimit = [&](const CriterionMinimum& m, auto value, double limit, double within) {
+        auto atLimit = [&](const CriterionMinimum& m, double limit, double within, auto value) {
             if (m.Unreachable || m.BeyondBound || m.Thickness <= kThinnestStated)
                 return;
             const float below = std::nextafter(m.Thickness, 0.0f);
@@ -104,17 +106,14 @@ TEST_F(ThicknessTableTest, EveryMinimumEndsAtItsLimit) {
             EXPECT_GT(value(row(below)), limit);
         };
         EXPECT_EQ(c.DewPoint, DewPoint(in.AmbientTemp, in.RelHumidity));
-        atLimit(
-            c.Condensation, [](const RowSolution& r) { return -r.SurfaceTemp; }, -c.DewPoint, 0.01);
+        atLimit(c.Condensation, -c.DewPoint, 0.01, [](auto r) { return -r.SurfaceTemp; });
         if (hot) {
             ASSERT_FALSE(c.SurfaceTemp.Unreachable);
-            atLimit(
-                c.SurfaceTemp, [](const RowSolution& r) { return r.SurfaceTemp; },
-                *in.SurfaceTempLimit, 0.01);
+            atLimit(c.SurfaceTemp, *in.SurfaceTempLimit, 0.01,
+                    [](auto r) { return r.SurfaceTemp; });
         }
-        atLimit(
-            c.HeatFlow, [](const RowSolution& r) { return std::fabs(r.HeatFlowPerUnit); },
-            *in.MaxHeatFlow, *in.MaxHeatFlow * 1e-3);
+        const double most = *in.MaxHeatFlow;
+        atLimit(c.HeatFlow, most, most * 1e-3, [](auto r) { return std::fabs(r.HeatFlowPerUnit); });
     }
     ThicknessTableInputs in = Random();
     in.AmbientTemp = 30, in.MediumTemp = 200;
@@ -122,6 +121,98 @@ TEST_F(ThicknessTableTest, EveryMinimumEndsAtItsLimit) {
     EXPECT_TRUE(CriteriaMinima(in).SurfaceTemp.Unreachable);
     in.SurfaceTempLimit = 250; // above the medium: bare is fine
     EXPECT_EQ(CriteriaMinima(in).SurfaceTemp.Thickness, 0);
+    in.Pipe = true, in.TubeDiameter = 0.5f, in.MaxHeatFlow = 1; // metres of insulation
+    EXPECT_TRUE(CriteriaMinima(in).HeatFlow.BeyondBound);
+}
+
+bool Meets(const ThicknessTableInputs& in, Criterion c, const ThicknessRow& r) {
+    switch (c) {
+    case Criterion::Condensation:
+        return !r.Condensation;
+    case Criterion::SurfaceTemp:
+        return in.MediumTemp <= *in.SurfaceTempLimit || r.SurfaceTemp <= *in.SurfaceTempLimit;
+    case Criterion::HeatFlow:
+        return std::fabs(r.HeatFlowPerUnit) <= *in.MaxHeatFlow;
+    }
+    return false;
+}
+
+// For random jobs no row at or above a stated minimum fails it, the bare row is the job's own
+// bare surface, and the surface moves towards the air as the layer grows unless h fell.
+TEST_F(ThicknessTableTest, RowsNeverContradictTheMinima) {
+    random.seed(20261210);
+    int turns = 0;
+    Trials(300, [&](int) {
+        ThicknessTableInputs in = Job();
+        // Rows at the minima themselves and a hair below them.
+        const ThicknessCriteria stated = CriteriaMinima(in);
+        for (auto [_, m] : StatedMinima(stated))
+            if (m->Active && !m->Unreachable && !m->BeyondBound && m->Thickness > 0)
+                in.ThicknessesMm.insert(in.ThicknessesMm.end(),
+                                        {std::nextafter(m->Thickness * 1000.0f, 1e9f),
+                                         m->Thickness * 1000.0f * 0.999f});
+        const ThicknessTable t = BuildThicknessTable(in, nullptr);
+        for (auto [criterion, m] : StatedMinima(t.Criteria)) {
+            if (!m->Active || m->Unreachable)
+                continue;
+            for (const ThicknessRow& r : t.Rows) {
+                const float s = r.Thickness;
+                if (!m->BeyondBound && s >= m->Thickness) {
+                    EXPECT_TRUE(Meets(in, criterion, r)) << s;
+                }
+                // Just below a minimum it fails: the minimum is the last crossing.
+                if (m->Thickness > kThinnestStated && s < m->Thickness &&
+                    s > m->Thickness * 0.998f) {
+                    EXPECT_FALSE(Meets(in, criterion, r)) << s;
+                }
+                for (const ThicknessBand& b : m->AlsoMet)
+                    if (s >= b.From && s <= b.To && s > 0) {
+                        EXPECT_TRUE(Meets(in, criterion, r)) << s;
+                    }
+            }
+        }
+        EXPECT_EQ(t.Rows[0].h, DialogCoefficient(in, 0));
+        EXPECT_EQ(t.Rows[0].SurfaceTemp, in.MediumTemp);
+        std::vector<ThicknessRow> rows = t.Rows;
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](auto& a, auto& b) { return a.Thickness < b.Thickness; });
+        for (size_t k = 2; k < rows.size(); ++k) {
+            const ThicknessRow &thinner = rows[k - 1], &row = rows[k];
+            const bool away = std::fabs(row.SurfaceTemp - in.AmbientTemp) >
+                              std::fabs(thinner.SurfaceTemp - in.AmbientTemp) + 1e-3;
+            EXPECT_EQ(away, row.AwayFromAirAfter >= 0) << row.Thickness;
+            if (away && row.Thickness > thinner.Thickness) {
+                ++turns;
+                EXPECT_LT(row.h, thinner.h) << row.Thickness; // what the tool tip says
+            }
+        }
+    });
+    EXPECT_GT(turns, 0); // the jobs reach the regime changes
+}
+
+// With h typed the no-condensation minimum is the condensation form's own, to the digits the
+// form shows (0.001 mm for pipes, 0.01 mm for walls).
+TEST_F(ThicknessTableTest, NoCondensationAsTheForm) {
+    random.seed(20261210);
+    Trials(200, [&](int) {
+        ThicknessTableInputs in = Job();
+        in.Coefficient.Computed = false;
+        in.MediumTemp = Uniform(-60, in.AmbientTemp - 3);
+        const ThicknessCriteria c = CriteriaMinima(in);
+        const CondensationResult form =
+            CondensationAt(in.AmbientTemp, in.MediumTemp, in.RelHumidity, in.Coefficient.Typed,
+                           in.Pipe ? in.TubeDiameter : 0.0f,
+                           in.Law.LambdaSlope == 0 ? kUser : kWool, in.Pipe ? kCylinder : kPlane);
+        EXPECT_EQ(c.DewPoint, form.DewPoint);
+        EXPECT_TRUE(c.Condensation.AlsoMet.empty());
+        // Where the surface hardly moves with the thickness the form's search stops on a
+        // temperature a few float steps from the dew point; ours on thickness.
+        if (std::fabs(SolveRow(RowInputsOf(in, form.MinThickness)).SurfaceTemp - c.DewPoint) >
+            1e-4) {
+            EXPECT_NEAR(c.Condensation.Thickness * 1000.0, form.MinThickness * 1000.0,
+                        in.Pipe ? 0.5e-3 : 0.5e-2);
+        }
+    });
 }
 
 TEST_F(ThicknessTableTest, ChosenRowAndEconomicThickness) {
