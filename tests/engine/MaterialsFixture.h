@@ -50,9 +50,8 @@ protected:
         }
     }
 
-    // Jobs that reach the correlations' regime changes: small pipes in a light wind, walls
-    // in still air, hot and cold media, typed or computed h, a steep or a constant λ (the
-    // materials of MaterialsTest).
+    // Jobs that reach the correlations' regime changes: small pipes in a light wind, walls in
+    // still air, hot and cold media, typed or computed h, either material of MaterialsTest.
     ThicknessTableInputs Job() {
         ThicknessTableInputs in;
         in.Pipe = random() % 3 != 0;
@@ -98,9 +97,7 @@ bool PlausibleWith(In in, bool (*test)(const In&), Edit edit) {
 // A layer of a law and a thickness (m), with an upper temperature limit where given.
 inline InsulationLayer LayerOf(ConductivityLaw law, float thickness,
                                std::optional<float> max = {}) {
-    InsulationLayer l;
-    l.Law = law, l.Thickness = thickness, l.MaxTemp = max;
-    return l;
+    return {law, thickness, {}, max};
 }
 
 // A table's criteria, each with its stated minimum.
@@ -111,9 +108,8 @@ StatedMinima(const ThicknessCriteria& c) {
              {Criterion::HeatFlow, &c.HeatFlow}}};
 }
 
-// The h of the forms' surface coefficient dialog for a table's layer s (m): for a bare
-// surface with h typed for the rows still indoor air, horizontal, 1 m high; else the job's
-// installation; the bare emissivity for the bare row.
+// The h of the forms' surface coefficient dialog for a table's layer s (m): the job's
+// installation, or for a bare surface beside typed rows' h still indoor air 1 m high.
 inline float DialogCoefficient(const ThicknessTableInputs& in, float s) {
     const SurfaceCoefficientModel& m = in.Coefficient;
     const bool bare = s == 0, stillAir = bare && !m.Computed, out = !stillAir && m.Outside;
