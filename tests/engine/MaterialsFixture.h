@@ -49,32 +49,6 @@ protected:
             f(trial);
         }
     }
-
-    // Jobs that reach the correlations' regime changes: small pipes in a light wind, walls in
-    // still air, hot and cold media, typed or computed h, either material of MaterialsTest.
-    ThicknessTableInputs Job() {
-        ThicknessTableInputs in;
-        in.Pipe = random() % 3 != 0;
-        in.AmbientTemp = Uniform(-20, 40);
-        in.MediumTemp =
-            Coin() ? Uniform(in.AmbientTemp + 20, 250) : Uniform(-50, in.AmbientTemp - 5);
-        in.TubeDiameter = Coin() ? Uniform(0.006f, 0.06f) : Uniform(0.06f, 0.6f);
-        in.Law = ConductivityLawOf(Coin() ? kWool : kUser);
-        in.RelHumidity = Uniform(30, 95);
-        const auto wind = [&] { return Coin() ? Uniform(0.05f, 0.5f) : Uniform(0.5f, 10); };
-        in.Coefficient = {random() % 4 != 0,    Uniform(2, 30),  Coin(), Coin(), wind(),
-                          Uniform(0.1f, 0.95f), Uniform(0.5f, 3)};
-        in.BareEmissivity = Uniform(0.1f, 0.95f);
-        if (in.MediumTemp > in.AmbientTemp && Coin())
-            in.SurfaceTempLimit = Uniform(in.AmbientTemp + 1, in.MediumTemp - 1);
-        if (Coin())
-            in.MaxHeatFlow =
-                std::fabs(SolveRow(RowInputsOf(in, 0)).HeatFlowPerUnit) * Uniform(0.005f, 0.9f);
-        in.ThicknessesMm = DefaultThicknessesMm();
-        for (int i = 0; i < 30; ++i)
-            in.ThicknessesMm.push_back(std::exp(Uniform(std::log(0.05f), std::log(900.0f))));
-        return in;
-    }
 };
 
 // Runs f and returns the FloatError text it throws ("" when it does not throw).

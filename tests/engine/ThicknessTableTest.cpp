@@ -40,6 +40,25 @@ protected:
         in.ThicknessesMm = DefaultThicknessesMm();
         return in;
     }
+
+    // Jobs that reach the correlations' regime changes: small pipes in a light wind, walls in
+    // still air, h mostly computed, the criteria's limits, 30 thicknesses more.
+    ThicknessTableInputs Job() {
+        ThicknessTableInputs in = Random();
+        if (Coin())
+            in.TubeDiameter = Uniform(0.006f, 0.06f);
+        in.Coefficient.Computed = random() % 4 != 0;
+        in.Coefficient.WindSpeed = Coin() ? Uniform(0.05f, 0.5f) : Uniform(0.5f, 10);
+        in.BareEmissivity = Uniform(0.1f, 0.95f);
+        if (in.MediumTemp > in.AmbientTemp && Coin())
+            in.SurfaceTempLimit = Uniform(in.AmbientTemp + 1, in.MediumTemp - 1);
+        if (Coin())
+            in.MaxHeatFlow =
+                std::fabs(SolveRow(RowInputsOf(in, 0)).HeatFlowPerUnit) * Uniform(0.005f, 0.9f);
+        for (int i = 0; i < 30; ++i)
+            in.ThicknessesMm.push_back(std::exp(Uniform(std::log(0.05f), std::log(900.0f))));
+        return in;
+    }
 };
 
 TEST_F(ThicknessTableTest, RowsAreWhatTheFormsComputeWithTheLayersLambda) {
