@@ -132,7 +132,6 @@ TEST_F(ThicknessTableTest, EveryMinimumEndsAtItsLimit) {
             const CondensationResult form =
                 CondensationAt(in.AmbientTemp, in.MediumTemp, in.RelHumidity, in.Coefficient.Typed,
                                d, material, in.Pipe ? kCylinder : kPlane);
-            EXPECT_EQ(c.DewPoint, form.DewPoint);
             EXPECT_TRUE(c.Condensation.AlsoMet.empty());
             // Where the surface hardly moves with the thickness the form stops on temperature.
             if (std::fabs(row(form.MinThickness).SurfaceTemp - c.DewPoint) > 1e-4) {
