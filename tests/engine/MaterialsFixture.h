@@ -42,32 +42,12 @@ protected:
         return std::uniform_real_distribution<float>(lo, hi)(random);
     }
     bool Coin() { return random() % 2 == 0; }
-
-    // Jobs that reach the correlations' regime changes: small pipes in a light wind, walls
-    // in still air, hot and cold media, typed or computed h, a steep or a constant λ (the
-    // materials of MaterialsTest).
-    ThicknessTableInputs Job() {
-        ThicknessTableInputs in;
-        in.Pipe = random() % 3 != 0;
-        in.AmbientTemp = Uniform(-20, 40);
-        in.MediumTemp =
-            Coin() ? Uniform(in.AmbientTemp + 20, 250) : Uniform(-50, in.AmbientTemp - 5);
-        in.TubeDiameter = Coin() ? Uniform(0.006f, 0.06f) : Uniform(0.06f, 0.6f);
-        in.Law = ConductivityLawOf(Coin() ? kWool : kUser);
-        in.RelHumidity = Uniform(30, 95);
-        const auto wind = [&] { return Coin() ? Uniform(0.05f, 0.5f) : Uniform(0.5f, 10); };
-        in.Coefficient = {random() % 4 != 0,    Uniform(2, 30),  Coin(), Coin(), wind(),
-                          Uniform(0.1f, 0.95f), Uniform(0.5f, 3)};
-        in.BareEmissivity = Uniform(0.1f, 0.95f);
-        if (in.MediumTemp > in.AmbientTemp && Coin())
-            in.SurfaceTempLimit = Uniform(in.AmbientTemp + 1, in.MediumTemp - 1);
-        if (Coin())
-            in.MaxHeatFlow =
-                std::fabs(SolveRow(RowInputsOf(in, 0)).HeatFlowPerUnit) * Uniform(0.005f, 0.9f);
-        in.ThicknessesMm = DefaultThicknessesMm();
-        for (int i = 0; i < 30; ++i)
-            in.ThicknessesMm.push_back(std::exp(Uniform(std::log(0.05f), std::log(900.0f))));
-        return in;
+    // f(trial) for n trials, each failure naming its trial.
+    template <typename F> void Trials(int n, F f) {
+        for (int trial = 0; trial < n; ++trial) {
+            SCOPED_TRACE(trial);
+            f(trial);
+        }
     }
 };
 
@@ -91,9 +71,7 @@ bool PlausibleWith(In in, bool (*test)(const In&), Edit edit) {
 // A layer of a law and a thickness (m), with an upper temperature limit where given.
 inline InsulationLayer LayerOf(ConductivityLaw law, float thickness,
                                std::optional<float> max = {}) {
-    InsulationLayer l;
-    l.Law = law, l.Thickness = thickness, l.MaxTemp = max;
-    return l;
+    return {law, thickness, {}, max};
 }
 
 // A table's criteria, each with its stated minimum.
@@ -104,9 +82,8 @@ StatedMinima(const ThicknessCriteria& c) {
              {Criterion::HeatFlow, &c.HeatFlow}}};
 }
 
-// The h of the forms' surface coefficient dialog for a table's layer s (m): for a bare
-// surface with h typed for the rows still indoor air, horizontal, 1 m high; else the job's
-// installation; the bare emissivity for the bare row.
+// The h of the forms' surface coefficient dialog for a table's layer s (m): the job's
+// installation, or for a bare surface beside typed rows' h still indoor air 1 m high.
 inline float DialogCoefficient(const ThicknessTableInputs& in, float s) {
     const SurfaceCoefficientModel& m = in.Coefficient;
     const bool bare = s == 0, stillAir = bare && !m.Computed, out = !stillAir && m.Outside;

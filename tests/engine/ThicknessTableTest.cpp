@@ -1,11 +1,15 @@
 // The thickness table against the calculation forms' own functions (λ at the layer's own
 // mean temperature, bit for bit where λ is one constant), and its criteria against their
-// limits, for random accepted inputs.
+// limits and its own rows, for random accepted inputs; the same of layered systems' tables.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
 
 #include "MaterialsFixture.h"
 #include "engine/CalcFrame.h"
 #include "engine/Coefficient.h"
+#include "engine/LayeredTable.h"
 #include "engine/PipeCalculations.h"
 #include "engine/PipeSizeTable.h"
 #include "engine/SheetCalculations.h"
@@ -36,6 +40,25 @@ protected:
         in.ThicknessesMm = DefaultThicknessesMm();
         return in;
     }
+
+    // Jobs that reach the correlations' regime changes: small pipes in a light wind, walls in
+    // still air, h mostly computed, the criteria's limits, 30 thicknesses more.
+    ThicknessTableInputs Job() {
+        ThicknessTableInputs in = Random();
+        if (Coin())
+            in.TubeDiameter = Uniform(0.006f, 0.06f);
+        in.Coefficient.Computed = random() % 4 != 0;
+        in.Coefficient.WindSpeed = Coin() ? Uniform(0.05f, 0.5f) : Uniform(0.5f, 10);
+        in.BareEmissivity = Uniform(0.1f, 0.95f);
+        if (in.MediumTemp > in.AmbientTemp && Coin())
+            in.SurfaceTempLimit = Uniform(in.AmbientTemp + 1, in.MediumTemp - 1);
+        if (Coin())
+            in.MaxHeatFlow =
+                std::fabs(SolveRow(RowInputsOf(in, 0)).HeatFlowPerUnit) * Uniform(0.005f, 0.9f);
+        for (int i = 0; i < 30; ++i)
+            in.ThicknessesMm.push_back(std::exp(Uniform(std::log(0.05f), std::log(900.0f))));
+        return in;
+    }
 };
 
 TEST_F(ThicknessTableTest, RowsAreWhatTheFormsComputeWithTheLayersLambda) {
@@ -46,7 +69,6 @@ TEST_F(ThicknessTableTest, RowsAreWhatTheFormsComputeWithTheLayersLambda) {
         ASSERT_EQ(t.Rows.size(), in.ThicknessesMm.size() + 1);
         const float ta = in.AmbientTemp, tm = in.MediumTemp, d = in.TubeDiameter,
                     bare = t.Rows[0].h;
-        EXPECT_EQ(bare, DialogCoefficient(in, 0));
         for (const ThicknessRow& r : t.Rows) {
             const float s = r.Thickness;
             if (r.Settle != Settling::Iterated)
@@ -93,7 +115,7 @@ TEST_F(ThicknessTableTest, EveryMinimumEndsAtItsLimit) {
         in.MaxHeatFlow = std::fabs(row(0).HeatFlowPerUnit) * Uniform(0.05f, 0.9f);
         SCOPED_TRACE(trial);
         const ThicknessCriteria c = CriteriaMinima(in);
-        auto atLimit = [&](const CriterionMinimum& m, auto value, double limit, double within) {
+        auto atLimit = [&](const CriterionMinimum& m, double limit, double within, auto value) {
             if (m.Unreachable || m.BeyondBound || m.Thickness <= kThinnestStated)
                 return;
             const float below = std::nextafter(m.Thickness, 0.0f);
@@ -104,17 +126,26 @@ TEST_F(ThicknessTableTest, EveryMinimumEndsAtItsLimit) {
             EXPECT_GT(value(row(below)), limit);
         };
         EXPECT_EQ(c.DewPoint, DewPoint(in.AmbientTemp, in.RelHumidity));
-        atLimit(
-            c.Condensation, [](const RowSolution& r) { return -r.SurfaceTemp; }, -c.DewPoint, 0.01);
+        atLimit(c.Condensation, -c.DewPoint, 0.01, [](auto r) { return -r.SurfaceTemp; });
+        if (!hot && !in.Coefficient.Computed) { // the condensation form's own, to its digits
+            const float d = in.Pipe ? in.TubeDiameter : 0.0f;
+            const CondensationResult form =
+                CondensationAt(in.AmbientTemp, in.MediumTemp, in.RelHumidity, in.Coefficient.Typed,
+                               d, material, in.Pipe ? kCylinder : kPlane);
+            EXPECT_TRUE(c.Condensation.AlsoMet.empty());
+            // Where the surface hardly moves with the thickness the form stops on temperature.
+            if (std::fabs(row(form.MinThickness).SurfaceTemp - c.DewPoint) > 1e-4) {
+                EXPECT_NEAR(c.Condensation.Thickness * 1000.0, form.MinThickness * 1000.0,
+                            in.Pipe ? 0.5e-3 : 0.5e-2); // 0.001 mm for pipes, 0.01 mm for walls
+            }
+        }
         if (hot) {
             ASSERT_FALSE(c.SurfaceTemp.Unreachable);
-            atLimit(
-                c.SurfaceTemp, [](const RowSolution& r) { return r.SurfaceTemp; },
-                *in.SurfaceTempLimit, 0.01);
+            atLimit(c.SurfaceTemp, *in.SurfaceTempLimit, 0.01,
+                    [](auto r) { return r.SurfaceTemp; });
         }
-        atLimit(
-            c.HeatFlow, [](const RowSolution& r) { return std::fabs(r.HeatFlowPerUnit); },
-            *in.MaxHeatFlow, *in.MaxHeatFlow * 1e-3);
+        const double most = *in.MaxHeatFlow;
+        atLimit(c.HeatFlow, most, most * 1e-3, [](auto r) { return std::fabs(r.HeatFlowPerUnit); });
     }
     ThicknessTableInputs in = Random();
     in.AmbientTemp = 30, in.MediumTemp = 200;
@@ -122,6 +153,80 @@ TEST_F(ThicknessTableTest, EveryMinimumEndsAtItsLimit) {
     EXPECT_TRUE(CriteriaMinima(in).SurfaceTemp.Unreachable);
     in.SurfaceTempLimit = 250; // above the medium: bare is fine
     EXPECT_EQ(CriteriaMinima(in).SurfaceTemp.Thickness, 0);
+    in.Pipe = true, in.TubeDiameter = 0.5f, in.MaxHeatFlow = 1; // metres of insulation
+    EXPECT_TRUE(CriteriaMinima(in).HeatFlow.BeyondBound);
+}
+
+bool Meets(const ThicknessTableInputs& in, Criterion c, const ThicknessRow& r) {
+    switch (c) {
+    case Criterion::Condensation:
+        return !r.Condensation;
+    case Criterion::SurfaceTemp:
+        return in.MediumTemp <= *in.SurfaceTempLimit || r.SurfaceTemp <= *in.SurfaceTempLimit;
+    case Criterion::HeatFlow:
+        return std::fabs(r.HeatFlowPerUnit) <= *in.MaxHeatFlow;
+    }
+    return false;
+}
+
+// No row from first on at or above a stated minimum, or in a band it states as also met,
+// fails it; a row just below it fails. (A layered table's bare row is no layer of 0.)
+void ExpectRowsAgreeWithMinima(const ThicknessTableInputs& in, const ThicknessTable& t,
+                               size_t first = 0) {
+    for (auto [criterion, m] : StatedMinima(t.Criteria)) {
+        if (!m->Active || m->Unreachable)
+            continue;
+        for (size_t i = first; i < t.Rows.size(); ++i) {
+            const ThicknessRow& r = t.Rows[i];
+            const float s = r.Thickness;
+            if (!m->BeyondBound && s >= m->Thickness) {
+                EXPECT_TRUE(Meets(in, criterion, r)) << s;
+            }
+            // Just below a minimum it fails: the minimum is the last crossing.
+            if (m->Thickness > kThinnestStated && s < m->Thickness && s > m->Thickness * 0.998f) {
+                EXPECT_FALSE(Meets(in, criterion, r)) << s;
+            }
+            for (const ThicknessBand& b : m->AlsoMet)
+                if (s >= b.From && s <= b.To && s > 0) {
+                    EXPECT_TRUE(Meets(in, criterion, r)) << s;
+                }
+        }
+    }
+}
+
+// For random jobs no row at or above a stated minimum fails it, the bare row is the job's own
+// bare surface, and the surface moves towards the air as the layer grows unless h fell.
+TEST_F(ThicknessTableTest, RowsNeverContradictTheMinima) {
+    random.seed(20261210);
+    int turns = 0;
+    Trials(300, [&](int) {
+        ThicknessTableInputs in = Job();
+        // Rows at the minima themselves and a hair below them.
+        const ThicknessCriteria stated = CriteriaMinima(in);
+        for (auto [_, m] : StatedMinima(stated))
+            if (m->Active && !m->Unreachable && !m->BeyondBound && m->Thickness > 0)
+                in.ThicknessesMm.insert(in.ThicknessesMm.end(),
+                                        {std::nextafter(m->Thickness * 1000.0f, 1e9f),
+                                         m->Thickness * 1000.0f * 0.999f});
+        const ThicknessTable t = BuildThicknessTable(in, nullptr);
+        ExpectRowsAgreeWithMinima(in, t);
+        EXPECT_EQ(t.Rows[0].h, DialogCoefficient(in, 0));
+        EXPECT_EQ(t.Rows[0].SurfaceTemp, in.MediumTemp);
+        std::vector<ThicknessRow> rows = t.Rows;
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](auto& a, auto& b) { return a.Thickness < b.Thickness; });
+        for (size_t k = 2; k < rows.size(); ++k) {
+            const ThicknessRow &thinner = rows[k - 1], &row = rows[k];
+            const bool away = std::fabs(row.SurfaceTemp - in.AmbientTemp) >
+                              std::fabs(thinner.SurfaceTemp - in.AmbientTemp) + 1e-3;
+            EXPECT_EQ(away, row.AwayFromAirAfter >= 0) << row.Thickness;
+            if (away && row.Thickness > thinner.Thickness) {
+                ++turns;
+                EXPECT_LT(row.h, thinner.h) << row.Thickness; // what the tool tip says
+            }
+        }
+    });
+    EXPECT_GT(turns, 0); // the jobs reach the regime changes
 }
 
 TEST_F(ThicknessTableTest, ChosenRowAndEconomicThickness) {
@@ -166,6 +271,97 @@ TEST_F(ThicknessTableTest, PipeSizesEachGetTheirMinimumAndProduct) {
     EXPECT_EQ(rows[2].Thickness, MillimetresToMetres(40));
     EXPECT_EQ(rows[3].Product, ""); // beyond the table: the minimum itself
     EXPECT_EQ(rows[3].Thickness, rows[3].Required);
+}
+
+const ConductivityLaw kHotWool{0.04f, 0.0002f}, kFoam{0.033f, 0.0001f}; // up to 650, 105 °C
+
+// Layered tables: wool inside, foam outside, on any shape; hot media raised up to 350 °C,
+// where the foam can pass its limit.
+class LayeredTableTest : public ThicknessTableTest {
+protected:
+    LayeredTableTest() { random.seed(20261211); }
+    LayeredTableInputs Layered(int layers, Shape kind) {
+        LayeredTableInputs in;
+        in.Job = Job();
+        if (in.Job.MediumTemp > in.Job.AmbientTemp)
+            in.Job.MediumTemp += 100;
+        in.Object = {kind, Uniform(0.02f, 0.5f), Uniform(0.2f, 1.5f), Uniform(0.2f, 1.0f)};
+        for (int i = 0; i < layers; ++i)
+            in.Layers.push_back(
+                LayerOf(i ? kFoam : kHotWool, Uniform(0.005f, 0.05f), i ? 105 : 650));
+        in.VaryInner = Coin();
+        return in;
+    }
+};
+
+TEST_F(LayeredTableTest, OneLayerIsTheSingleLayerTable) {
+    const auto rowsAndDecisions = [](const ThicknessTable& t) {
+        std::vector<std::tuple<float, float, float, float, int>> rows;
+        for (const ThicknessRow& r : t.Rows)
+            rows.emplace_back(r.SurfaceTemp, r.h, r.HeatFlow, r.Saving, static_cast<int>(r.Settle));
+        const ThicknessCriteria& c = t.Criteria;
+        return std::tuple(rows, c.Condensation.Thickness, c.SurfaceTemp.Thickness,
+                          c.HeatFlow.Thickness, t.Chosen);
+    };
+    Trials(40, [&](int) {
+        const LayeredTableInputs in = Layered(1, Coin() ? Shape::Pipe : Shape::Wall);
+        ThicknessTableInputs single = in.Job;
+        single.Pipe = in.Object.Kind == Shape::Pipe;
+        single.TubeDiameter = in.Object.Diameter, single.Law = in.Layers[0].Law;
+        EXPECT_EQ(rowsAndDecisions(BuildThicknessTable(single, nullptr)),
+                  rowsAndDecisions(BuildLayeredTable(in, nullptr).Table));
+    });
+}
+
+TEST_F(LayeredTableTest, MinimaAndLimitsHoldOnEveryShape) {
+    Trials(24, [&](int trial) {
+        const LayeredTableInputs in = Layered(2 + trial % 2, static_cast<Shape>(trial % 4));
+        const LayeredTable t = BuildLayeredTable(in, nullptr);
+        ExpectRowsAgreeWithMinima(in.Job, t.Table, 1);
+        for (size_t i = 1; i < t.Table.Rows.size(); ++i) {
+            const ThicknessRow& row = t.Table.Rows[i];
+            const LayeredSolution& s = t.Solutions[i];
+            EXPECT_EQ(row.SurfaceTemp, s.SurfaceTemp);
+            EXPECT_EQ(s.Interfaces.size(), in.Layers.size() + 1);
+            // A row whose fixed outer layer is beyond its limits fails, and none is from the
+            // stated inner minimum on.
+            const bool outerBeyond = in.VaryInner && s.BeyondLimits.back();
+            EXPECT_FALSE(outerBeyond && row.MeetsCriteria) << "row " << i;
+            EXPECT_FALSE(outerBeyond && t.InnerForOuterLimits &&
+                         row.Thickness >= *t.InnerForOuterLimits)
+                << "row " << i;
+        }
+        const ThicknessRow& thickest =
+            *std::max_element(t.Table.Rows.begin(), t.Table.Rows.end(),
+                              [](auto& a, auto& b) { return a.Thickness < b.Thickness; });
+        EXPECT_LT(std::fabs(thickest.HeatFlow), std::fabs(t.Table.Rows[0].HeatFlow));
+        EXPECT_TRUE(t.Table.Chosen <= 0 || thickest.MeetsCriteria);
+    });
+}
+
+// Mineral wool varied under a fixed foam (105 °C) on a 300 °C line: the rows whose foam is
+// too hot fail, the chosen row is the first that keeps it within its limit, and the stated
+// inner minimum lies between that row and the one before it.
+TEST_F(LayeredTableTest, TheVariedInnerLayerKeepsTheOuterFoamWithinItsLimit) {
+    LayeredTableInputs in;
+    in.Job.AmbientTemp = 20, in.Job.MediumTemp = 300, in.Job.RelHumidity = 50;
+    in.Job.Coefficient = {true, 0, false, true, 0, 0.9f, 1};
+    in.Job.ThicknessesMm = DefaultThicknessesMm();
+    in.Object = {Shape::Pipe, 0.1683f};
+    in.Layers = {LayerOf(kHotWool, 0, 650), LayerOf(kFoam, 0.01f, 105)};
+    in.VaryInner = true;
+    const LayeredTable t = BuildLayeredTable(in, nullptr);
+    const auto& rows = t.Table.Rows;
+    ASSERT_GT(t.Table.Chosen, 1);
+    ASSERT_TRUE(t.InnerForOuterLimits);
+    for (size_t i = 1; i < rows.size(); ++i) {
+        SCOPED_TRACE(rows[i].Thickness);
+        const bool tooHot = t.Solutions[i].Interfaces[1] > 105;
+        EXPECT_EQ(rows[i].MeetsCriteria, !tooHot);
+        EXPECT_EQ(tooHot, static_cast<int>(i) < t.Table.Chosen);
+    }
+    EXPECT_LE(*t.InnerForOuterLimits, rows[t.Table.Chosen].Thickness);
+    EXPECT_GT(*t.InnerForOuterLimits, rows[t.Table.Chosen - 1].Thickness);
 }
 
 } // namespace
