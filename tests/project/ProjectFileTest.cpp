@@ -40,24 +40,21 @@ TEST(ProjectFile, ExampleEmptyAndRandomProjectsSaveLoadSaveByteIdentical) {
 TEST(ProjectFile, SavedThroughAFileOrNamedInTheError) {
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("plant.termora"));
-    const QString again = dir.filePath(QStringLiteral("again.termora"));
     const Project p = RandomProject(7, 25);
     ASSERT_EQ(SaveProject(p, name), QString());
-    const ProjectReading reading = LoadProject(name);
-    ASSERT_TRUE(reading.Read);
-    EXPECT_TRUE(*reading.Read == p);
-    ASSERT_EQ(SaveProject(*reading.Read, again), QString());
-    EXPECT_EQ(Bytes(name), Bytes(again));
-    // A failed save says so and leaves no file; an unreadable one is named.
+    EXPECT_EQ(Bytes(name), ProjectToJson(p));
+    EXPECT_TRUE(LoadProject(name).Read == p);
+    // A failed save says so and leaves no file; an unreadable one is named, a device (that would
+    // never end) refused by what it is.
     const QString nowhere = dir.filePath(QStringLiteral("missing folder/plant.termora"));
     EXPECT_TRUE(SaveProject(p, nowhere).contains(nowhere));
     EXPECT_FALSE(QFile::exists(nowhere));
-    EXPECT_TRUE(LoadProject(nowhere).Error.contains(nowhere));
-    EXPECT_FALSE(LoadProject(nowhere).Read);
-    // A device read as a project or a line list would never end: refused by what it is.
-    const QString device = QStringLiteral("/dev/zero");
-    EXPECT_TRUE(LoadProject(device).Error.contains("not a regular file"));
-    EXPECT_TRUE(ImportLinesFile(device).Error.contains("not a regular file"));
+    for (const auto& [reading, says] : {std::pair{LoadProject(nowhere), nowhere},
+                                        {LoadProject("/dev/zero"), "not a regular file"}}) {
+        EXPECT_TRUE(reading.Error.contains(says) && !reading.Read) << says.toStdString();
+    }
+    EXPECT_TRUE(ImportLinesFile("/dev/zero").Error.contains("not a regular file"));
+    EXPECT_FALSE(ImportLinesFile(QStringLiteral("/nonexistent.csv")).Error.isEmpty());
 }
 
 TEST(ProjectFile, DamagedForeignNewerAndMistypedFilesAreRefused) {
@@ -100,21 +97,34 @@ TEST(ProjectFile, DamagedForeignNewerAndMistypedFilesAreRefused) {
     }
 }
 
-// Costs or life economics make the file version 3, which an older Termora refuses rather than
-// dropping them when it saves; an older file's such keys are ignored as an older reader does.
-TEST(ProjectFile, EconomicsAloneMakeVersionThree) {
+// What an older Termora would drop when it saves makes the version that keeps it, which the
+// older one refuses; read as the older version, the file is what that version knows.
+TEST(ProjectFile, EachAdditionMakesTheVersionThatKeepsIt) {
     const Project p = RandomProject(3, 10);
-    for (int use = 0; use < 3; ++use) {
+    const std::vector<std::pair<int, void (*)(Project&)>> cases{
+        {1, [](Project&) {}},
+        {2,
+         [](Project& q) {
+             q.Lines[2].Layers = {{kWool, 0.036f, 40}};
+         }},
+        {3, [](Project& q) { q.Settings.InterestRatePercent = 4; }},
+        {3, [](Project& q) { q.Lines[9].LifeYears = 4; }},
+        {3,
+         [](Project& q) {
+             q.Lines[4].InstalledCosts = {{40, 14}, {30, 12.5f}};
+         }},
+    };
+    for (const auto& [version, add] : cases) {
         Project q = p;
-        (use == 0 ? q.Settings.InterestRatePercent : q.Lines[9].LifeYears.emplace()) = 4;
-        if (use == 2)
-            q.Lines[4].InstalledCosts = {{40, 14}, {30, 12.5f}};
+        add(q);
         QByteArray saved = ProjectToJson(q);
-        ASSERT_TRUE(saved.contains("\"version\": 3") && ProjectFromJson(saved).Read);
-        EXPECT_TRUE(*ProjectFromJson(saved).Read == q);
-        EXPECT_EQ(use == 2, saved.contains("\"installed_costs\": [{\"thickness_mm\": 30, "
-                                           "\"cost_per_unit\": 12.5}, {\"thickness_mm\": 40"));
-        saved.replace("\"version\": 3", "\"version\": 2");
-        EXPECT_TRUE(*ProjectFromJson(saved).Read == p);
+        const QByteArray was = "\"version\": " + QByteArray::number(version);
+        ASSERT_TRUE(saved.contains(was) && ProjectFromJson(saved).Read) << was.toStdString();
+        EXPECT_TRUE(*ProjectFromJson(saved).Read == q) << was.toStdString();
+        EXPECT_EQ(!q.Lines[4].InstalledCosts.empty(),
+                  saved.contains("\"installed_costs\": [{\"thickness_mm\": 30, "
+                                 "\"cost_per_unit\": 12.5}, {\"thickness_mm\": 40"));
+        saved.replace(was, "\"version\": " + QByteArray::number(std::max(version - 1, 1)));
+        EXPECT_TRUE(*ProjectFromJson(saved).Read == p) << was.toStdString();
     }
 }

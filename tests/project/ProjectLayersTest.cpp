@@ -1,12 +1,10 @@
 // Layered lines: ducts, spheres and fixed layers computed through the layered table, named
-// in their status where a layer is beyond its material's limits, bought layer by layer, and
-// kept by the file (version 2).
+// in their status where a layer is beyond its material's limits, and bought layer by layer.
 #include <gtest/gtest.h>
 #include <numbers>
 
 #include "ProjectFixture.h"
 #include "project/LineFields.h"
-#include "project/ProjectFile.h"
 
 namespace {
 // A chilled water line of that kind: a 600 x 400 mm duct 25 m long, or two 2 m spheres.
@@ -116,17 +114,4 @@ TEST(ProjectLayers, BillOfMaterialsBuysEveryLayerWithItsWaste) {
         EXPECT_FLOAT_EQ(items[i].Quantity, quantity) << product.toStdString();
         EXPECT_FLOAT_EQ(items[i].QuantityWithWaste, quantity * 1.1) << product.toStdString();
     }
-}
-
-TEST(ProjectLayers, FileKeepsLayeredLinesInVersionTwoOnly) {
-    // Their round trips are with the other random projects'.
-    EXPECT_TRUE(ProjectToJson(RandomProject(1, 20, true)).contains("\"version\": 2"));
-    EXPECT_TRUE(ProjectToJson(RandomProject(1, 20)).contains("\"version\": 1"));
-    QByteArray file = "{\"format\": \"termora-project\", \"version\": 1, \"lines\": [{\"kind\": "
-                      "\"pipe\", \"fixed_layers\": [{\"material\": \"x\"}]}]}";
-    ASSERT_TRUE(ProjectFromJson(file).Read);
-    EXPECT_TRUE(ProjectFromJson(file).Read->Lines[0].Layers.empty()); // version 1 knows none
-    file.replace("\"version\": 1", "\"version\": 2");
-    ASSERT_TRUE(ProjectFromJson(file).Read);
-    EXPECT_EQ(ProjectFromJson(file).Read->Lines[0].Layers.size(), 1u);
 }
