@@ -64,32 +64,36 @@ TEST(ProjectLayers, OneLayerSplitInTwoOfTheSameMaterialReadsAsOne) {
     }
 }
 
+// The products fit the bare pipe, not the wool: an own layer outside it takes none.
 TEST(ProjectLayers, OuterLayerDesignedOverTheInnerWithinItsMaterialsLimit) {
-    const LineResult two = Compute(TwoLayerPipe(40));
-    ASSERT_EQ(two.State, LineState::Ok) << two.Status.toStdString();
-    EXPECT_TRUE(two.Product.isEmpty()); // the products fit the bare pipe, not the wool
-    Line inner = TwoLayerPipe(13);
-    inner.MediumTemp = 90, inner.Varied = VariedLayer::Inner;
-    const LineResult own = Compute(inner);
-    ASSERT_EQ(own.State, LineState::Ok) << own.Status.toStdString();
-    EXPECT_TRUE(own.Product.startsWith(QStringLiteral("VELTRA AF"))) << own.Product.toStdString();
+    using enum LineState;
+    const QString beyond = QStringLiteral("layer 2 (") + kFoam + QStringLiteral("): ");
+    struct Case {
+        float woolMm, fixedFoamMm, medium;
+        LineState state;
+        QString starts, product = {};
+        VariedLayer varied = VariedLayer::Outer;
+    };
+    const std::vector<Case> cases{
+        {40, 0, 140, Ok, "ok"},
+        {13, 0, 90, Ok, "ok", "VELTRA AF", VariedLayer::Inner},
+        // An interface beyond the outer material's limit is named; enough wool keeps it within.
+        {10, 20, 240, FixedFails, beyond},
+        {10, 0, 240, NoProduct, QLatin1String(kNoProductText) + QStringLiteral(": ") + beyond},
+        {120, 0, 240, Ok, "ok"},
+    };
+    for (const Case& c : cases) {
+        Line line = TwoLayerPipe(c.woolMm, c.fixedFoamMm);
+        line.MediumTemp = c.medium, line.Varied = c.varied;
+        const LineResult r = Compute(line);
+        EXPECT_EQ(r.State, c.state) << r.Status.toStdString();
+        EXPECT_TRUE(r.Status.startsWith(c.starts) && (c.state == Ok || r.Status.contains("hotter")))
+            << r.Status.toStdString();
+        EXPECT_TRUE(r.Product.startsWith(c.product) && r.Product.isEmpty() == c.product.isEmpty())
+            << r.Product.toStdString();
+    }
     // More wool inside lets the same foam run cooler: less heat through the line.
     EXPECT_LT(Compute(TwoLayerPipe(60, 20)).HeatFlow, Compute(TwoLayerPipe(20, 20)).HeatFlow);
-    // An interface beyond the outer material's limit is named.
-    Line hot = TwoLayerPipe(10, 20);
-    hot.MediumTemp = 240;
-    const LineResult fixed = Compute(hot);
-    EXPECT_EQ(fixed.State, LineState::FixedFails);
-    EXPECT_TRUE(fixed.Status.contains(QStringLiteral("layer 2 (") + kFoam + QStringLiteral(")")))
-        << fixed.Status.toStdString();
-    EXPECT_TRUE(fixed.Status.contains(QStringLiteral("hotter"))) << fixed.Status.toStdString();
-    hot.Mode = ThicknessMode::Automatic;
-    const LineResult automatic = Compute(hot);
-    EXPECT_EQ(automatic.State, LineState::NoProduct);
-    EXPECT_TRUE(automatic.Status.startsWith(QLatin1String(kNoProductText)));
-    EXPECT_TRUE(automatic.Status.contains(QStringLiteral("layer 2")));
-    hot.Layers[0].ThicknessMm = 120; // enough wool inside keeps the foam within its limit
-    EXPECT_EQ(Compute(hot).State, LineState::Ok) << Compute(hot).Status.toStdString();
 }
 
 TEST(ProjectLayers, BillOfMaterialsBuysEveryLayerWithItsWaste) {
