@@ -1,5 +1,4 @@
-// The project schedule in a PDF: every line of a long project on its pages, the header row
-// and page numbers on each page, and nothing cut off however long a tag or a project name.
+// The project schedule in a PDF, read back word by word with the words' boxes.
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -77,8 +76,7 @@ TEST_F(Schedule, EveryLineEveryPageNumberAndNothingOutsideThePage) {
         EXPECT_TRUE(seen.contains(QLatin1String(word))) << word;
 }
 
-// Ducts and spheres print their own size and unit, and the totals count them apart; the
-// ducts' installed costs are in the totals, the plant's life cost waits for the sphere's.
+// The ducts' installed costs are in the totals; the plant's life cost waits for the sphere's.
 TEST_F(Schedule, DuctsAndSpheresWithTheirSizesUnitsAndTotals) {
     Line duct;
     duct.Tag = QStringLiteral("AHU-1"), duct.Kind = LineKind::Duct, duct.Material = kFoam;
@@ -100,8 +98,7 @@ TEST_F(Schedule, DuctsAndSpheresWithTheirSizesUnitsAndTotals) {
         EXPECT_TRUE(all.contains(QLatin1String(says))) << says << " in " << all.toStdString();
 }
 
-// A cell taller than a page goes on over the next pages, its text lines whole and in order,
-// below the repeated header row and above the footer.
+// Its text lines whole, in order, and above the footer.
 TEST_F(Schedule, ARowTallerThanAPageGoesOnOverTheNextPages) {
     QStringList tagWords;
     for (int i = 1; i <= 600; ++i)

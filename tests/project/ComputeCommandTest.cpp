@@ -49,8 +49,7 @@ TEST(ComputeCommand, ExitsWithZeroOneOrTwoAndWritesEveryOutput) {
     EXPECT_TRUE(lines[0].contains(QStringLiteral("\"Cork\"")));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("line 4: Relative humidity")));
 
-    // Unreadable projects and outputs; options it cannot read: the project missing or taken for
-    // an option, an unknown option.
+    // Unreadable projects, outputs and options (the project missing or taken for an option).
     ASSERT_EQ(WriteFileAtomically(file("d.termora"), "{\"format\": \"termora-project\","), "");
     const QString help = QStringLiteral("See termora --help.");
     const std::vector<std::pair<QStringList, QStringList>> cases{

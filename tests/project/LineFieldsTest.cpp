@@ -1,5 +1,4 @@
-// A line's inputs as cells: every column's name is recognised, every cell's text reads back
-// as the same value, and what cannot be read is refused with the line unchanged.
+// A line's inputs as cells: names recognised, texts read back or refused with the line unchanged.
 #include <gtest/gtest.h>
 
 #include "ProjectFixture.h"

@@ -1,6 +1,4 @@
-// Computing lines: a refused input is named with the thickness table's message, a name the
-// data does not hold keeps its line and is named in its status, and the totals and the bill
-// of materials add up the lines.
+// Computing lines: each state in the thickness table's words; totals that add up the lines.
 #include <gtest/gtest.h>
 
 #include "ProjectFixture.h"
@@ -21,8 +19,6 @@ LineResult With(const QString& edits) {
 }
 } // namespace
 
-// Each state with the thickness table's words: an input out of its bounds refused by name, the
-// material's limits, a name the data does not hold, criteria no product or thickness meets.
 TEST(ProjectCompute, EachLineStateWithItsStatus) {
     using enum LineState;
     struct Case {
@@ -156,8 +152,7 @@ TEST(ProjectCompute, TotalsAndBillOfMaterialsAddUpTheLines) {
     EXPECT_EQ(csv.count(QStringLiteral("\r\n")), static_cast<qsizetype>(items.size()) + 1);
 }
 
-// Costs and life economics add the answer's row economics and change nothing else; the
-// totals add the installed costs, the life's costs only once every line has them.
+// The totals' life costs only once every line has them; nothing else changed by costs.
 TEST(ProjectCompute, InstalledCostsGiveTheAnswersEconomicsAndTotals) {
     Project p = RandomProject(60, 80, true, true);
     std::vector<LineResult> results = Computed(p);

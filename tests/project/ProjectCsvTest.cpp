@@ -1,5 +1,4 @@
-// Spreadsheets: line lists read from CSV with their bad rows listed, and export -> import
-// giving the same lines.
+// Spreadsheets: line lists read from CSV with their bad rows listed; export -> import.
 #include <gtest/gtest.h>
 
 #include "ProjectFixture.h"

@@ -1,5 +1,4 @@
-// The project file: what is saved reads back as the same project and saves to the same bytes;
-// a damaged, foreign or newer file is refused with a message saying where and why.
+// The project file: saved, read and saved to the same bytes; what it refuses says where and why.
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -21,8 +20,7 @@ TEST(ProjectFile, ExampleEmptyAndRandomProjectsSaveLoadSaveByteIdentical) {
     ASSERT_TRUE(reading.Read) << reading.Error.toStdString();
     EXPECT_EQ(reading.Read->Lines.size(), 8u);
     EXPECT_EQ(ProjectToJson(*reading.Read), example);
-    // Seed 0 is the empty project; from seed 31 on, layered lines of every kind; from seed 41
-    // on, installed costs and life economics too.
+    // Seed 0: the empty project; from 31 on, layered lines; from 41 on, costs and economics.
     for (unsigned seed = 0; seed <= 46; ++seed) {
         const Project p = RandomProject(seed, seed ? 40 : 0, seed > 30, seed > 40);
         const QByteArray saved = ProjectToJson(p);
@@ -44,8 +42,7 @@ TEST(ProjectFile, SavedThroughAFileOrNamedInTheError) {
     ASSERT_EQ(SaveProject(p, name), QString());
     EXPECT_EQ(Bytes(name), ProjectToJson(p));
     EXPECT_TRUE(LoadProject(name).Read == p);
-    // A failed save says so and leaves no file; an unreadable one is named, a device (that would
-    // never end) refused by what it is.
+    // A failed save leaves no file; a device (that would never end) is refused by what it is.
     const QString nowhere = dir.filePath(QStringLiteral("missing folder/plant.termora"));
     EXPECT_TRUE(SaveProject(p, nowhere).contains(nowhere));
     EXPECT_FALSE(QFile::exists(nowhere));
@@ -97,8 +94,7 @@ TEST(ProjectFile, DamagedForeignNewerAndMistypedFilesAreRefused) {
     }
 }
 
-// What an older Termora would drop when it saves makes the version that keeps it, which the
-// older one refuses; read as the older version, the file is what that version knows.
+// What an older Termora would drop makes a version it refuses; read as older, it is ignored.
 TEST(ProjectFile, EachAdditionMakesTheVersionThatKeepsIt) {
     const Project p = RandomProject(3, 10);
     const std::vector<std::pair<int, void (*)(Project&)>> cases{

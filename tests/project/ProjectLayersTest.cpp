@@ -1,5 +1,4 @@
-// Layered lines: ducts, spheres and fixed layers computed through the layered table, named
-// in their status where a layer is beyond its material's limits, and bought layer by layer.
+// Layered lines: ducts, spheres and fixed layers designed, limited and bought layer by layer.
 #include <gtest/gtest.h>
 #include <numbers>
 
