@@ -24,18 +24,13 @@ TEST(ProjectCsv, SemicolonsDecimalCommasAnyCaseAndUnitsInBrackets) {
         "P-1;pipe;48,3;12,5;-5;25;70,5;VELTRA AF elastomeric foam;auto;\r\n"
         "W-1;WALL;;3;60;20;50;VELTRA AF elastomeric foam;19;12,5\r\n"));
     ASSERT_TRUE(in.Errors.empty()) << in.Errors.front().Reason.toStdString();
-    ASSERT_EQ(in.Lines.size(), 2u);
-    const Line &pipe = in.Lines[0], &wall = in.Lines[1];
-    EXPECT_EQ(pipe.DiameterMm, 48.3f);
-    EXPECT_EQ(pipe.Extent, 12.5f);
-    EXPECT_EQ(pipe.RelHumidity, 70.5f);
-    EXPECT_EQ(pipe.Mode, ThicknessMode::Automatic);
-    EXPECT_FALSE(pipe.WasteAllowance.has_value());
-    EXPECT_EQ(wall.Kind, LineKind::Wall);
-    EXPECT_EQ(wall.DiameterMm, Line{}.DiameterMm); // empty cell: the default
-    EXPECT_EQ(wall.Mode, ThicknessMode::Fixed);
-    EXPECT_EQ(wall.FixedThicknessMm, 19.0f);
-    EXPECT_EQ(wall.WasteAllowance, 12.5f);
+    Line pipe, wall; // an empty cell keeps the default
+    pipe.Tag = QStringLiteral("P-1"), pipe.DiameterMm = 48.3f, pipe.Extent = 12.5f;
+    pipe.MediumTemp = -5, pipe.AmbientTemp = 25, pipe.RelHumidity = 70.5f, pipe.Material = kFoam;
+    wall.Tag = QStringLiteral("W-1"), wall.Kind = LineKind::Wall, wall.Extent = 3;
+    wall.RelHumidity = 50, wall.Material = kFoam, wall.WasteAllowance = 12.5f;
+    wall.Mode = ThicknessMode::Fixed, wall.FixedThicknessMm = 19;
+    EXPECT_TRUE(in.Lines == std::vector<Line>({pipe, wall}));
 }
 
 TEST(ProjectCsv, EveryBadRowIsListedAndTheOthersImported) {
