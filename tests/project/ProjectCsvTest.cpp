@@ -84,8 +84,7 @@ TEST(ProjectCsv, CodePagesByteOrderMarksAndTabsAreRead) {
     EXPECT_EQ(GuessSeparator(QStringLiteral("Tag;Kind;a,b")), u';');
 }
 
-// Any case, blanks around and units in brackets; every cell's text reads back in the CSV round
-// trip.
+// Any case, blanks around, units in brackets (the CSV round trip reads every cell back).
 TEST(LineFields, EveryHeaderIsRecognised) {
     for (int f = 0; f < kLineFieldCount; ++f) {
         const auto field = static_cast<LineField>(f);
