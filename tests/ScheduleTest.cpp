@@ -1,5 +1,4 @@
-// The project schedule in a PDF: every line of a long project on its pages, the header row
-// and page numbers on each page, and nothing cut off however long a tag or a project name.
+// The project schedule in a PDF, read back word by word with the words' boxes.
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -24,6 +23,12 @@ protected:
         std::vector<Word> words = WordsOf(pdf, &pages_);
         EXPECT_FALSE(words.empty()) << "pdftotext is needed";
         return words;
+    }
+    static QString Joined(const std::vector<Word>& words, const QString& gap = {}) {
+        QString all;
+        for (const Word& w : words)
+            all += w.text + gap;
+        return all;
     }
 
     QTemporaryDir dir_;
@@ -71,7 +76,7 @@ TEST_F(Schedule, EveryLineEveryPageNumberAndNothingOutsideThePage) {
         EXPECT_TRUE(seen.contains(QLatin1String(word))) << word;
 }
 
-// Ducts and spheres print their own size and unit, and the totals count them apart.
+// The ducts' installed costs are in the totals; the plant's life cost waits for the sphere's.
 TEST_F(Schedule, DuctsAndSpheresWithTheirSizesUnitsAndTotals) {
     Line duct;
     duct.Tag = QStringLiteral("AHU-1"), duct.Kind = LineKind::Duct, duct.Material = kFoam;
@@ -79,31 +84,21 @@ TEST_F(Schedule, DuctsAndSpheresWithTheirSizesUnitsAndTotals) {
     Line sphere = duct;
     sphere.Tag = QStringLiteral("V-1"), sphere.Kind = LineKind::Sphere;
     sphere.DiameterMm = 1200, sphere.Extent = 3;
+    duct.InstalledCosts[Compute(duct).ThicknessMm] = 20;
     Project p;
     p.Lines = {duct, sphere, duct};
     const std::vector<LineResult> results = Computed(p);
-    EXPECT_EQ(ScheduleCells(duct, results[0]).mid(2, 2),
-              QStringList({"600.0 x 250.0 mm", "12.50 m"}));
+    const QStringList cells = ScheduleCells(duct, results[0]);
+    EXPECT_EQ(cells.mid(2, 2), QStringList({"600.0 x 250.0 mm", "12.50 m"}));
+    EXPECT_EQ(cells[ScheduleHeaders().indexOf(QStringLiteral("Installed cost"))], "250.00");
     EXPECT_EQ(ScheduleCells(sphere, results[1]).mid(2, 2), QStringList({"1200.0", "3.00 pcs"}));
-    QString all;
-    for (const Word& w : Printed(p, results))
-        all += w.text;
-    EXPECT_TRUE(all.contains(QStringLiteral("Ductlength(m)25.00"))) << all.toStdString();
-    EXPECT_TRUE(all.contains(QStringLiteral("Spheres3.00"))) << all.toStdString();
-    // The ducts' installed costs in the totals; the plant's life cost waits for the sphere's.
-    for (size_t i : {0u, 2u})
-        p.Lines[i].InstalledCosts[results[0].ThicknessMm] = 20;
-    all.clear();
-    for (const Word& w : Printed(p, Computed(p)))
-        all += w.text;
-    EXPECT_TRUE(all.contains(QStringLiteral("Installedcost(lines)500.00(2)"))) << all.toStdString();
-    const QStringList costed = ScheduleCells(p.Lines[0], Computed(p)[0]);
-    EXPECT_EQ(costed[ScheduleHeaders().indexOf(QStringLiteral("Installed cost"))], "250.00");
-    EXPECT_TRUE(all.contains(QStringLiteral("Lifecost-"))) << all.toStdString();
+    const QString all = Joined(Printed(p, results));
+    for (const char* says :
+         {"Ductlength(m)25.00", "Spheres3.00", "Installedcost(lines)500.00(2)", "Lifecost-"})
+        EXPECT_TRUE(all.contains(QLatin1String(says))) << says << " in " << all.toStdString();
 }
 
-// A cell taller than a page goes on over the next pages, its text lines whole and in order,
-// below the repeated header row and above the footer.
+// Its text lines whole, in order, and above the footer.
 TEST_F(Schedule, ARowTallerThanAPageGoesOnOverTheNextPages) {
     QStringList tagWords;
     for (int i = 1; i <= 600; ++i)
@@ -116,20 +111,16 @@ TEST_F(Schedule, ARowTallerThanAPageGoesOnOverTheNextPages) {
     const std::vector<Word> words = Printed(p, Computed(p));
     ASSERT_GE(pages_, 3);
     static const QRegularExpression tagWord(QStringLiteral("^W[0-9]+$"));
-    double footer = 1e9;
-    for (const Word& w : words)
-        footer = w.text == QStringLiteral("Page") ? std::min(footer, w.box.top()) : footer;
+    double footer = 1e9, lowest = 0;
     QStringList tag;
     for (const Word& w : words) {
-        if (!tagWord.match(w.text).hasMatch())
-            continue;
-        tag << w.text;
-        EXPECT_LE(w.box.bottom(), footer) << w.text.toStdString();
+        footer = w.text == QStringLiteral("Page") ? std::min(footer, w.box.top()) : footer;
+        if (tagWord.match(w.text).hasMatch())
+            tag << w.text, lowest = std::max(lowest, w.box.bottom());
     }
     EXPECT_EQ(tag, tagWords);
-    QString all;
-    for (const Word& w : words)
-        all += w.text + u' ';
+    EXPECT_LE(lowest, footer);
+    const QString all = Joined(words, QStringLiteral(" "));
     EXPECT_LT(all.indexOf(QStringLiteral("FIRST")), all.indexOf(QStringLiteral("W1 ")));
     EXPECT_LT(all.indexOf(QStringLiteral("W600")), all.indexOf(QStringLiteral("LAST")));
 }

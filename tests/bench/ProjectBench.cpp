@@ -1,14 +1,11 @@
-// Timings of a project: a 10,000-line plant opened (read and computed on every core, target 1 s on
-// 2 cores) and one edited line computed again (target 5 ms). BM_ProjectWriteFile writes the plant
-// to TERMORA_BENCH_PROJECT for scripts/bench-project, which measures the resident memory of the
-// command line computing it.
+// A 10,000-line plant opened (target 1 s on 2 cores), one edited line computed again (5 ms);
+// the plant written to TERMORA_BENCH_PROJECT for scripts/bench-project's memory figure.
 #include <benchmark/benchmark.h>
 
 #include "../project/ProjectFixture.h"
 #include "project/ProjectFile.h"
 
 namespace {
-// Random pipes and walls with every input the file keeps; the data loaded first.
 Project Plant(int lines) {
     static const bool loaded = LoadProjectData(QCoreApplication::applicationDirPath());
     return loaded ? RandomProject(2026, lines) : Project{};

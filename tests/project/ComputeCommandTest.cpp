@@ -38,35 +38,32 @@ TEST(ComputeCommand, ExitsWithZeroOneOrTwoAndWritesEveryOutput) {
     EXPECT_TRUE(Bytes(file("b.csv")).left(64).contains("Product"));
     EXPECT_TRUE(Bytes(file("s.pdf")).startsWith("%PDF"));
 
-    Project p = *LoadProject(ShippedExample()).Read; // lines not ok are printed one each
+    Project p = *LoadProject(ShippedExample()).Read;
     p.Lines[1].Material = QStringLiteral("Cork");
     p.Lines[3].Tag.clear(), p.Lines[3].RelHumidity = 99;
     ASSERT_EQ(SaveProject(p, file("plant.termora")), QString());
-    const auto [notOk, lines] = Termora({"--compute", file("plant.termora")});
-    EXPECT_EQ(notOk, kComputeSomeNotOk);
-    ASSERT_EQ(lines.size(), 2) << lines.join(u'\n').toStdString();
-    EXPECT_TRUE(lines[0].startsWith(p.Lines[1].Tag + QStringLiteral(": ")));
-    EXPECT_TRUE(lines[0].contains(QStringLiteral("\"Cork\"")));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("line 4: Relative humidity")));
-
-    QFile damaged(file("damaged.termora")); // unreadable projects and outputs
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("{\"format\": \"termora-project\",");
-    damaged.close();
-    const auto [broken, why] = Termora({"--compute", damaged.fileName()});
-    EXPECT_EQ(broken, kComputeUnreadable);
-    ASSERT_EQ(why.size(), 1);
-    EXPECT_TRUE(why[0].contains(QStringLiteral("line 1, column")));
-    for (const QStringList& args : {QStringList{"--compute", file("none")},
-                                    {"--compute", ShippedExample(), "--csv", file("no/dir.csv")}})
-        EXPECT_EQ(Termora(args).first, kComputeUnreadable) << args.join(u' ').toStdString();
-    // Options it cannot read: the project missing or taken for an option, an unknown option.
-    for (const QStringList& args : {QStringList{"--compute"},
-                                    {"--compute", "--csv", "x"},
-                                    {"--compute", "p", "--svg", "x"}}) {
-        const auto [refused, said] = Termora(args);
-        EXPECT_EQ(refused, kComputeUnreadable) << args.join(u' ').toStdString();
-        ASSERT_EQ(said.size(), 2) << said.join(u'\n').toStdString();
-        EXPECT_EQ(said.last(), QStringLiteral("See termora --help."));
+    // Lines not ok one each; unreadable projects, outputs and options (the project missing or
+    // taken for an option).
+    ASSERT_EQ(WriteFileAtomically(file("d.termora"), "{\"format\": \"termora-project\","), "");
+    const QString help = QStringLiteral("See termora --help.");
+    const std::vector<std::tuple<QStringList, int, QStringList>> cases{
+        {{"--compute", file("plant.termora")},
+         kComputeSomeNotOk,
+         {p.Lines[1].Tag + QStringLiteral(": material \"Cork\""), "line 4: Relative humidity"}},
+        {{"--compute", file("d.termora")}, kComputeUnreadable, {"line 1, column"}},
+        {{"--compute", file("none")}, kComputeUnreadable, {file("none")}},
+        {{"--compute", ShippedExample(), "--csv", file("no/dir.csv")},
+         kComputeUnreadable,
+         {file("no/dir.csv")}},
+        {{"--compute"}, kComputeUnreadable, {"needs a file name", help}},
+        {{"--compute", "--csv", "x"}, kComputeUnreadable, {"needs a file name", help}},
+        {{"--compute", "p", "--svg", "x"}, kComputeUnreadable, {"--svg", help}},
+    };
+    for (const auto& [args, status, says] : cases) {
+        const auto [got, said] = Termora(args);
+        EXPECT_EQ(got, status) << args.join(u' ').toStdString();
+        ASSERT_EQ(said.size(), says.size()) << said.join(u'\n').toStdString();
+        for (qsizetype i = 0; i < says.size(); ++i)
+            EXPECT_TRUE(said[i].contains(says[i])) << said[i].toStdString();
     }
 }

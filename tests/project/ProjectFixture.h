@@ -1,6 +1,5 @@
 #pragma once
-// Lines and projects for the project suite, the schedule test and the benchmark: a typical
-// line, and random lines of every kind whose inputs the file keeps (the others at defaults).
+// A typical line, and random lines of every kind with the inputs the file keeps.
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
@@ -44,9 +43,8 @@ public:
     int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(gen_); }
     bool Chance() { return Pick(2) == 0; }
 
-    // A pipe or a wall, or with layered a line of any kind with up to the most fixed layers;
-    // its tag holds the characters a spreadsheet has to quote; with economics, costs and
-    // life economics now and then (drawn only then: the lines without stay as they were).
+    // Tags with what a spreadsheet quotes; economics drawn only when asked, so that the lines
+    // without them stay as they were.
     Line Next(const ProjectData& data, bool layered = false, bool economics = false) {
         static const QStringList tags =
             QStringLiteral("CHW|a,b|x;y|say \"hi\"|two\nlines| pad |Ü-ß°|\t||R-12|=1+2|@x|-dash")
