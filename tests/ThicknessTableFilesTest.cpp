@@ -1,6 +1,5 @@
-// The thickness table window's files and refusals, driven as a user would: CSV cells a
-// spreadsheet cannot run, files whole or not at all, the overwrite question, whole pasted
-// lists, and no output while an input is refused.
+// The thickness table window's files and refusals: CSV cells a spreadsheet cannot run, files
+// whole or not at all, whole pasted lists, and no output while an input is refused.
 #include <QClipboard>
 #include <QDir>
 #include <sys/stat.h>
@@ -52,9 +51,8 @@ TEST_F(ThicknessTableFilesTest, CsvCellsNeverRunAsFormulas) {
     EXPECT_TRUE(lines[1].contains(";-")); // a surface below zero stays a number
 }
 
-// Targets that cannot take the file, also for root (who passes every permission check):
-// the reason is told, and a file already there survives a write that fails half-way (a
-// file size limit stands in for a full disk). No temporary file is left behind.
+// Targets that cannot take the file, also for root: the reason is told, a file already there
+// survives a write that fails half-way (a size limit stands in for a full disk), no leftovers.
 TEST_F(ThicknessTableFilesTest, FilesAreWholeOrToldWhy) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.out"));
     ASSERT_EQ(mkfifo(dir.filePath("pipe.out").toLocal8Bit().constData(), 0600), 0);

@@ -10,11 +10,6 @@
 
 namespace {
 
-QString HelpPage() {
-    QFile file(QCoreApplication::applicationDirPath() + "/HELP/thickness_table.html");
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 QString Plain(QString html) {
     static const QRegularExpression tag("<[^>]*>");
     static const QRegularExpression blanks("\\s+");
@@ -52,7 +47,8 @@ QString Marked(const QString& page, const QString& cls) {
 
 class ThicknessTableHelp : public TableWindowTest {
 protected:
-    QString page = HelpPage();
+    QString page = QString::fromUtf8(
+        Contents(QCoreApplication::applicationDirPath() + "/HELP/thickness_table.html"));
 
     void Prefill(TWorkingValues&) override {} // the example types every value it needs
     // The example's inputs, each into the field of that name as the page gives it.
