@@ -120,8 +120,9 @@ TEST_F(ThicknessTableDecisionsTest, RowsAgreeWithTheMinimaLine) {
         int thickestFailing = -1;
         for (int row = 0; row < m.rowCount(); ++row) {
             const double mm = m.Table().Rows[row].Thickness * 1000.0;
-            if (mm >= stated + 1e-9)
+            if (mm >= stated + 1e-9) {
                 EXPECT_TRUE(Meets(job, row)) << mm << " mm, minimum " << stated;
+            }
             if (!Meets(job, row))
                 thickestFailing = row;
         }

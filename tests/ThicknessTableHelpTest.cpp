@@ -1,6 +1,7 @@
 // The thickness table's help page and its Help button: the worked example's inputs typed
 // into the real window give every number the page shows, so the page cannot go stale.
 #include <QRegularExpression>
+#include <QTextDocumentFragment>
 
 #include "engine/Economics.h"
 #include "engine/ThicknessTable.h"
@@ -10,15 +11,8 @@
 
 namespace {
 
-QString Plain(QString html) {
-    static const QRegularExpression tag("<[^>]*>");
-    static const QRegularExpression blanks("\\s+");
-    return html.remove(tag)
-        .replace("&amp;", "&")
-        .replace("&lt;", "<")
-        .replace("&gt;", ">")
-        .replace(blanks, " ")
-        .trimmed();
+QString Plain(const QString& html) {
+    return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
 }
 
 // The cells of the rows of class `rowClass`, with the row's data-* attribute `key`.
