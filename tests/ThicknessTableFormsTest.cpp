@@ -35,9 +35,7 @@ protected:
     // The forms' heat flow (positive into the medium) as the table reads it: a heat loss
     // positive for a hot medium.
     static QString AsRead(const QString& formFlow, bool hot) {
-        if (!hot)
-            return formFlow;
-        return formFlow.startsWith(u'-') ? formFlow.mid(1) : u'-' + formFlow;
+        return !hot ? formFlow : formFlow.startsWith(u'-') ? formFlow.mid(1) : u'-' + formFlow;
     }
     static QString Cell(TThicknessTableWindow& w, int row, int column, int role = Qt::DisplayRole) {
         const TThicknessModel& m = w.ThicknessModel();

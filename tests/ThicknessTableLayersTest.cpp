@@ -4,6 +4,7 @@
 #include "table/GeometryInputs.h"
 #include "table/LayerEditor.h"
 #include "table/LayeredRows.h"
+#include "table/TableOutput.h"
 #include "table/ThicknessChart.h"
 
 namespace {
@@ -20,13 +21,6 @@ protected:
     QVariant At(int row, int column, int role = Qt::DisplayRole) const {
         const TLayeredRows& m = window->Rows();
         return m.data(m.index(row, column), role);
-    }
-    std::vector<QStringList> AllRows() const {
-        std::vector<QStringList> rows(static_cast<size_t>(window->Rows().rowCount()));
-        for (size_t r = 0; r < rows.size(); ++r)
-            for (int c = 0; c < window->Rows().columnCount(); ++c)
-                rows[r] << At(static_cast<int>(r), c).toString();
-        return rows;
     }
     // The interface temperatures of a row, medium face first.
     std::vector<double> Interfaces(int row) const {
@@ -64,7 +58,7 @@ TEST_F(ThicknessTableLayers, EachObjectWithTwoAndThreeLayers) {
         Open(pipe);
         Type(window->Inputs->Medium, "90");
         window->Geometry->Object->setCurrentIndex(object);
-        const std::vector<QStringList> before = AllRows();
+        const QString before = CsvText(window->Rows(), false); // every caption and cell
         const bool own = object == 0; // the window's own surface, one layer on it
         EXPECT_EQ(window->Rows().columnCount() == M::kColumns, own);
         for (size_t layers : {2u, 3u}) {
@@ -84,7 +78,7 @@ TEST_F(ThicknessTableLayers, EachObjectWithTwoAndThreeLayers) {
         EXPECT_EQ(m.columnCount(), M::kColumns + 1);
         for (int fixed = 2; fixed > 0; --fixed)
             window->Layers->Rows()[fixed - 1].Remove->click();
-        EXPECT_EQ(AllRows(), before);
+        EXPECT_EQ(CsvText(window->Rows(), false), before);
         EXPECT_EQ(window->Page().inputs.filter(QStringLiteral("Layers")).isEmpty(), own);
     }
 }

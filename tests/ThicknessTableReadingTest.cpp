@@ -2,6 +2,7 @@
 // digits, economics, a laptop screen, the chart's texts and pages that lose nothing.
 #include <QHeaderView>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -103,13 +104,11 @@ TEST_F(TableReading, DigitsEnoughToCompareAndADecimalComma) {
     const ThicknessRow& row = window->ThicknessModel().Table().Rows[2];
     ASSERT_TRUE(row.PaybackYears);
     ASSERT_LT(*row.PaybackYears, 0.1f);
+    static const QRegularExpression leadingZeros("^[0.]*");
     for (auto [column, digits] : {std::pair{M::kPayback, 2}, {M::kEnergy, 3}, {M::kCo2, 3}}) {
         const QString text = Cell(2, column);
-        QString significant = text;
-        significant.remove('.');
-        while (significant.startsWith('0'))
-            significant.remove(0, 1);
-        EXPECT_GE(significant.size(), digits) << text.toStdString();
+        EXPECT_GE(QString(text).remove(leadingZeros).remove(u'.').size(), digits)
+            << text.toStdString();
     }
     for (QLineEdit* field : window->Inputs->findChildren<QLineEdit*>())
         EXPECT_FALSE(field->property("refused").toBool()) << field->objectName().toStdString();
