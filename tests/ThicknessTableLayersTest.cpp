@@ -126,8 +126,7 @@ TEST_F(ThicknessTableLayers, InnerLayerKeepsTheOuterMaterialWithinItsLimit) {
     for (int r = 1; r < m.rowCount(); ++r) {
         const double mm = At(r, 0).toDouble();
         const bool beyond = mm < inner;
-        const QString interfaces = At(r, m.InterfacesColumn()).toString();
-        EXPECT_EQ(interfaces.endsWith("(beyond limits)"), beyond) << mm;
+        EXPECT_EQ(At(r, m.InterfacesColumn()).toString().endsWith("(beyond limits)"), beyond) << mm;
         EXPECT_EQ(At(r, 0, Qt::BackgroundRole).isValid() && r != t.Chosen, beyond);
         EXPECT_EQ(Interfaces(r)[1] > 105.005, beyond) << mm;
         if (beyond) {

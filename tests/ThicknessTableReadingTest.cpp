@@ -48,8 +48,6 @@ TEST_F(TableReading, HeatLossForAHotMediumHeatGainForACold) {
         for (int r = 0; r < m.rowCount(); ++r)
             EXPECT_GT(Cell(r, M::kFlowPerUnit).toDouble(), 0) << medium << " row " << r;
         EXPECT_EQ(Header(window->PipeSizeModel(), TPipeSizeModel::kFlowPerMetre), axis);
-        const QByteArray csv = Contents(SaveAs(window->ExportButton, QString(words) + ".csv"));
-        EXPECT_TRUE(QString::fromUtf8(csv.left(csv.indexOf('\n'))).contains(axis));
         EXPECT_TRUE(ChartTexts(QSize(700, 320)).contains(axis));
     }
 }
@@ -123,8 +121,7 @@ TEST_F(TableReading, PresentValueFuelPriceAndTheThickestListed) {
         "find the optimum."));
     EXPECT_EQ(Cell(2, M::kLifeCost), Cell(2, M::kPresentValue)); // no interest, no increase
     Type(window->Inputs->Interest, "6");
-    const float undiscounted = Cell(2, M::kLifeCost).toFloat();
-    EXPECT_LT(Cell(2, M::kPresentValue).toFloat(), undiscounted);
+    EXPECT_LT(Cell(2, M::kPresentValue).toFloat(), Cell(2, M::kLifeCost).toFloat());
     Type(window->Inputs->PriceIncrease, "6"); // as fast as the interest: n / (1 + i) years
     const float yearly = window->ThicknessModel().Table().Rows[2].CostPerYear;
     EXPECT_NEAR(Cell(2, M::kPresentValue).toFloat(), 12 + 10 / 1.06 * yearly, 0.01);
@@ -144,10 +141,10 @@ TEST_F(TableReading, FitsALaptopAndEveryColumnIsOneClickAway) {
     EXPECT_FALSE(window->InputPanel->isVisible());
     QTableView* view = window->ThicknessView;
     QTRY_VERIFY_WITH_TIMEOUT(view->viewport()->width() > 900, 60000);
-    for (int column : {M::kEnergy, M::kCost, M::kCo2, M::kInstalled, M::kPayback, M::kLifeCost}) {
-        const int right = view->columnViewportPosition(column) + view->columnWidth(column);
-        EXPECT_LE(right, view->viewport()->width()) << column;
-    }
+    for (int column : {M::kEnergy, M::kCost, M::kCo2, M::kInstalled, M::kPayback, M::kLifeCost})
+        EXPECT_LE(view->columnViewportPosition(column) + view->columnWidth(column),
+                  view->viewport()->width())
+            << column;
     window->InputsButton->click();
     EXPECT_TRUE(window->InputPanel->isVisible());
 }
