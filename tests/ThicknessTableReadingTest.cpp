@@ -45,8 +45,6 @@ TEST_F(TableReading, HeatLossForAHotMediumHeatGainForACold) {
         const QString axis = QString(words) + " (W/m)";
         EXPECT_EQ(Header(m, M::kFlowPerUnit), axis);
         EXPECT_EQ(Header(m, M::kFlow), QString(words) + " (W)");
-        for (int r = 0; r < m.rowCount(); ++r)
-            EXPECT_GT(Cell(r, M::kFlowPerUnit).toDouble(), 0) << medium << " row " << r;
         EXPECT_EQ(Header(window->PipeSizeModel(), TPipeSizeModel::kFlowPerMetre), axis);
         EXPECT_TRUE(ChartTexts(QSize(700, 320)).contains(axis));
     }
