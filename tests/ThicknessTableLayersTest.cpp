@@ -83,9 +83,9 @@ TEST_F(ThicknessTableLayers, EachObjectWithTwoAndThreeLayers) {
     }
 }
 
-// Sizes of the object are checked as every field is; a sphere of 1 m loses less per vessel
-// through the same layers than a sphere of 2 m.
-TEST_F(ThicknessTableLayers, ObjectSizesAreReadAndChecked) {
+// Sizes of the object are checked as every field is, a sphere of 1 m loses less per vessel
+// than one of 2 m, and the CSV and the page carry the object and the layer set.
+TEST_F(ThicknessTableLayers, ObjectSizesCheckedAndCarriedWithTheLayers) {
     window->Geometry->Object->setCurrentIndex(2);
     Type(window->Geometry->Diameter, "0");
     EXPECT_EQ(window->Status->text(), "Please enter values that make sense!");
@@ -102,7 +102,21 @@ TEST_F(ThicknessTableLayers, ObjectSizesAreReadAndChecked) {
     EXPECT_TRUE(window->Geometry->Width->property("refused").toBool());
     EXPECT_FALSE(window->Geometry->Diameter->property("refused").toBool());
     Type(window->Geometry->Width, "400,5"); // a decimal comma as every field takes it
+    Type(window->Geometry->Height, "250");
+    AddLayer(kWool, "25");
+    window->Layers->Varied->setCurrentIndex(1);
     ExpectComputed();
+    const QString csv = QString::fromUtf8(Contents(SaveAs(window->ExportButton, "duct.csv")));
+    const QStringList lines = csv.split(u'\n');
+    EXPECT_TRUE(lines.first().endsWith("Interfaces (°C)")) << lines.first().toStdString();
+    EXPECT_TRUE(csv.contains("Object: rectangular duct, outer width 400.5 mm, height 250 mm"))
+        << csv.toStdString();
+    EXPECT_TRUE(csv.contains("Layers (inside out): 1 VELTRA AF elastomeric foam (varied); "
+                             "2 VELTRA MW mineral wool pipe section 25 mm"))
+        << csv.toStdString();
+    const QStringList inputs = window->Page().inputs;
+    EXPECT_TRUE(inputs.contains("Duct length (m): " + window->Inputs->Extent->text()));
+    EXPECT_EQ(inputs.filter(QStringLiteral("Layers (inside out)")).size(), 1);
 }
 
 // Foam over wool on a 200 °C line: rows of wool thinner than the minimum inner layer leave the
@@ -174,27 +188,6 @@ TEST_F(ThicknessTableLayers, FiveLayersAtMost) {
     EXPECT_EQ(Interfaces(1).size(), 6u);
     Type(window->Layers->Rows()[2].Thickness, QStringLiteral("x"));
     EXPECT_EQ(window->Status->text(), "Please enter values that make sense!");
-}
-
-// The CSV and the page carry the object and the layer set, the rows their interfaces.
-TEST_F(ThicknessTableLayers, CsvAndPageCarryObjectAndLayers) {
-    window->Geometry->Object->setCurrentIndex(1);
-    Type(window->Geometry->Width, "400");
-    Type(window->Geometry->Height, "250");
-    AddLayer(kWool, "25");
-    window->Layers->Varied->setCurrentIndex(1);
-    ExpectComputed();
-    const QString csv = QString::fromUtf8(Contents(SaveAs(window->ExportButton, "duct.csv")));
-    const QStringList lines = csv.split(u'\n');
-    EXPECT_TRUE(lines.first().endsWith("Interfaces (°C)")) << lines.first().toStdString();
-    EXPECT_TRUE(csv.contains("Object: rectangular duct, outer width 400 mm, height 250 mm"))
-        << csv.toStdString();
-    EXPECT_TRUE(csv.contains("Layers (inside out): 1 VELTRA AF elastomeric foam (varied); "
-                             "2 VELTRA MW mineral wool pipe section 25 mm"))
-        << csv.toStdString();
-    const QStringList inputs = window->Page().inputs;
-    EXPECT_TRUE(inputs.contains("Duct length (m): " + window->Inputs->Extent->text()));
-    EXPECT_EQ(inputs.filter(QStringLiteral("Layers (inside out)")).size(), 1);
 }
 
 } // namespace
