@@ -1,8 +1,6 @@
 // The thickness table shows, for the values the last form left, what the calculation forms
-// show where their rules agree: heat loss and surface temperature where λ is one value (the
-// table takes λ at the layer's own mean temperature, the forms at the mean of ambient and
-// medium), and the condensation forms' minimum thickness. Each runs through its real form,
-// then the table is opened.
+// show where their rules agree (λ one value; the table takes it at the layer's mean, the
+// forms at the mean of ambient and medium). Each runs through its real form first.
 #include <QLabel>
 #include <QLineEdit>
 
@@ -37,9 +35,7 @@ protected:
     // The forms' heat flow (positive into the medium) as the table reads it: a heat loss
     // positive for a hot medium.
     static QString AsRead(const QString& formFlow, bool hot) {
-        if (!hot)
-            return formFlow;
-        return formFlow.startsWith(u'-') ? formFlow.mid(1) : u'-' + formFlow;
+        return !hot ? formFlow : formFlow.startsWith(u'-') ? formFlow.mid(1) : u'-' + formFlow;
     }
     static QString Cell(TThicknessTableWindow& w, int row, int column, int role = Qt::DisplayRole) {
         const TThicknessModel& m = w.ThicknessModel();
@@ -92,14 +88,12 @@ TEST_F(ThicknessTableForms, LayersOwnLambdaDiffersFromTheFormsRule) {
 
 // The no-condensation minimum is the condensation form's, to the digits the form shows.
 TEST_F(ThicknessTableForms, NoCondensationAsTheCondensationForms) {
-    const QString pipe = Run(0, {"-10.4", "-43.7", "18", nullptr, "20.19", "60"}, {1}, kWool)[0];
-    auto pipeTable = Table(true, "6");
-    EXPECT_TRUE(pipeTable->Minima->text().contains("No condensation: " + pipe + " mm"))
-        << pipeTable->Minima->text().toStdString() << " / " << pipe.toStdString();
-    const QString sheet = Run(5, {"20", "-25", nullptr, "9", "75"}, {1}, kWool)[0];
-    auto sheetTable = Table(false, "32");
-    EXPECT_TRUE(sheetTable->Minima->text().contains("No condensation: " + sheet + " mm"))
-        << sheetTable->Minima->text().toStdString() << " / " << sheet.toStdString();
+    auto expect = [](bool pipe, const char* row, const QString& form) {
+        const QString minima = Table(pipe, row)->Minima->text();
+        EXPECT_TRUE(minima.contains("No condensation: " + form + " mm")) << minima.toStdString();
+    };
+    expect(true, "6", Run(0, {"-10.4", "-43.7", "18", nullptr, "20.19", "60"}, {1}, kWool)[0]);
+    expect(false, "32", Run(5, {"20", "-25", nullptr, "9", "75"}, {1}, kWool)[0]);
 }
 
 } // namespace

@@ -1,10 +1,10 @@
-// The thickness table window with an insulation system as it is built: the object chosen,
-// fixed layers added in the layer editor, the rows' interfaces and the materials' limits,
-// driven as a user would.
+// The thickness table window with an insulation system: the object chosen, fixed layers added
+// in the layer editor, the rows' interfaces and the materials' limits.
 #include "support/TableWindowFixture.h"
 #include "table/GeometryInputs.h"
 #include "table/LayerEditor.h"
 #include "table/LayeredRows.h"
+#include "table/TableOutput.h"
 #include "table/ThicknessChart.h"
 
 namespace {
@@ -22,19 +22,10 @@ protected:
         const TLayeredRows& m = window->Rows();
         return m.data(m.index(row, column), role);
     }
-    std::vector<QStringList> AllRows() const {
-        const TLayeredRows& m = window->Rows();
-        std::vector<QStringList> rows(static_cast<size_t>(m.rowCount()));
-        for (int r = 0; r < m.rowCount(); ++r)
-            for (int c = 0; c < m.columnCount(); ++c)
-                rows[static_cast<size_t>(r)] << m.data(m.index(r, c), Qt::DisplayRole).toString();
-        return rows;
-    }
     // The interface temperatures of a row, medium face first.
     std::vector<double> Interfaces(int row) const {
-        const TLayeredRows& m = window->Rows();
         std::vector<double> temps;
-        const QString text = m.data(m.index(row, m.InterfacesColumn()), Qt::DisplayRole).toString();
+        const QString text = At(row, window->Rows().InterfacesColumn()).toString();
         for (const QString& t : text.section(u'(', 0, 0).split(QStringLiteral(" / ")))
             temps.push_back(t.toDouble());
         return temps;
@@ -46,47 +37,39 @@ protected:
     // Every row's interfaces run from the medium to the row's surface, each layer cooling
     // a hot medium.
     void ExpectInterfacesFromMediumToSurface(size_t layers) const {
-        const TLayeredRows& m = window->Rows();
-        for (int r = 1; r < m.rowCount(); ++r) {
+        for (int r = 1; r < window->Rows().rowCount(); ++r) {
             const std::vector<double> t = Interfaces(r);
             ASSERT_EQ(t.size(), layers + 1) << r;
             EXPECT_DOUBLE_EQ(t.front(), window->Inputs->Medium->text().toDouble()) << r;
-            EXPECT_EQ(QString::number(t.back(), 'f', 2),
-                      m.data(m.index(r, M::kSurface), Qt::DisplayRole))
-                << r;
+            EXPECT_EQ(QString::number(t.back(), 'f', 2), At(r, M::kSurface)) << r;
             for (size_t i = 1; i < t.size(); ++i)
                 EXPECT_LT(t[i], t[i - 1]) << r << " interface " << i;
         }
     }
 };
 
-// Every object with two and three layers: interfaces from the medium to the surface, the
-// object's unit in the captions and the extent. Taking the layers away again gives the very
-// same cells; on the window's own surface one layer is the table as it was, no column added.
+// Every object with two and three layers; taking them away again gives the very same cells,
+// and on the window's own surface one layer is the table as it was, no column added.
 TEST_F(ThicknessTableLayers, EachObjectWithTwoAndThreeLayers) {
-    struct Case {
-        bool pipe;
-        int object; // in the window's list: its own surface, duct, sphere
-        const char* unit;
-    };
-    for (const Case& c : {Case{true, 0, "W/m)"}, Case{false, 0, "W/m²)"}, Case{true, 1, "W/m)"},
-                          Case{false, 1, "W/m)"}, Case{true, 2, "W/vessel)"}}) {
-        Open(c.pipe);
+    using Case = std::tuple<bool, int, const char*>; // pipe, object in the window's list, unit
+    for (auto [pipe, object, unit] :
+         {Case{true, 0, "W/m)"}, Case{false, 0, "W/m²)"}, Case{true, 1, "W/m)"},
+          Case{false, 1, "W/m)"}, Case{true, 2, "W/vessel)"}}) {
+        Open(pipe);
         Type(window->Inputs->Medium, "90");
-        window->Geometry->Object->setCurrentIndex(c.object);
-        const std::vector<QStringList> before = AllRows();
-        const bool own = c.object == 0; // the window's own surface, one layer on it
+        window->Geometry->Object->setCurrentIndex(object);
+        const QString before = CsvText(window->Rows(), false); // every caption and cell
+        const bool own = object == 0; // the window's own surface, one layer on it
         EXPECT_EQ(window->Rows().columnCount() == M::kColumns, own);
-        AddLayer(kFoam, "20");
-        ExpectComputed();
-        ExpectInterfacesFromMediumToSurface(2);
-        AddLayer(kFoam, "10");
-        ExpectComputed();
-        ExpectInterfacesFromMediumToSurface(3);
+        for (size_t layers : {2u, 3u}) {
+            AddLayer(kFoam, layers == 2 ? "20" : "10");
+            ExpectComputed();
+            ExpectInterfacesFromMediumToSurface(layers);
+        }
         const TLayeredRows& m = window->Rows();
         const QString header =
             m.headerData(M::kFlowPerUnit, Qt::Horizontal, Qt::DisplayRole).toString();
-        EXPECT_TRUE(header.endsWith(QString::fromUtf8(c.unit))) << header.toStdString();
+        EXPECT_TRUE(header.endsWith(QString::fromUtf8(unit))) << header.toStdString();
         EXPECT_TRUE(header.endsWith("W/" + window->Chart->Data().unit + u')')); // the chart's too
         EXPECT_TRUE(At(2, 0, Qt::ToolTipRole).toString().contains("Interfaces"));
         // Thicker outer layers keep the heat in: the loss falls row by row.
@@ -95,14 +78,14 @@ TEST_F(ThicknessTableLayers, EachObjectWithTwoAndThreeLayers) {
         EXPECT_EQ(m.columnCount(), M::kColumns + 1);
         for (int fixed = 2; fixed > 0; --fixed)
             window->Layers->Rows()[fixed - 1].Remove->click();
-        EXPECT_EQ(AllRows(), before);
+        EXPECT_EQ(CsvText(window->Rows(), false), before);
         EXPECT_EQ(window->Page().inputs.filter(QStringLiteral("Layers")).isEmpty(), own);
     }
 }
 
-// Sizes of the object are checked as every field is; a sphere of 1 m loses less per vessel
-// through the same layers than a sphere of 2 m.
-TEST_F(ThicknessTableLayers, ObjectSizesAreReadAndChecked) {
+// Sizes of the object are checked as every field is, a sphere of 1 m loses less per vessel
+// than one of 2 m, and the CSV and the page carry the object and the layer set.
+TEST_F(ThicknessTableLayers, ObjectSizesCheckedAndCarriedWithTheLayers) {
     window->Geometry->Object->setCurrentIndex(2);
     Type(window->Geometry->Diameter, "0");
     EXPECT_EQ(window->Status->text(), "Please enter values that make sense!");
@@ -119,12 +102,25 @@ TEST_F(ThicknessTableLayers, ObjectSizesAreReadAndChecked) {
     EXPECT_TRUE(window->Geometry->Width->property("refused").toBool());
     EXPECT_FALSE(window->Geometry->Diameter->property("refused").toBool());
     Type(window->Geometry->Width, "400,5"); // a decimal comma as every field takes it
+    Type(window->Geometry->Height, "250");
+    AddLayer(kWool, "25");
+    window->Layers->Varied->setCurrentIndex(1);
     ExpectComputed();
+    const QString csv = QString::fromUtf8(Contents(SaveAs(window->ExportButton, "duct.csv")));
+    const QStringList lines = csv.split(u'\n');
+    EXPECT_TRUE(lines.first().endsWith("Interfaces (°C)")) << lines.first().toStdString();
+    EXPECT_TRUE(csv.contains("Object: rectangular duct, outer width 400.5 mm, height 250 mm"))
+        << csv.toStdString();
+    EXPECT_TRUE(csv.contains("Layers (inside out): 1 VELTRA AF elastomeric foam (varied); "
+                             "2 VELTRA MW mineral wool pipe section 25 mm"))
+        << csv.toStdString();
+    const QStringList inputs = window->Page().inputs;
+    EXPECT_TRUE(inputs.contains("Duct length (m): " + window->Inputs->Extent->text()));
+    EXPECT_EQ(inputs.filter(QStringLiteral("Layers (inside out)")).size(), 1);
 }
 
-// Foam over a thin layer of wool on a 200 °C line: the foam's inner face is hotter than it
-// may be until the wool is thick enough. The minimum inner layer is in the minima line, the
-// rows thinner than it are warned and never chosen, the thicker ones are not warned.
+// Foam over wool on a 200 °C line: rows of wool thinner than the minimum inner layer leave the
+// foam too hot; they alone are warned and never chosen.
 TEST_F(ThicknessTableLayers, InnerLayerKeepsTheOuterMaterialWithinItsLimit) {
     window->Inputs->Material->setCurrentIndex(kWool);
     Type(window->Inputs->Medium, "200");
@@ -144,8 +140,7 @@ TEST_F(ThicknessTableLayers, InnerLayerKeepsTheOuterMaterialWithinItsLimit) {
     for (int r = 1; r < m.rowCount(); ++r) {
         const double mm = At(r, 0).toDouble();
         const bool beyond = mm < inner;
-        const QString interfaces = At(r, m.InterfacesColumn()).toString();
-        EXPECT_EQ(interfaces.endsWith("(beyond limits)"), beyond) << mm;
+        EXPECT_EQ(At(r, m.InterfacesColumn()).toString().endsWith("(beyond limits)"), beyond) << mm;
         EXPECT_EQ(At(r, 0, Qt::BackgroundRole).isValid() && r != t.Chosen, beyond);
         EXPECT_EQ(Interfaces(r)[1] > 105.005, beyond) << mm;
         if (beyond) {
@@ -168,8 +163,7 @@ TEST_F(ThicknessTableLayers, InnerLayerKeepsTheOuterMaterialWithinItsLimit) {
 TEST_F(ThicknessTableLayers, ProductsOnlyForTheLayerOnThePipe) {
     auto products = [this] {
         int named = 0;
-        const TLayeredRows& m = window->Rows();
-        for (int r = 1; r < m.rowCount(); ++r)
+        for (int r = 1; r < window->Rows().rowCount(); ++r)
             named += At(r, M::kProduct) != "-/-";
         return named;
     };
@@ -194,28 +188,6 @@ TEST_F(ThicknessTableLayers, FiveLayersAtMost) {
     EXPECT_EQ(Interfaces(1).size(), 6u);
     Type(window->Layers->Rows()[2].Thickness, QStringLiteral("x"));
     EXPECT_EQ(window->Status->text(), "Please enter values that make sense!");
-}
-
-// The CSV and the page carry the object and the layer set, the rows their interfaces.
-TEST_F(ThicknessTableLayers, CsvAndPageCarryObjectAndLayers) {
-    window->Geometry->Object->setCurrentIndex(1);
-    Type(window->Geometry->Width, "400");
-    Type(window->Geometry->Height, "250");
-    AddLayer(kWool, "25");
-    window->Layers->Varied->setCurrentIndex(1);
-    ExpectComputed();
-    const QString csv = QString::fromUtf8(Contents(SaveAs(window->ExportButton, "duct.csv")));
-    const QStringList lines = csv.split(u'\n');
-    EXPECT_TRUE(lines.first().endsWith("Interfaces (°C)")) << lines.first().toStdString();
-    EXPECT_TRUE(lines.first().contains("Heat loss (W/m)"));
-    EXPECT_TRUE(csv.contains("Object: rectangular duct, outer width 400 mm, height 250 mm"))
-        << csv.toStdString();
-    EXPECT_TRUE(csv.contains("Layers (inside out): 1 VELTRA AF elastomeric foam (varied); "
-                             "2 VELTRA MW mineral wool pipe section 25 mm"))
-        << csv.toStdString();
-    const QStringList inputs = window->Page().inputs;
-    EXPECT_TRUE(inputs.contains("Duct length (m): " + window->Inputs->Extent->text()));
-    EXPECT_EQ(inputs.filter(QStringLiteral("Layers (inside out)")).size(), 1);
 }
 
 } // namespace

@@ -1,38 +1,17 @@
 // The thickness table window driven as a user would: opened from the menus, typed into,
 // exported and printed.
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFileDialog>
 #include <QFont>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
 #include <random>
 
 #include "app/Main.h"
-#include "config/Uconfig.h"
-#include "config/Utolerance.h"
 #include "support/TableWindowFixture.h"
-#include "table/TableInputs.h"
-#include "table/ThicknessModels.h"
-#include "table/ThicknessTableWindow.h"
 
 namespace {
 
-class ThicknessTableWindowTest : public TableWindowTest {
-protected:
-    // Clicks the button and picks the file in its save dialog; the file's contents.
-    QByteArray Save(QPushButton* button, const QString& name) {
-        return Contents(SaveAs(button, name));
-    }
-};
+using ThicknessTableWindowTest = TableWindowTest;
 
 TEST_F(ThicknessTableWindowTest, MenuItemsOpenTheWindowPrefilled) {
     Tfrm_Main main;
@@ -105,19 +84,19 @@ TEST_F(ThicknessTableWindowTest, PrintCsvEitherDecimalAndOnePagePdf) {
     window->PrintButton->click();
     QApplication::processEvents();
     EXPECT_EQ(seam.dialogTitles, QStringList{"Thickness table - Pipes, by thickness"});
-    const QString csv = QString::fromUtf8(Save(window->ExportButton, "a.csv"));
+    const QString csv = QString::fromUtf8(Contents(SaveAs(window->ExportButton, "a.csv")));
     const QStringList lines = csv.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 13);
     EXPECT_TRUE(lines[0].startsWith("Thickness (mm),Product,h (W/m²K),Surface (°C)"));
     EXPECT_EQ(lines[1].split(',')[TThicknessModel::kSurface], "80.00");
     window->DecimalComma->click();
-    const QString text = QString::fromUtf8(Save(window->ExportButton, "b.csv"));
+    const QString text = QString::fromUtf8(Contents(SaveAs(window->ExportButton, "b.csv")));
     EXPECT_TRUE(text.startsWith("Thickness (mm);Product;"));
     const QStringList bare = text.section('\n', 1, 1).split(';');
     ASSERT_EQ(bare.size(), TThicknessModel::kColumns);
     EXPECT_EQ(bare[TThicknessModel::kSurface], "80,00");
     EXPECT_TRUE(text.contains("/ 6 x 48.3 mm")); // a product's name stays as it is
-    const QByteArray pdf = Save(window->PdfButton, "c.pdf");
+    const QByteArray pdf = Contents(SaveAs(window->PdfButton, "c.pdf"));
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "), 1);
 }

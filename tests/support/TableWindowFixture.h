@@ -68,9 +68,8 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    // Clicks the button; its dialog picks the file once (a print preview prints to it as the
-    // print dialog's "Print to File" does), `replace` answers the overwrite question, and a
-    // dialog shown again is cancelled. The file's path.
+    // Clicks the button; its dialog picks the file once (a preview prints to it), `replace`
+    // answers the overwrite question, a dialog shown again is cancelled. The file's path.
     QString SaveAs(QPushButton* button, const QString& name,
                    MessageReply replace = MessageReply::No) {
         const QString path = dir.filePath(name);
