@@ -1,8 +1,5 @@
 // The line list's drop-down lists driven by keys: an entry picked, committed, the line computed
 // again, one undo step; the thickness list offers exactly the products that fit the line.
-#include <QComboBox>
-
-#include "project/ProjectCompute.h"
 #include "support/ProjectWindowFixture.h"
 
 namespace {
@@ -34,7 +31,7 @@ protected:
     // The list opened on the first line's cell by F2, or by typing a key into the view.
     QComboBox* OpenChoice(LineField field, const QString& key = {}) {
         QTableView* view = window->LinesView;
-        return qobject_cast<QComboBox*>(OpenEditor(ViewIndex(0, static_cast<int>(field)), [&] {
+        return qobject_cast<QComboBox*>(OpenEditor(ViewIndex(0, field), [&] {
             key.isEmpty() ? QTest::keyClick(view, Qt::Key_F2) : QTest::keyClicks(view, key);
         }));
     }
@@ -137,7 +134,7 @@ TEST_F(ProjectChoicesTest, ThicknessListsTheProductsThatFit) {
 TEST_F(ProjectChoicesTest, TextColumnsUnknownNamesAndHelp) {
     QStringList lists;
     for (int f = 0; f < kLineFieldCount; ++f) {
-        QWidget* editor = OpenEditor(ViewIndex(0, f));
+        QWidget* editor = OpenEditor(ViewIndex(0, static_cast<LineField>(f)));
         if (qobject_cast<QComboBox*>(editor))
             lists << FieldName(static_cast<LineField>(f));
         QTest::keyClick(editor, Qt::Key_Escape);
@@ -146,7 +143,7 @@ TEST_F(ProjectChoicesTest, TextColumnsUnknownNamesAndHelp) {
     EXPECT_EQ(lists.join(','),
               "Kind,Installation,Orientation,Cladding,Material,Thickness,Varied layer");
     // Results arriving while a cell is edited leave the edit alone.
-    QWidget* editor = OpenEditor(ViewIndex(0, static_cast<int>(LineField::Tag)));
+    QWidget* editor = OpenEditor(ViewIndex(0, LineField::Tag));
     QTest::keyClicks(editor, "P-7");
     Model().SetHead({}, {0.2f});
     Model().WaitForResults();

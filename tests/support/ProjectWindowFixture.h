@@ -6,8 +6,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTableView>
@@ -18,12 +20,33 @@
 #include "config/Uconfig.h"
 #include "config/Utolerance.h"
 #include "project/LineFields.h"
+#include "project/NumberText.h"
+#include "project/ProjectCompute.h"
 #include "projectwin/ProjectHead.h"
 #include "projectwin/ProjectModel.h"
 #include "projectwin/ProjectSession.h"
 #include "projectwin/ProjectWindow.h"
 #include "support/FixtureFiles.h"
 #include "support/RecordingSeam.h"
+#include "table/TableInputs.h"
+#include "table/ThicknessTableWindow.h"
+
+// The editor the view opens on `open` (earlier editors may wait to be deleted).
+inline QWidget* EditorOpenedBy(QAbstractItemView& view, const std::function<void()>& open) {
+    const auto before = view.viewport()->findChildren<QWidget*>();
+    open();
+    QWidget* editor = nullptr;
+    for (QWidget* each : view.viewport()->findChildren<QWidget*>())
+        if (!before.contains(each) && each->parentWidget() == view.viewport())
+            editor = each;
+    return editor;
+}
+// Waits until the delegate has closed the editor, after the key has been handled.
+inline void WaitClosed(QWidget* editor) {
+    const QPointer<QWidget> open = editor;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !open || !open->isVisible(); }, 60000));
+    QApplication::processEvents();
+}
 
 class ProjectWindowTest : public SeamTest {
 protected:
@@ -52,32 +75,21 @@ protected:
         Model().WaitForResults();
         return Model().index(row, TProjectModel::StatusColumn()).data().toString();
     }
-    QModelIndex ViewIndex(int row, int column) {
-        return window->Proxy->mapFromSource(Model().index(row, column));
+    QModelIndex ViewIndex(int row, LineField field) {
+        return window->Proxy->mapFromSource(Model().index(row, static_cast<int>(field)));
     }
     // The editor opened on the cell by the view's edit(), as a double click opens it, or by
-    // what open does (earlier editors may wait to be deleted).
-    QWidget* OpenEditor(const QModelIndex& index, const std::function<void()>& open = {}) {
+    // what open does.
+    QWidget* OpenEditor(const QModelIndex& index, std::function<void()> open = {}) {
         QTableView* view = window->LinesView;
         view->setCurrentIndex(index);
-        const auto before = view->viewport()->findChildren<QWidget*>();
-        open ? open() : void(view->edit(index));
-        QWidget* editor = nullptr;
-        for (QWidget* each : view->viewport()->findChildren<QWidget*>())
-            if (!before.contains(each) && each->parentWidget() == view->viewport())
-                editor = each;
-        return editor;
-    }
-    // Waits until the delegate has closed the editor, after the key has been handled.
-    static void WaitClosed(QWidget* editor) {
-        const QPointer<QWidget> open = editor;
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !open || !open->isVisible(); }, 60000));
-        QApplication::processEvents();
+        return EditorOpenedBy(
+            *view, open ? open : [&] { view->edit(index); });
     }
     // Types into the cell's editor and presses Enter, as a user edits in place; a list's
     // item of that text is chosen as the user picks it.
     void Type(int row, LineField field, const QString& text) {
-        QWidget* editor = OpenEditor(ViewIndex(row, static_cast<int>(field)));
+        QWidget* editor = OpenEditor(ViewIndex(row, field));
         ASSERT_NE(editor, nullptr);
         auto* box = qobject_cast<QComboBox*>(editor);
         QLineEdit* line = box ? box->lineEdit() : qobject_cast<QLineEdit*>(editor);
