@@ -3,15 +3,6 @@
 #include "support/ProjectWindowFixture.h"
 
 namespace {
-const QString kFoam = QStringLiteral("VELTRA AF elastomeric foam");
-
-Line PipeLine(float diameterMm, const QString& material = kFoam) {
-    Line line;
-    line.DiameterMm = diameterMm;
-    line.Material = material;
-    return line;
-}
-
 QStringList Items(const QComboBox& box) {
     QStringList items;
     for (int i = 0; i < box.count(); ++i)
@@ -26,7 +17,7 @@ class ProjectChoicesTest : public ProjectWindowTest {
 protected:
     void SetUp() override {
         ProjectWindowTest::SetUp();
-        Model().SetProject(Project{{}, {}, {PipeLine(60.3f)}});
+        Model().SetProject(Project{{}, {}, {FoamPipe(60.3f)}});
     }
     // The list opened on the first line's cell by F2, or by typing a key into the view.
     QComboBox* OpenChoice(LineField field, const QString& key = {}) {
@@ -94,7 +85,7 @@ TEST_F(ProjectChoicesTest, ChoiceCellsPickFromTheirLists) {
 // lie on the object; each product offered is one the computation takes.
 TEST_F(ProjectChoicesTest, ThicknessListsTheProductsThatFit) {
     const std::vector<FixedLayer> wool{{"VELTRA MW mineral wool pipe section", 0.036f, 20}};
-    Line wall = PipeLine(60.3f), duct = wall, outer = wall, inner = wall;
+    Line wall = FoamPipe(60.3f), duct = wall, outer = wall, inner = wall;
     wall.Kind = LineKind::Wall;
     duct.Kind = LineKind::Duct;
     outer.Layers = inner.Layers = wool;
@@ -103,10 +94,10 @@ TEST_F(ProjectChoicesTest, ThicknessListsTheProductsThatFit) {
         Line line;
         int products;
         QString ending; // of every product's name
-    } cases[] = {{PipeLine(60.3f), 8, " x 60.3 mm"},
-                 {PipeLine(60.31f), 8, " x 64 mm"},
+    } cases[] = {{FoamPipe(60.3f), 8, " x 60.3 mm"},
+                 {FoamPipe(60.31f), 8, " x 64 mm"},
                  {wall, 11, " mm sheet"},
-                 {PipeLine(60.3f, "k-factor"), 0, ""},
+                 {FoamPipe(60.3f, {}, "k-factor"), 0, ""},
                  {duct, 0, ""},
                  {outer, 0, ""},
                  {inner, 8, " x 60.3 mm"}};
@@ -150,7 +141,7 @@ TEST_F(ProjectChoicesTest, TextColumnsUnknownNamesAndHelp) {
     QTest::keyClick(editor, Qt::Key_Return);
     WaitClosed(editor);
     EXPECT_EQ(Doc().Lines[0].Tag, "P-7");
-    Line unknown = PipeLine(60.3f, "Cork");
+    Line unknown = FoamPipe(60.3f, {}, "Cork");
     Model().SetProject(Project{{}, {}, {unknown}});
     Type(0, LineField::Material, "Cork");
     EXPECT_EQ(Doc().Lines[0], unknown);

@@ -2,7 +2,6 @@
 // into the table, carried by "Add to project" and back by "Open in thickness table"; a line's
 // economics are the table row's of the same job.
 #include "engine/Economics.h"
-#include "project/ProjectFixture.h"
 #include "support/ProjectWindowFixture.h"
 #include "table/TableSystemLine.h"
 #include "table/ThicknessModels.h"

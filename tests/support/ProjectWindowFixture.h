@@ -21,7 +21,7 @@
 #include "config/Utolerance.h"
 #include "project/LineFields.h"
 #include "project/NumberText.h"
-#include "project/ProjectCompute.h"
+#include "project/ProjectFixture.h"
 #include "projectwin/ProjectHead.h"
 #include "projectwin/ProjectModel.h"
 #include "projectwin/ProjectSession.h"
@@ -119,16 +119,19 @@ protected:
             return int(QDialog::Accepted);
         };
     }
-    static QByteArray Contents(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-    }
 };
 
+inline Line FoamPipe(float diameterMm, const QString& tag = {}, const QString& material = kFoam) {
+    Line line;
+    line.Tag = tag;
+    line.DiameterMm = diameterMm;
+    line.Material = material;
+    return line;
+}
 // A row as a spreadsheet copies it, without a header: the input columns in their documented
 // order, tab-separated, "," decimals.
 inline QString SpreadsheetRow(const QString& tag, const QString& diameter, const QString& medium) {
     return tag + QStringLiteral("\tpipe\t") + diameter + QStringLiteral("\t12,5\t") + medium +
-           QStringLiteral("\t20\t60\tindoors\thorizontal\t1\t1\t9\t\t0,93\t"
-                          "VELTRA AF elastomeric foam\t0,036\t\t\tauto\n");
+           QStringLiteral("\t20\t60\tindoors\thorizontal\t1\t1\t9\t\t0,93\t") + kFoam +
+           QStringLiteral("\t0,036\t\t\tauto\n");
 }
