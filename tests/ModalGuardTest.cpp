@@ -6,11 +6,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTimer>
-#include <functional>
 
 #include "app/Fthermal_con.h"
 #include "app/Main.h"
@@ -125,34 +122,33 @@ TEST_F(ModalGuardTest, MainWindowEntriesOpenNoSecondFormOverAnOpenOne) {
     EXPECT_TRUE(real.messages.empty()); // refused quietly
 }
 
-TEST_F(ModalGuardTest, AFormGoneBeforeTheConductivityDialogRunsRunsNone) {
+// A form gone before its conductivity dialog runs runs none; one destroyed under its h dialog
+// takes the dialog along; neither leaves its lines behind.
+TEST_F(ModalGuardTest, AFormGoneAroundItsDialogLeavesNothingBehind) {
     InstallSeam(&seam);
     Shared().CalculationType = 2;
-    auto form = std::make_unique<TPipeForm>(nullptr);
-    form->show();
-    QTest::keyClick(Line(kHeatLossMaterialLine).MaterialSelector(), Qt::Key_End);
-    form.reset();
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(seam.dialogTitles.isEmpty());
-}
-
-TEST_F(ModalGuardTest, AFormDestroyedUnderTheHDialogLeavesNothingBehind) {
-    InstallSeam(&seam);
-    Shared().CalculationType = 2;
-    auto form = std::make_unique<TPipeForm>(nullptr);
-    form->show();
-    QTest::keyClick(Line(kHeatLossMaterialLine).MaterialSelector(), Qt::Key_Home);
-    QPointer<QDialog> shown;
-    seam.onDialog = [&](QDialog& dialog) {
-        shown = &dialog;
-        form.reset(); // takes its child, the dialog, along
-        return int(QDialog::Accepted);
-    };
-    ClickCaption(Line(kHeatLossHLine).HButton());
-    QCoreApplication::processEvents(); // the dialog runs after the click
-    EXPECT_EQ(seam.dialogTitles.size(), 1);
-    EXPECT_TRUE(shown.isNull());
-    EXPECT_EQ(FormState().ParameterLines, nullptr);
+    for (const bool under : {false, true}) {
+        seam.dialogTitles.clear();
+        auto form = std::make_unique<TPipeForm>(nullptr);
+        form->show();
+        QPointer<QDialog> shown;
+        seam.onDialog = [&](QDialog& dialog) {
+            shown = &dialog;
+            form.reset(); // takes its child, the dialog, along
+            return int(QDialog::Accepted);
+        };
+        if (under) {
+            QTest::keyClick(Line(kHeatLossMaterialLine).MaterialSelector(), Qt::Key_Home);
+            ClickCaption(Line(kHeatLossHLine).HButton());
+        } else {
+            QTest::keyClick(Line(kHeatLossMaterialLine).MaterialSelector(), Qt::Key_End);
+            form.reset();
+        }
+        QCoreApplication::processEvents(); // a dialog runs after the key or click
+        EXPECT_EQ(seam.dialogTitles.size(), under ? 1 : 0);
+        EXPECT_TRUE(shown.isNull());
+        EXPECT_EQ(FormState().ParameterLines, nullptr);
+    }
 }
 
 } // namespace
