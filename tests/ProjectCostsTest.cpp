@@ -1,5 +1,4 @@
-// Installed costs and the life economics between the thickness table and the project: typed
-// into the table, carried by "Add to project" and back by "Open in thickness table"; a line's
+// Installed costs and the life economics between the thickness table and the project; a line's
 // economics are the table row's of the same job.
 #include "engine/Economics.h"
 #include "support/ProjectWindowFixture.h"

@@ -1,6 +1,5 @@
-// "Open in thickness table" and "Add to project" carry a line's whole insulation system: the
-// object with its sizes and surroundings and the fixed layers, each through the window that
-// offers the object.
+// "Open in thickness table" and "Add to project" carry a line's whole insulation system, each
+// object through the window that offers it.
 #include "support/ProjectWindowFixture.h"
 #include "table/GeometryInputs.h"
 #include "table/LayerEditor.h"

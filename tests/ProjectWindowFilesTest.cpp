@@ -1,6 +1,4 @@
-// The project window's files through its menu and dialogs: save and reopen give the same
-// bytes, refused files change nothing, unsaved changes are asked about, a line list is
-// imported with its bad rows listed, exported (also as the printed schedule) and imported back.
+// The project window's files through its menu and dialogs.
 #include <QFileInfo>
 
 #include "support/PdfWords.h"

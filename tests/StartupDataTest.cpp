@@ -1,6 +1,4 @@
-// Start-up with data files that are odd: named pipes, devices and huge files are reported
-// and left out, a load that stops says what it left out, an empty file is reported, and the
-// start-up message stays on the screen and copies without the break opportunities it shows.
+// Start-up with data files that are odd, and the messages that report them.
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,8 +13,6 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
-#include <functional>
-#include <gtest/gtest.h>
 
 #include "config/Uconfig.h"
 #include "config/Utolerance.h"
@@ -27,7 +24,6 @@
 #include "projectwin/ProjectSession.h"
 #include "projectwin/ProjectWindow.h"
 #include "support/FixtureFiles.h"
-#include "support/RecordingSeam.h"
 #include "table/TableInputs.h"
 #include "table/ThicknessTableWindow.h"
 
