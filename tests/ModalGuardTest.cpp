@@ -6,11 +6,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTimer>
-#include <functional>
 
 #include "app/Fthermal_con.h"
 #include "app/Main.h"
@@ -60,44 +57,19 @@ protected:
     }
 };
 
-TEST_F(ModalGuardTest, NeitherFormNorMainWindowClosesUnderTheConductivityDialog) {
+// An assistive tool, past the modality, presses every calculation entry of the main window
+// (menu items and buttons) over the open form: no second form opens, the first keeps its
+// input. Then it closes the form and the main window under the conductivity dialog: both stay
+// for the dialog to return to, and the form goes once it is closed after it.
+TEST_F(ModalGuardTest, NoFormOpensOverAnOpenOneAndNoneClosesUnderItsDialog) {
     Tfrm_Main window;
     window.SetSplashOnFirstShow(false);
     window.show();
     QPointer<TPipeForm> opened;
-    bool refused = false;
+    int pressed = 0;
+    bool kept = false, refused = false;
     WhenOnTop<TPipeForm>([&](TPipeForm& form) {
         opened = &form;
-        WhenOnTop<TThermal_Cond>([&](TThermal_Cond& dialog) {
-            form.close(); // as an assistive tool may, past the dialog's modality
-            window.close();
-            // Still open, its lines still there for the dialog to return to.
-            refused = form.isVisible() && window.isVisible() && FormState().ParameterLines;
-            QTest::keyClicks(Child<QLineEdit>(dialog, "ME_lambda"), "0.05");
-            ClickCaption(Child<QPushButton>(dialog, "Cmd_finished"));
-            WhenOnTop<TPipeForm>([](TPipeForm& again) { ClickCaption(again.Button4); });
-        });
-        QTest::keyClick(Line(kHeatLossMaterialLine).MaterialSelector(), Qt::Key_End);
-    });
-    ClickCaption(Child<QPushButton>(window, "button_heatloss_pipes"));
-    EXPECT_TRUE(refused);
-    EXPECT_TRUE(real.messages.empty()); // refused quietly, not even the close question
-    EXPECT_EQ(real.dialogTitles.size(), 2);
-    EXPECT_FLOAT_EQ(Shared().WorkingValues.KFactor, 0.05f);
-    EXPECT_EQ(Shared().WorkingValues.MaterialIndex, 2);
-    EXPECT_TRUE(opened.isNull()); // the form is gone once it was closed
-    EXPECT_TRUE(window.isVisible());
-}
-
-// An assistive tool presses every calculation entry of the main window, menu items and
-// buttons, past the open form's modality: no second form opens, the first keeps its input.
-TEST_F(ModalGuardTest, MainWindowEntriesOpenNoSecondFormOverAnOpenOne) {
-    Tfrm_Main window;
-    window.SetSplashOnFirstShow(false);
-    window.show();
-    int pressed = 0;
-    bool kept = false;
-    WhenOnTop<TPipeForm>([&](TPipeForm& form) {
         const QString before = Line(0).ParaLineEditText();
         QTest::keyClicks(Line(0).ValueField(), "7");
         const QString typed = Line(0).ParaLineEditText();
@@ -116,43 +88,56 @@ TEST_F(ModalGuardTest, MainWindowEntriesOpenNoSecondFormOverAnOpenOne) {
         QCoreApplication::processEvents();
         kept = FormState().Form == &form && Shared().CalculationType == 2 &&
                Line(0).ParaLineEditText() == typed && typed != before;
-        ClickCaption(form.Button4);
+        WhenOnTop<TThermal_Cond>([&](TThermal_Cond& dialog) {
+            form.close();
+            window.close();
+            // Still open, its lines still there for the dialog to return to.
+            refused = form.isVisible() && window.isVisible() && FormState().ParameterLines;
+            QTest::keyClicks(Child<QLineEdit>(dialog, "ME_lambda"), "0.05");
+            ClickCaption(Child<QPushButton>(dialog, "Cmd_finished"));
+            WhenOnTop<TPipeForm>([](TPipeForm& again) { ClickCaption(again.Button4); });
+        });
+        QTest::keyClick(Line(kHeatLossMaterialLine).MaterialSelector(), Qt::Key_End);
     });
     ClickCaption(Child<QPushButton>(window, "button_heatloss_pipes"));
     EXPECT_EQ(pressed, 16);
     EXPECT_TRUE(kept);
-    EXPECT_EQ(real.dialogTitles.size(), 1);
-    EXPECT_TRUE(real.messages.empty()); // refused quietly
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(real.messages.empty());     // refused quietly, not even the close question
+    EXPECT_EQ(real.dialogTitles.size(), 2); // the form and the conductivity dialog
+    EXPECT_FLOAT_EQ(Shared().WorkingValues.KFactor, 0.05f);
+    EXPECT_EQ(Shared().WorkingValues.MaterialIndex, 2);
+    EXPECT_TRUE(opened.isNull());
+    EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(ModalGuardTest, AFormGoneBeforeTheConductivityDialogRunsRunsNone) {
+// A form gone before its conductivity dialog runs runs none; one destroyed under its h dialog
+// takes the dialog along; neither leaves its lines behind.
+TEST_F(ModalGuardTest, AFormGoneAroundItsDialogLeavesNothingBehind) {
     InstallSeam(&seam);
     Shared().CalculationType = 2;
-    auto form = std::make_unique<TPipeForm>(nullptr);
-    form->show();
-    QTest::keyClick(Line(kHeatLossMaterialLine).MaterialSelector(), Qt::Key_End);
-    form.reset();
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(seam.dialogTitles.isEmpty());
-}
-
-TEST_F(ModalGuardTest, AFormDestroyedUnderTheHDialogLeavesNothingBehind) {
-    InstallSeam(&seam);
-    Shared().CalculationType = 2;
-    auto form = std::make_unique<TPipeForm>(nullptr);
-    form->show();
-    QTest::keyClick(Line(kHeatLossMaterialLine).MaterialSelector(), Qt::Key_Home);
-    QPointer<QDialog> shown;
-    seam.onDialog = [&](QDialog& dialog) {
-        shown = &dialog;
-        form.reset(); // takes its child, the dialog, along
-        return int(QDialog::Accepted);
-    };
-    ClickCaption(Line(kHeatLossHLine).HButton());
-    QCoreApplication::processEvents(); // the dialog runs after the click
-    EXPECT_EQ(seam.dialogTitles.size(), 1);
-    EXPECT_TRUE(shown.isNull());
-    EXPECT_EQ(FormState().ParameterLines, nullptr);
+    for (const bool under : {false, true}) {
+        seam.dialogTitles.clear();
+        auto form = std::make_unique<TPipeForm>(nullptr);
+        form->show();
+        QPointer<QDialog> shown;
+        seam.onDialog = [&](QDialog& dialog) {
+            shown = &dialog;
+            form.reset(); // takes its child, the dialog, along
+            return int(QDialog::Accepted);
+        };
+        if (under) {
+            QTest::keyClick(Line(kHeatLossMaterialLine).MaterialSelector(), Qt::Key_Home);
+            ClickCaption(Line(kHeatLossHLine).HButton());
+        } else {
+            QTest::keyClick(Line(kHeatLossMaterialLine).MaterialSelector(), Qt::Key_End);
+            form.reset();
+        }
+        QCoreApplication::processEvents(); // a dialog runs after the key or click
+        EXPECT_EQ(seam.dialogTitles.size(), under ? 1 : 0);
+        EXPECT_TRUE(shown.isNull());
+        EXPECT_EQ(FormState().ParameterLines, nullptr);
+    }
 }
 
 } // namespace

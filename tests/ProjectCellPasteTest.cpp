@@ -1,20 +1,6 @@
 // A block of cells pasted onto a selected range: the lines take the cells in one undo step, a
 // line refusing a cell keeps all of its own and is named; whole lines still become new lines.
-#include <QItemSelectionModel>
-#include <QLabel>
-
-#include "project/ProjectCompute.h"
 #include "support/ProjectWindowFixture.h"
-
-namespace {
-Line Tagged(const char* tag, float diameterMm) {
-    Line line;
-    line.Tag = QLatin1String(tag);
-    line.DiameterMm = diameterMm;
-    line.Material = QStringLiteral("VELTRA AF elastomeric foam");
-    return line;
-}
-} // namespace
 
 class ProjectCellPasteTest : public ProjectWindowTest {
 protected:
@@ -38,7 +24,8 @@ protected:
 };
 
 TEST_F(ProjectCellPasteTest, BlockSetsTheSelectedCells) {
-    const Project start{{}, {}, {Tagged("A", 60.3f), Tagged("B", 88.9f), Tagged("C", 114.3f)}};
+    const Project start{
+        {}, {}, {FoamPipe(60.3f, "A"), FoamPipe(88.9f, "B"), FoamPipe(114.3f, "C")}};
     const struct {
         int first, last; // view rows selected in the columns Diameter and Extent
         QString pasted;

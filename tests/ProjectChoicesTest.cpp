@@ -1,20 +1,8 @@
 // The line list's drop-down lists driven by keys: an entry picked, committed, the line computed
 // again, one undo step; the thickness list offers exactly the products that fit the line.
-#include <QComboBox>
-
-#include "project/ProjectCompute.h"
 #include "support/ProjectWindowFixture.h"
 
 namespace {
-const QString kFoam = QStringLiteral("VELTRA AF elastomeric foam");
-
-Line PipeLine(float diameterMm, const QString& material = kFoam) {
-    Line line;
-    line.DiameterMm = diameterMm;
-    line.Material = material;
-    return line;
-}
-
 QStringList Items(const QComboBox& box) {
     QStringList items;
     for (int i = 0; i < box.count(); ++i)
@@ -29,12 +17,12 @@ class ProjectChoicesTest : public ProjectWindowTest {
 protected:
     void SetUp() override {
         ProjectWindowTest::SetUp();
-        Model().SetProject(Project{{}, {}, {PipeLine(60.3f)}});
+        Model().SetProject(Project{{}, {}, {FoamPipe(60.3f)}});
     }
     // The list opened on the first line's cell by F2, or by typing a key into the view.
     QComboBox* OpenChoice(LineField field, const QString& key = {}) {
         QTableView* view = window->LinesView;
-        return qobject_cast<QComboBox*>(OpenEditor(ViewIndex(0, static_cast<int>(field)), [&] {
+        return qobject_cast<QComboBox*>(OpenEditor(ViewIndex(0, field), [&] {
             key.isEmpty() ? QTest::keyClick(view, Qt::Key_F2) : QTest::keyClicks(view, key);
         }));
     }
@@ -97,7 +85,7 @@ TEST_F(ProjectChoicesTest, ChoiceCellsPickFromTheirLists) {
 // lie on the object; each product offered is one the computation takes.
 TEST_F(ProjectChoicesTest, ThicknessListsTheProductsThatFit) {
     const std::vector<FixedLayer> wool{{"VELTRA MW mineral wool pipe section", 0.036f, 20}};
-    Line wall = PipeLine(60.3f), duct = wall, outer = wall, inner = wall;
+    Line wall = FoamPipe(60.3f), duct = wall, outer = wall, inner = wall;
     wall.Kind = LineKind::Wall;
     duct.Kind = LineKind::Duct;
     outer.Layers = inner.Layers = wool;
@@ -106,10 +94,10 @@ TEST_F(ProjectChoicesTest, ThicknessListsTheProductsThatFit) {
         Line line;
         int products;
         QString ending; // of every product's name
-    } cases[] = {{PipeLine(60.3f), 8, " x 60.3 mm"},
-                 {PipeLine(60.31f), 8, " x 64 mm"},
+    } cases[] = {{FoamPipe(60.3f), 8, " x 60.3 mm"},
+                 {FoamPipe(60.31f), 8, " x 64 mm"},
                  {wall, 11, " mm sheet"},
-                 {PipeLine(60.3f, "k-factor"), 0, ""},
+                 {FoamPipe(60.3f, {}, "k-factor"), 0, ""},
                  {duct, 0, ""},
                  {outer, 0, ""},
                  {inner, 8, " x 60.3 mm"}};
@@ -137,7 +125,7 @@ TEST_F(ProjectChoicesTest, ThicknessListsTheProductsThatFit) {
 TEST_F(ProjectChoicesTest, TextColumnsUnknownNamesAndHelp) {
     QStringList lists;
     for (int f = 0; f < kLineFieldCount; ++f) {
-        QWidget* editor = OpenEditor(ViewIndex(0, f));
+        QWidget* editor = OpenEditor(ViewIndex(0, static_cast<LineField>(f)));
         if (qobject_cast<QComboBox*>(editor))
             lists << FieldName(static_cast<LineField>(f));
         QTest::keyClick(editor, Qt::Key_Escape);
@@ -146,14 +134,14 @@ TEST_F(ProjectChoicesTest, TextColumnsUnknownNamesAndHelp) {
     EXPECT_EQ(lists.join(','),
               "Kind,Installation,Orientation,Cladding,Material,Thickness,Varied layer");
     // Results arriving while a cell is edited leave the edit alone.
-    QWidget* editor = OpenEditor(ViewIndex(0, static_cast<int>(LineField::Tag)));
+    QWidget* editor = OpenEditor(ViewIndex(0, LineField::Tag));
     QTest::keyClicks(editor, "P-7");
     Model().SetHead({}, {0.2f});
     Model().WaitForResults();
     QTest::keyClick(editor, Qt::Key_Return);
     WaitClosed(editor);
     EXPECT_EQ(Doc().Lines[0].Tag, "P-7");
-    Line unknown = PipeLine(60.3f, "Cork");
+    Line unknown = FoamPipe(60.3f, {}, "Cork");
     Model().SetProject(Project{{}, {}, {unknown}});
     Type(0, LineField::Material, "Cork");
     EXPECT_EQ(Doc().Lines[0], unknown);

@@ -1,18 +1,9 @@
-// Installed costs and the life economics between the thickness table and the project: typed
-// into the table, carried by "Add to project" and back by "Open in thickness table"; a line's
+// Installed costs and the life economics between the thickness table and the project; a line's
 // economics are the table row's of the same job.
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-
 #include "engine/Economics.h"
-#include "project/NumberText.h"
-#include "project/ProjectFixture.h"
 #include "support/ProjectWindowFixture.h"
-#include "table/TableInputs.h"
 #include "table/TableSystemLine.h"
 #include "table/ThicknessModels.h"
-#include "table/ThicknessTableWindow.h"
 
 namespace {
 // The row of the line's answer in the table: its economics are the line's, to the bit.
@@ -30,23 +21,20 @@ void ExpectRowOfAnswer(TThicknessTableWindow& table, const LineResult& r, const 
 
 // Types into a cell of the table's installed cost column: making it current opens its editor.
 void TypeCost(QTableView& view, int row, const QString& text) {
-    const auto before = view.viewport()->findChildren<QLineEdit*>();
-    view.setCurrentIndex(view.model()->index(row, TThicknessModel::kInstalled));
-    QLineEdit* editor = nullptr;
-    for (QLineEdit* each : view.viewport()->findChildren<QLineEdit*>())
-        editor = before.contains(each) ? editor : each;
+    QWidget* editor = EditorOpenedBy(
+        view, [&] { view.setCurrentIndex(view.model()->index(row, TThicknessModel::kInstalled)); });
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, text);
     QTest::keyClick(editor, Qt::Key_Return);
-    const QPointer<QLineEdit> typed = editor;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !typed || !typed->isVisible(); }, 60000));
-    QApplication::processEvents();
+    WaitClosed(editor);
 }
 } // namespace
 
-// Costs typed in the table reach the line with the life fields and the heat's price; the line
-// opens in the table again with its costs; the head's life settings are bounded and undoable.
+// Costs typed in the table reach the line, in a project window opened for it, with the life
+// fields and the heat's price but the project's hours; the line opens in the table again with
+// its costs; the head's life settings are bounded.
 TEST_F(ProjectWindowTest, TableToProjectToTableKeepsTheCosts) {
+    DestroyProjectWindow();
     auto* table = OpenThicknessTable(true);
     TTableInputs& in = *table->Inputs;
     in.Material->setCurrentIndex(in.Material->findText(kWool)); // the default thicknesses
@@ -60,23 +48,28 @@ TEST_F(ProjectWindowTest, TableToProjectToTableKeepsTheCosts) {
         QTest::qWaitFor([&] { return table->ThicknessModel().Table().Economic >= 0; }, 60000));
     table->AddToProjectButton->click();
     QApplication::processEvents();
+    window = CurrentProjectWindow();
+    ASSERT_NE(window, nullptr);
     ASSERT_EQ(Doc().Lines.size(), 1u);
     const Line line = Doc().Lines[0];
     EXPECT_EQ(line.InstalledCosts.size(), 11u);
     EXPECT_EQ(line.InstalledCosts.at(40), 28.5f); // the seventh row
-    EXPECT_EQ(std::tuple(line.LifeYears, line.PriceIncreasePercent, line.InterestRatePercent),
-              std::tuple(std::optional(15.f), std::optional(2.5f), std::nullopt));
+    EXPECT_EQ(
+        std::tuple(line.MediumTemp, line.LifeYears, line.PriceIncreasePercent,
+                   line.InterestRatePercent, line.HoursPerYear),
+        std::tuple(120.f, std::optional(15.f), std::optional(2.5f), std::nullopt, std::nullopt));
     EXPECT_EQ(line.EnergyPrice, HeatPricePerKWh(*TryNumber(in.Price->text()), true, 90 * 0.01f));
     ASSERT_EQ(Status(0), "ok");
     const LineResult r = Model().Results()[0];
     ASSERT_TRUE(r.InstalledCost && r.PaybackYears);
     ExpectRowOfAnswer(*table, r, "added");
     table->close();
-    window->LinesView->setCurrentIndex(ViewIndex(0, 0));
+    window->LinesView->setCurrentIndex(ViewIndex(0, LineField::Tag));
     window->TableAction->trigger();
     table = window->findChild<TThicknessTableWindow*>();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->Inputs->Life->text(), "15");
+    EXPECT_EQ(table->Inputs->PriceIncrease->text(), "2.5");
     ExpectRowOfAnswer(*table, r, "opened");
     EXPECT_EQ(table->ThicknessModel().index(7, TThicknessModel::kInstalled).data().toString(),
               "28.5");

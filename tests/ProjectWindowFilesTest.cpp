@@ -1,9 +1,6 @@
-// The project window's files through its menu and dialogs: save and reopen give the same
-// bytes, refused files change nothing, unsaved changes are asked about, a line list is
-// imported with its bad rows listed, exported (also as the printed schedule) and imported back.
+// The project window's files through its menu and dialogs.
 #include <QFileInfo>
 
-#include "project/ProjectFile.h"
 #include "support/PdfWords.h"
 #include "support/ProjectWindowFixture.h"
 
@@ -35,7 +32,7 @@ TEST_F(ProjectWindowTest, SaveAndReopenGiveTheSameBytes) {
     EXPECT_EQ(Doc().Title.ProjectName, "Plant \"room\" 2");
     AnswerFiles({Path("b.termora")});
     ASSERT_TRUE(window->SaveAs());
-    EXPECT_EQ(Contents(Path("a.termora")), Contents(Path("b.termora")));
+    EXPECT_EQ(Bytes(Path("a.termora")), Bytes(Path("b.termora")));
     EXPECT_EQ(RecentProjects().value(0), QFileInfo(Path("b.termora")).absoluteFilePath());
 }
 
@@ -58,7 +55,7 @@ TEST_F(ProjectWindowTest, RefusedFilesChangeNothing) {
         window->OpenDialog();
         EXPECT_EQ(Doc(), before) << reason;
         EXPECT_TRUE(window->Modified()) << reason;
-        EXPECT_EQ(Contents(Path("bad.termora")), bytes) << reason;
+        EXPECT_EQ(Bytes(Path("bad.termora")), bytes) << reason;
         ASSERT_EQ(seam.messages.size(), 2u) << reason;
         EXPECT_EQ(seam.messages[0].kind, MessageKind::SaveQuestion);
         EXPECT_EQ(seam.messages[1].kind, MessageKind::Error);
@@ -86,28 +83,10 @@ TEST_F(ProjectWindowTest, UnsavedChangesAreAskedAbout) {
     EXPECT_EQ(seam.messages.size(), 4u);
 }
 
-// A line list with bad rows: the good ones imported as one step, the others listed.
-TEST_F(ProjectWindowTest, ImportListsBadRows) {
-    dir.Write("list.csv", "Tag;Kind;Outside diameter [mm];length or area [m];Medium temperature\n"
-                          "A;pipe;60,3;10;6\nB;tank;60,3;10;6\nC;pipe;x;10;6\nD;wall;;5,5;80\n");
-    AnswerFiles({Path("list.csv")});
-    window->ImportDialog();
-    ASSERT_EQ(Doc().Lines.size(), 2u);
-    EXPECT_EQ(Doc().Lines[0].DiameterMm, 60.3f);
-    EXPECT_EQ(Doc().Lines[1].Kind, LineKind::Wall);
-    EXPECT_EQ(Doc().Lines[1].Extent, 5.5f);
-    ASSERT_EQ(seam.messages.size(), 1u);
-    const QString& listed = seam.messages[0].text;
-    EXPECT_TRUE(listed.contains("Row 3: ") && listed.contains("Row 4: ")) << listed.toStdString();
-    EXPECT_FALSE(listed.contains("Row 2: "));
-    window->UndoAction->trigger();
-    EXPECT_TRUE(Doc().Lines.empty());
-}
-
-// The lines exported with their results and imported into a new project: the same lines.
-// The bill of materials and the schedule (printed as a whole by the schedule's own tests)
-// come out of the same dialog.
-TEST_F(ProjectWindowTest, ExportThenImportGivesTheSameLines) {
+// The lines exported with their results and imported into a new project: the same lines; a
+// list with bad rows adds the good ones at the end in one step and lists the others. The bill
+// of materials and the schedule (printed whole by the schedule's own tests) are exported too.
+TEST_F(ProjectWindowTest, ExportThenImportGivesTheSameLinesAndListsBadRows) {
     Paste(Rows(12));
     Type(3, LineField::Tag, "tab\tand \"quote\", comma");
     Type(4, LineField::MaxHeatFlow, "12,5");
@@ -117,12 +96,12 @@ TEST_F(ProjectWindowTest, ExportThenImportGivesTheSameLines) {
     window->ExportDialog();
     AnswerFiles({Path("bom.csv")}, 1);
     window->ExportDialog();
-    EXPECT_TRUE(Contents(Path("bom.csv")).contains("Product,"))
-        << Contents(Path("bom.csv")).left(200).toStdString();
+    EXPECT_TRUE(Bytes(Path("bom.csv")).contains("Product,"))
+        << Bytes(Path("bom.csv")).left(200).toStdString();
     AnswerFiles({Path("schedule.pdf")}, 2);
     window->ExportDialog();
-    QStringList printed;
     int pages = 0;
+    QStringList printed;
     for (const Word& w : WordsOf(Path("schedule.pdf"), &pages))
         printed << w.text;
     EXPECT_TRUE(printed.contains("L-012") && printed.contains("Page")) << printed.size();
@@ -132,4 +111,18 @@ TEST_F(ProjectWindowTest, ExportThenImportGivesTheSameLines) {
     window->ImportDialog();
     EXPECT_EQ(Doc().Lines, before.Lines);
     EXPECT_TRUE(seam.Texts().filter("Row").isEmpty()) << seam.Texts().join('|').toStdString();
+    dir.Write("list.csv", "Tag;Kind;Outside diameter [mm];length or area [m];Medium temperature\n"
+                          "A;pipe;60,3;10;6\nB;tank;60,3;10;6\nC;pipe;x;10;6\nD;wall;;5,5;80\n");
+    AnswerFiles({Path("list.csv")});
+    window->ImportDialog();
+    ASSERT_EQ(Doc().Lines.size(), 14u);
+    EXPECT_EQ(std::tuple(Doc().Lines[12].Tag, Doc().Lines[12].DiameterMm), std::tuple("A", 60.3f));
+    EXPECT_EQ(std::tuple(Doc().Lines[13].Kind, Doc().Lines[13].Extent),
+              std::tuple(LineKind::Wall, 5.5f));
+    const QString listed = seam.messages.back().text;
+    EXPECT_TRUE(listed.contains("Row 3: ") && listed.contains("Row 4: ") &&
+                !listed.contains("Row 2: "))
+        << listed.toStdString();
+    window->UndoAction->trigger();
+    EXPECT_EQ(Doc().Lines, before.Lines);
 }

@@ -4,26 +4,45 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
-#include <functional>
-#include <gtest/gtest.h>
 
 #include "config/Uconfig.h"
 #include "config/Utolerance.h"
 #include "project/LineFields.h"
+#include "project/NumberText.h"
+#include "project/ProjectFixture.h"
 #include "projectwin/ProjectHead.h"
 #include "projectwin/ProjectModel.h"
 #include "projectwin/ProjectSession.h"
 #include "projectwin/ProjectWindow.h"
 #include "support/FixtureFiles.h"
-#include "support/RecordingSeam.h"
+#include "table/TableInputs.h"
+#include "table/ThicknessTableWindow.h"
+
+// The editor the view opens on `open` (earlier editors may wait to be deleted).
+inline QWidget* EditorOpenedBy(QAbstractItemView& view, const std::function<void()>& open) {
+    const auto before = view.viewport()->findChildren<QWidget*>();
+    open();
+    QWidget* editor = nullptr;
+    for (QWidget* each : view.viewport()->findChildren<QWidget*>())
+        if (!before.contains(each) && each->parentWidget() == view.viewport())
+            editor = each;
+    return editor;
+}
+// Waits until the delegate has closed the editor, after the key has been handled.
+inline void WaitClosed(QWidget* editor) {
+    const QPointer<QWidget> open = editor;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !open || !open->isVisible(); }, 60000));
+    QApplication::processEvents();
+}
 
 class ProjectWindowTest : public SeamTest {
 protected:
@@ -52,32 +71,21 @@ protected:
         Model().WaitForResults();
         return Model().index(row, TProjectModel::StatusColumn()).data().toString();
     }
-    QModelIndex ViewIndex(int row, int column) {
-        return window->Proxy->mapFromSource(Model().index(row, column));
+    QModelIndex ViewIndex(int row, LineField field) {
+        return window->Proxy->mapFromSource(Model().index(row, static_cast<int>(field)));
     }
     // The editor opened on the cell by the view's edit(), as a double click opens it, or by
-    // what open does (earlier editors may wait to be deleted).
-    QWidget* OpenEditor(const QModelIndex& index, const std::function<void()>& open = {}) {
+    // what open does.
+    QWidget* OpenEditor(const QModelIndex& index, std::function<void()> open = {}) {
         QTableView* view = window->LinesView;
         view->setCurrentIndex(index);
-        const auto before = view->viewport()->findChildren<QWidget*>();
-        open ? open() : void(view->edit(index));
-        QWidget* editor = nullptr;
-        for (QWidget* each : view->viewport()->findChildren<QWidget*>())
-            if (!before.contains(each) && each->parentWidget() == view->viewport())
-                editor = each;
-        return editor;
-    }
-    // Waits until the delegate has closed the editor, after the key has been handled.
-    static void WaitClosed(QWidget* editor) {
-        const QPointer<QWidget> open = editor;
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !open || !open->isVisible(); }, 60000));
-        QApplication::processEvents();
+        return EditorOpenedBy(
+            *view, open ? open : [&] { view->edit(index); });
     }
     // Types into the cell's editor and presses Enter, as a user edits in place; a list's
     // item of that text is chosen as the user picks it.
     void Type(int row, LineField field, const QString& text) {
-        QWidget* editor = OpenEditor(ViewIndex(row, static_cast<int>(field)));
+        QWidget* editor = OpenEditor(ViewIndex(row, field));
         ASSERT_NE(editor, nullptr);
         auto* box = qobject_cast<QComboBox*>(editor);
         QLineEdit* line = box ? box->lineEdit() : qobject_cast<QLineEdit*>(editor);
@@ -107,16 +115,19 @@ protected:
             return int(QDialog::Accepted);
         };
     }
-    static QByteArray Contents(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-    }
 };
 
+inline Line FoamPipe(float diameterMm, const QString& tag = {}, const QString& material = kFoam) {
+    Line line;
+    line.Tag = tag;
+    line.DiameterMm = diameterMm;
+    line.Material = material;
+    return line;
+}
 // A row as a spreadsheet copies it, without a header: the input columns in their documented
 // order, tab-separated, "," decimals.
 inline QString SpreadsheetRow(const QString& tag, const QString& diameter, const QString& medium) {
     return tag + QStringLiteral("\tpipe\t") + diameter + QStringLiteral("\t12,5\t") + medium +
-           QStringLiteral("\t20\t60\tindoors\thorizontal\t1\t1\t9\t\t0,93\t"
-                          "VELTRA AF elastomeric foam\t0,036\t\t\tauto\n");
+           QStringLiteral("\t20\t60\tindoors\thorizontal\t1\t1\t9\t\t0,93\t") + kFoam +
+           QStringLiteral("\t0,036\t\t\tauto\n");
 }
